@@ -1,0 +1,63 @@
+// Reading and writing the program's text files. Two data styles share this module:
+// the record style (quoted strings, bare numbers, commas) and the printed style
+// (a leading blank or "-", the digits, a trailing blank). Every line written ends
+// with CR LF and files are UTF-8; reading accepts CR LF, LF or CR and falls back to
+// Windows-1252 for bytes that are not UTF-8. Every rewrite is atomic.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace TextFile {
+
+// --- reading ---------------------------------------------------------------
+
+// The file's bytes; raises "File not found" (53) when it is missing and the
+// access error (75) when it cannot be read.
+QByteArray readBytes(const QString &path);
+// UTF-8 when the bytes are valid UTF-8, else Windows-1252.
+QString decode(const QByteArray &bytes);
+// Splits at CR LF, LF or CR. A final line end does not start another line.
+QStringList splitLines(const QString &text);
+QStringList readLines(const QString &path);
+
+// --- writing ---------------------------------------------------------------
+
+// Replaces the file atomically: the old content stays when writing fails, and the
+// failure raises the access error (75) naming the path.
+void writeAtomic(const QString &path, const QByteArray &bytes);
+// Each line followed by CR LF, UTF-8.
+QByteArray joinLines(const QStringList &lines);
+void writeLines(const QString &path, const QStringList &lines);
+// Writes a new file only if nothing has that name yet: the content goes to a
+// temporary file first and is moved into place without replacing anything.
+// Returns false (and leaves no file behind) when the name was taken.
+bool createExclusive(const QString &path, const QByteArray &bytes);
+
+// --- record style ----------------------------------------------------------
+
+QString quoted(const QString &text);
+
+struct Field {
+    QString text;
+    bool quoted = false;
+};
+// Splits one record line into its comma-separated fields. A quoted field runs to
+// its closing quote (commas inside it are kept); blanks around fields are dropped.
+QList<Field> parseRecord(const QString &line);
+
+// --- printed style ---------------------------------------------------------
+
+// " 12 " for 12, "-3 " for -3.
+QString printed(std::int64_t value);
+// A whole number with optional blanks around it; raises the type-mismatch error (13)
+// for anything else and the overflow error beyond 64 bits.
+std::int64_t parseInteger(const QString &token);
+std::int16_t parseInt16(const QString &token);
+// The whole numbers of a printed line: separated by blanks or commas.
+QList<std::int64_t> parseNumbers(const QString &line);
+
+} // namespace TextFile

@@ -1,0 +1,10 @@
+// Favourite names: the file-name check shared by favourites, folders, studio games
+// and colour schemes.
+#pragma once
+
+#include <QString>
+
+namespace mFavorites {
+// True when the name holds none of \ / : * ? " < > |.
+bool IsValidFileName(const QString &name);
+} // namespace mFavorites

@@ -1,0 +1,45 @@
+#include "shell/Context.h"
+
+#include "engine/cCustom.h"
+#include "engine/cGames.h"
+#include "store/cRegistry.h"
+#include "platform/ArtLibrary.h"
+#include "store/cData.h"
+
+Context::Context(const Services &services) : services_(services)
+{
+    if (!services_.help)
+        services_.help = &nullHelp_;
+    if (!services_.rulesWindow)
+        services_.rulesWindow = &nullRules_;
+    if (!services_.sounds)
+        services_.sounds = &nullSounds_;
+    if (!services_.session)
+        services_.session = &nullSession_;
+    if (!services_.board)
+        services_.board = &nullBoard_;
+}
+
+Context::~Context()
+{
+    // Reverse of start-up order.
+    gCustom.reset();
+    gArtLibrary.reset();
+    gRegistry.reset();
+    gGames.reset();
+    gData.reset();
+}
+
+void Context::createSharedObjects()
+{
+    if (!gData)
+        gData = std::make_unique<cData>(*this);
+    if (!gGames)
+        gGames = std::make_unique<cGames>(*this);
+    if (!gRegistry)
+        gRegistry = std::make_unique<cRegistry>(*this);
+    if (!gArtLibrary)
+        gArtLibrary = std::make_unique<ArtLibrary>();
+    if (!gCustom)
+        gCustom = std::make_unique<cCustom>(*this);
+}

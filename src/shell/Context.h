@@ -1,0 +1,73 @@
+// The one place the shared objects live. Start-up creates them in a fixed order and
+// they are destroyed in reverse; objects reach each other only through the context,
+// and every test builds its own context with fakes where it needs them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellFolders.h"
+#include "shell/Seams.h"
+
+class cData;
+class cGames;
+class cRegistry;
+class ArtLibrary;
+class cCustom;
+
+// The outside services a context is given; none of them is owned by it.
+struct Services {
+    IMessageBox *messages = nullptr;
+    IShellFolders *shellFolders = nullptr;
+    IHelpViewer *help = nullptr;
+    IRulesWindow *rulesWindow = nullptr;
+    ISoundEvents *sounds = nullptr;
+    ISessionInfo *session = nullptr;
+    IBoardInfo *board = nullptr;
+};
+
+class Context {
+public:
+    explicit Context(const Services &services);
+    ~Context();
+    Context(const Context &) = delete;
+    Context &operator=(const Context &) = delete;
+
+    IMessageBox &messages() const { return *services_.messages; }
+    IShellFolders &shellFolders() const { return *services_.shellFolders; }
+    IHelpViewer &help() const { return *services_.help; }
+    IRulesWindow &rulesWindow() const { return *services_.rulesWindow; }
+    ISoundEvents &sounds() const { return *services_.sounds; }
+    ISessionInfo &session() const { return *services_.session; }
+    IBoardInfo &board() const { return *services_.board; }
+
+    // Creates every shared object that is not created yet, in start-up order.
+    void createSharedObjects();
+
+    // The shared objects, declared in start-up order so that they are destroyed in reverse.
+    std::unique_ptr<cData> gData;
+    std::unique_ptr<cGames> gGames;
+    std::unique_ptr<cRegistry> gRegistry;
+    std::unique_ptr<ArtLibrary> gArtLibrary;
+    std::unique_ptr<cCustom> gCustom;
+
+    // The screen's size in twips, taken once at start-up.
+    std::int32_t gScreenWidth = 0;
+    std::int32_t gScreenHeight = 0;
+
+    cData &data() const { return *gData; }
+    cGames &games() const { return *gGames; }
+    cRegistry &registry() const { return *gRegistry; }
+    ArtLibrary &art() const { return *gArtLibrary; }
+    cCustom &custom() const { return *gCustom; }
+
+private:
+    Services services_;
+    NullHelpViewer nullHelp_;
+    NullRulesWindow nullRules_;
+    NullSoundEvents nullSounds_;
+    NullSessionInfo nullSession_;
+    NullBoardInfo nullBoard_;
+};

@@ -1,0 +1,64 @@
+// Small interfaces through which the product data and the definitions reach parts of
+// the program that stand elsewhere (the rules window, the event sounds), with
+// implementations that do nothing until those parts are wired in.
+#pragma once
+
+#include <QString>
+
+class IRulesWindow {
+public:
+    virtual ~IRulesWindow() = default;
+    virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+    // Shows the rules of the definition held by gCustom; blocks until closed when modal.
+    virtual void open(bool modal) = 0;
+};
+
+class NullRulesWindow : public IRulesWindow {
+public:
+    bool isOpen() const override { return false; }
+    void close() override {}
+    void open(bool) override {}
+};
+
+// The event sounds the product data plays after opening the rules or the contents.
+class ISoundEvents {
+public:
+    virtual ~ISoundEvents() = default;
+    virtual void Rules() = 0;
+    virtual void Contents() = 0;
+};
+
+class NullSoundEvents : public ISoundEvents {
+public:
+    void Rules() override {}
+    void Contents() override {}
+};
+
+// What the layout and the sounds read of the game session until it is wired in.
+class ISessionInfo {
+public:
+    virtual ~ISessionInfo() = default;
+    virtual QString GameName() const = 0;
+    // 0 no game, 1 playing, 2 replaying a finished game.
+    virtual int Game_Status() const = 0;
+};
+
+class NullSessionInfo : public ISessionInfo {
+public:
+    QString GameName() const override { return {}; }
+    int Game_Status() const override { return 0; }
+};
+
+// What the layout reads of the board until it is wired in.
+class IBoardInfo {
+public:
+    virtual ~IBoardInfo() = default;
+    // Face-down cards of a tableau pile.
+    virtual int ClosedCards(int pile) const = 0;
+};
+
+class NullBoardInfo : public IBoardInfo {
+public:
+    int ClosedCards(int) const override { return 0; }
+};

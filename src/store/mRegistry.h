@@ -1,0 +1,20 @@
+// The four operations through which every setting is read and written, under the
+// product's settings path, one section per owner. A getter that finds no value
+// answers its default and writes nothing.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Context;
+
+namespace mRegistry {
+// Root key and settings path from the product name and version; every call below runs it first.
+void InitRegPath(Context &ctx);
+void SetRegString(Context &ctx, const QString &section, const QString &name, const QString &value);
+QString GetRegString(Context &ctx, const QString &section, const QString &name, const QString &defaultValue);
+void SetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t value);
+// Raises the overflow error for a stored number outside 16 bits and the type-mismatch
+// error for stored text that is not a number.
+std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue);
+} // namespace mRegistry
