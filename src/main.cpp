@@ -1,7 +1,30 @@
+// The program: sets up the shared objects and the product data, then ends. A failure
+// during set-up (no user folder, say) is reported and the program exits cleanly.
 #include <QApplication>
+#include <QIcon>
+
+#include "engine/mStudio.h"
+#include "platform/Guard.h"
+#include "platform/QtMessageBox.h"
+#include "platform/ShellFolders.h"
+#include "shell/Context.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+
+    QtMessageBox messages;
+    messages.setAppTitle(QStringLiteral("Brackenfold 6.0"));
+    StandardShellFolders shellFolders;
+    Services services;
+    services.messages = &messages;
+    services.shellFolders = &shellFolders;
+
+    Context ctx(services);
+    const bool ok = runGuarded(messages, [&] {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+    });
+    return ok ? 0 : 1;
 }

@@ -1,0 +1,125 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "core/AppError.h"
+#include "core/FolderList.h"
+#include "core/TextFile.h"
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+int errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const AppError &e) {
+        return e.number();
+    }
+    return 0;
+}
+} // namespace
+
+TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
+{
+    EXPECT_EQ(TextFile::splitLines("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFile::splitLines("a\r\n"), QStringList({"a"}));
+    EXPECT_EQ(TextFile::splitLines("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(TextFile::splitLines(""), QStringList());
+    EXPECT_EQ(TextFile::splitLines("\n"), QStringList({""}));
+}
+
+TEST(TextFile, InvalidUtf8IsReadAsWindows1252)
+{
+    EXPECT_EQ(TextFile::decode("Caf\xc3\xa9"), QString::fromUtf8("Caf\xc3\xa9"));
+    EXPECT_EQ(TextFile::decode("Caf\xe9 \x80"), QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
+    EXPECT_EQ(TextFile::decode("\xef\xbb\xbfname"), QStringLiteral("name"));
+}
+
+TEST(TextFile, WritesUtf8WithCrLfAfterEveryLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    TextFile::writeLines(path, {QString::fromUtf8("K\xc3\xb6nig"), "", "x"});
+    EXPECT_EQ(fileBytes(path), QByteArray("K\xc3\xb6nig\r\n\r\nx\r\n"));
+    EXPECT_EQ(TextFile::readLines(path), QStringList({QString::fromUtf8("K\xc3\xb6nig"), "", "x"}));
+}
+
+TEST(TextFile, FailedAtomicWriteKeepsTheOldFileAndRaises)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    TextFile::writeLines(path, {"old"});
+    // A plain file where a folder should be: the write cannot succeed, even as root.
+    writeRaw(dir.filePath("blocker"), "x");
+    EXPECT_EQ(errorOf([&] { TextFile::writeLines(dir.filePath("blocker/f.txt"), {"new"}); }), err::PathFileAccess);
+    EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
+}
+
+TEST(TextFile, ReadingAMissingFileRaisesFileNotFound)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(errorOf([&] { TextFile::readLines(dir.filePath("none")); }), err::FileNotFound);
+    EXPECT_EQ(errorOf([&] { TextFile::readLines(dir.path()); }), err::FileNotFound);
+}
+
+TEST(TextFile, ExclusiveCreationNeverReplacesAName)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a");
+    EXPECT_TRUE(TextFile::createExclusive(path, "first"));
+    EXPECT_FALSE(TextFile::createExclusive(path, "second"));
+    EXPECT_EQ(fileBytes(path), QByteArray("first"));
+    QDir(dir.path()).mkdir("folder");
+    EXPECT_FALSE(TextFile::createExclusive(dir.filePath("folder"), "x"));
+    // No temporary file is left behind.
+    EXPECT_EQ(FolderList::files(dir.path()), QStringList({"a"}));
+}
+
+TEST(TextFile, RecordFieldsKeepCommasInsideQuotes)
+{
+    const auto fields = TextFile::parseRecord(R"("Baker's Game, Deluxe", 617 ,"Player1",x)");
+    ASSERT_EQ(fields.size(), 4);
+    EXPECT_EQ(fields[0].text, "Baker's Game, Deluxe");
+    EXPECT_TRUE(fields[0].quoted);
+    EXPECT_EQ(fields[1].text, "617");
+    EXPECT_FALSE(fields[1].quoted);
+    EXPECT_EQ(fields[2].text, "Player1");
+    EXPECT_EQ(fields[3].text, "x");
+    EXPECT_EQ(TextFile::parseRecord("8,6,13").size(), 3);
+    EXPECT_EQ(TextFile::parseRecord("\"\"").value(0).text, "");
+}
+
+TEST(TextFile, PrintedNumbersCarryASignPlaceAndATrailingBlank)
+{
+    EXPECT_EQ(TextFile::printed(12), " 12 ");
+    EXPECT_EQ(TextFile::printed(0), " 0 ");
+    EXPECT_EQ(TextFile::printed(-3), "-3 ");
+    EXPECT_EQ(TextFile::printed(999999999999999LL), " 999999999999999 ");
+    EXPECT_EQ(TextFile::parseNumbers(" 51  0  3 -6 ,4"), QList<std::int64_t>({51, 0, 3, -6, 4}));
+}
+
+TEST(TextFile, NumbersAreParsedStrictly)
+{
+    EXPECT_EQ(TextFile::parseInteger(" 42 "), 42);
+    EXPECT_EQ(TextFile::parseInteger("-7"), -7);
+    EXPECT_EQ(errorOf([] { TextFile::parseInteger("4x"); }), err::TypeMismatch);
+    EXPECT_EQ(errorOf([] { TextFile::parseInteger(""); }), err::TypeMismatch);
+    EXPECT_EQ(errorOf([] { TextFile::parseInteger("1.5"); }), err::TypeMismatch);
+    EXPECT_EQ(errorOf([] { TextFile::parseInteger("99999999999999999999"); }), err::Overflow);
+    EXPECT_EQ(errorOf([] { TextFile::parseInt16("40000"); }), err::Overflow);
+    EXPECT_EQ(TextFile::parseInt16("-32768"), -32768);
+}
