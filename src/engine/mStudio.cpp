@@ -1,6 +1,8 @@
 #include "engine/mStudio.h"
 
+#include "core/Numbers.h"
 #include "engine/cCustom.h"
+#include "engine/cGames.h"
 #include "shell/Context.h"
 #include "store/cData.h"
 
@@ -88,6 +90,52 @@ OrderRule GetOrderRule(int code)
     rule.direction = group == 0 ? 1 : group == 1 ? -1 : 0;
     rule.suitRule = suitRules[code < 10 ? code % 5 : code - 11];
     return rule;
+}
+
+namespace {
+// Board geometry of every game, in twips.
+constexpr std::int32_t kBoardWidth = 11550;
+constexpr std::int32_t kBoardTop = 200;
+constexpr std::int32_t kTableauPileWidth = 1165;
+constexpr std::int32_t kTableauTop = 1640;
+constexpr std::int32_t kTableauCardOffset = 250;
+constexpr std::int32_t kTopRowPileWidth = 1115;
+constexpr std::int32_t kFreeCellsLeft = 1165;
+constexpr std::int32_t kFoundationsLeft = 5975;
+constexpr std::int32_t kStockLeft = 1165;
+constexpr std::int32_t kWasteCardOffset = 30;
+constexpr std::int32_t kPilesPerRow = 20;
+constexpr std::int32_t kDeckSize = 52;
+
+// Centres the tableau in a board wide enough for ten piles.
+std::int32_t TableauLeft(std::int32_t piles)
+{
+    const std::int64_t span = (static_cast<std::int64_t>(10) - piles) * kTableauPileWidth;
+    return toInt32(roundHalfEven(static_cast<double>(span) / 2.0));
+}
+} // namespace
+
+void BuildLayout(Context &ctx)
+{
+    const cCustom &custom = ctx.custom();
+    cGames &games = ctx.games();
+
+    games.Res(0, 0, 0, 0, 0, 0, kPilesPerRow, 0, 0, -1);
+    games.Waste(0, 0, 0, 0, 0, kWasteCardOffset);
+
+    const std::int32_t tableauCards = kDeckSize - custom.GCards() - custom.RCards();
+    games.Home(custom.HPiles(), custom.HOrder(), tableauCards, custom.HAK(), custom.HSpace(), custom.HMulti(),
+               TableauLeft(custom.HPiles()), kTableauTop, kTableauPileWidth, kTableauCardOffset, kPilesPerRow, 0, 0, 0,
+               0, custom.Suits(), 0);
+
+    // Foundations always wrap from King to Ace, whatever the tableau does.
+    games.Goal(4, custom.GOrder(), custom.GCards(), custom.GBase(), 1, kFoundationsLeft, 0, kTopRowPileWidth, 0,
+               kPilesPerRow, 0, 0);
+    games.Res(custom.RPiles(), custom.RCards(), kFreeCellsLeft, 0, kTopRowPileWidth, 0, kPilesPerRow, 0, 0, -1);
+
+    // One stock pile from which the deal takes every card.
+    games.Stock(1, 0, kStockLeft, 0, 0, 0, 0);
+    games.Ext(kBoardWidth, kBoardTop, kDeckSize, -1, QStringLiteral("Freecell"), false, 0);
 }
 
 void InitProduct(Context &ctx)

@@ -39,6 +39,10 @@ struct OrderRule {
 };
 OrderRule GetOrderRule(int code);
 
+// Fills the layout of gGames from the definition held by gCustom; run whenever a game
+// starts, after its definition has been loaded.
+void BuildLayout(Context &ctx);
+
 // Start-up's product set-up: product data, the built-in games, then the studio games.
 void InitProduct(Context &ctx);
 
