@@ -1,5 +1,6 @@
 #include "shell/Context.h"
 
+#include "appearance/cSound.h"
 #include "engine/cCustom.h"
 #include "engine/cGames.h"
 #include "store/cRegistry.h"
@@ -18,12 +19,15 @@ Context::Context(const Services &services) : services_(services)
         services_.session = &nullSession_;
     if (!services_.board)
         services_.board = &nullBoard_;
+    if (!services_.soundPlayer)
+        services_.soundPlayer = &silentPlayer_;
 }
 
 Context::~Context()
 {
     // Reverse of start-up order.
     gCustom.reset();
+    gSound.reset();
     gArtLibrary.reset();
     gRegistry.reset();
     gGames.reset();
@@ -40,6 +44,8 @@ void Context::createSharedObjects()
         gRegistry = std::make_unique<cRegistry>(*this);
     if (!gArtLibrary)
         gArtLibrary = std::make_unique<ArtLibrary>();
+    if (!gSound)
+        gSound = std::make_unique<cSound>(*this);
     if (!gCustom)
         gCustom = std::make_unique<cCustom>(*this);
 }

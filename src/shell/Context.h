@@ -9,12 +9,14 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
+#include "platform/SoundPlayer.h"
 #include "shell/Seams.h"
 
 class cData;
 class cGames;
 class cRegistry;
 class ArtLibrary;
+class cSound;
 class cCustom;
 
 // The outside services a context is given; none of them is owned by it.
@@ -26,6 +28,7 @@ struct Services {
     ISoundEvents *sounds = nullptr;
     ISessionInfo *session = nullptr;
     IBoardInfo *board = nullptr;
+    ISoundPlayer *soundPlayer = nullptr;
 };
 
 class Context {
@@ -42,6 +45,7 @@ public:
     ISoundEvents &sounds() const { return *services_.sounds; }
     ISessionInfo &session() const { return *services_.session; }
     IBoardInfo &board() const { return *services_.board; }
+    ISoundPlayer &soundPlayer() const { return *services_.soundPlayer; }
 
     // Creates every shared object that is not created yet, in start-up order.
     void createSharedObjects();
@@ -51,6 +55,7 @@ public:
     std::unique_ptr<cGames> gGames;
     std::unique_ptr<cRegistry> gRegistry;
     std::unique_ptr<ArtLibrary> gArtLibrary;
+    std::unique_ptr<cSound> gSound;
     std::unique_ptr<cCustom> gCustom;
 
     // The screen's size in twips, taken once at start-up.
@@ -61,6 +66,7 @@ public:
     cGames &games() const { return *gGames; }
     cRegistry &registry() const { return *gRegistry; }
     ArtLibrary &art() const { return *gArtLibrary; }
+    cSound &sound() const { return *gSound; }
     cCustom &custom() const { return *gCustom; }
 
 private:
@@ -70,4 +76,5 @@ private:
     NullSoundEvents nullSounds_;
     NullSessionInfo nullSession_;
     NullBoardInfo nullBoard_;
+    SilentSoundPlayer silentPlayer_;
 };

@@ -1,32 +1,167 @@
 #include "store/cRegistry.h"
 
+#include <QDir>
+
+#include "core/AppError.h"
 #include "shell/Context.h"
-#include "store/mRegistry.h"
 
-cRegistry::cRegistry(Context &ctx) : ctx_(ctx) {}
-
-namespace mRegistry {
 namespace {
-QString key(const QString &section, const QString &name)
+
+QString settingsPath(const Context &ctx)
 {
-    return (section + QLatin1Char('\\') + name).toLower();
+    const QString config = ctx.shellFolders().configFolder();
+    // Without a known config folder nothing is kept: every setter then fails.
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        return {};
+    return config + QStringLiteral("/Brackenfold/registry.json");
 }
+
 } // namespace
-void InitRegPath(Context &) {}
-void SetRegString(Context &ctx, const QString &section, const QString &name, const QString &value)
+
+cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
 {
-    ctx.registry().values[key(section, name)] = value;
+    file_.setCorruptNotice([this](const QString &file, const QString &keptAs) {
+        const QString text =
+            keptAs.isEmpty()
+                ? QStringLiteral("The settings file \"%1\" is damaged and cannot be read. The default settings are "
+                                 "used; settings cannot be saved until the file is repaired or removed.")
+                      .arg(QDir::toNativeSeparators(file))
+                : QStringLiteral("The settings file \"%1\" is damaged and cannot be read. It has been kept as \"%2\" "
+                                 "and the default settings are used.")
+                      .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(keptAs));
+        ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    });
 }
-QString GetRegString(Context &ctx, const QString &section, const QString &name, const QString &defaultValue)
+
+QString cRegistry::rootName(std::int32_t classKey)
 {
-    return ctx.registry().values.value(key(section, name), defaultValue).toString();
+    switch (classKey) {
+    case reg::HKeyClassesRoot: return QStringLiteral("HKEY_CLASSES_ROOT");
+    case reg::HKeyCurrentUser: return QStringLiteral("HKEY_CURRENT_USER");
+    case reg::HKeyLocalMachine: return QStringLiteral("HKEY_LOCAL_MACHINE");
+    case reg::HKeyUsers: return QStringLiteral("HKEY_USERS");
+    case reg::HKeyCurrentConfig: return QStringLiteral("HKEY_CURRENT_CONFIG");
+    default: return {};
+    }
 }
-void SetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t value)
+
+QString cRegistry::storeKey(std::int32_t classKey, const QString &sectionKey)
 {
-    ctx.registry().values[key(section, name)] = int(value);
+    const QString root = rootName(classKey);
+    if (root.isEmpty())
+        return {};
+    const QString key = sectionKey.isEmpty() ? root : root + QLatin1Char('\\') + sectionKey;
+    return SettingsFile::isValidKeyPath(key) ? key : QString();
 }
-std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue)
+
+bool cRegistry::holdsReference(const QString &text)
 {
-    return static_cast<std::int16_t>(ctx.registry().values.value(key(section, name), int(defaultValue)).toInt());
+    const qsizetype first = text.indexOf(QLatin1Char('%'));
+    return first >= 0 && text.indexOf(QLatin1Char('%'), first + 2) >= 0;
 }
-} // namespace mRegistry
+
+QString cRegistry::expandEnvironment(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] == QLatin1Char('%')) {
+            const qsizetype end = text.indexOf(QLatin1Char('%'), i + 1);
+            if (end > i + 1) {
+                const QString name = text.mid(i + 1, end - i - 1);
+                const QByteArray local = name.toLocal8Bit();
+                if (!name.contains(QLatin1Char('=')) && !name.contains(QChar(0)) &&
+                    qEnvironmentVariableIsSet(local.constData())) {
+                    out += qEnvironmentVariable(local.constData());
+                    i = end + 1;
+                    continue;
+                }
+            }
+        }
+        out += text[i];
+        ++i;
+    }
+    return out;
+}
+
+QString cRegistry::toText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QByteArray)
+        return QString::fromLatin1(value.toByteArray());
+    return value.toString();
+}
+
+QVariant cRegistry::Value()
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    if (key.isEmpty())
+        return default_;
+    const std::optional<SettingsValue> v = file_.value(key, valueKey_);
+    if (!v)
+        return default_;
+    valueType_ = static_cast<std::int32_t>(v->type);
+    switch (v->type) {
+    case SettingsValue::String: return v->text;
+    case SettingsValue::ExpandString: return expandEnvironment(v->text);
+    case SettingsValue::MultiString: {
+        // The stored bytes less the list's final zero: every string keeps its own.
+        QString joined;
+        for (const QString &s : v->strings)
+            joined += s + QChar(0);
+        return joined;
+    }
+    case SettingsValue::DWord:
+    case SettingsValue::DWordBigEndian: return static_cast<int>(static_cast<std::int32_t>(v->number));
+    default: return v->bytes;
+    }
+}
+
+void cRegistry::setValue(const QVariant &value)
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    if (key.isEmpty())
+        raiseSetError(reg::ErrSetValue, value);
+
+    SettingsValue stored;
+    switch (valueType_) {
+    case reg::REG_SZ:
+    case reg::REG_EXPAND_SZ: {
+        const QString text = toText(value);
+        stored =
+            SettingsValue::string(text, holdsReference(text) ? SettingsValue::ExpandString : SettingsValue::String);
+        break;
+    }
+    case reg::REG_BINARY:
+        if (value.typeId() != QMetaType::QByteArray)
+            raiseError(reg::ErrSetValue);
+        stored = SettingsValue::binary(value.toByteArray());
+        break;
+    case reg::REG_DWORD:
+    case reg::REG_DWORD_BIG_ENDIAN:
+        switch (value.typeId()) {
+        case QMetaType::Short:
+        case QMetaType::Int: stored = SettingsValue::dword(static_cast<std::uint32_t>(value.toInt())); break;
+        case QMetaType::UShort:
+        case QMetaType::UInt: stored = SettingsValue::dword(value.toUInt()); break;
+        default: return; // not a 16- or 32-bit integer: nothing is written
+        }
+        break;
+    default:
+        // A type the store cannot write: the write fails as invalid data.
+        raiseSetError(reg::ErrWriteFailed, value);
+    }
+
+    switch (file_.setValue(key, valueKey_, stored)) {
+    case SettingsFile::Status::Ok: return;
+    case SettingsFile::Status::KeyNotCreated: raiseSetError(reg::ErrSetValue, value);
+    case SettingsFile::Status::WriteFailed: raiseSetError(reg::ErrWriteFailed, value);
+    }
+}
+
+void cRegistry::raiseSetError(int number, const QVariant &value) const
+{
+    raiseError(number, QStringLiteral("Failed to set registry value Key: '") + QString::number(classKey_) +
+                           QStringLiteral("',Section: '") + sectionKey_ + QStringLiteral("',Key: '") + valueKey_ +
+                           QStringLiteral("' to value: '") + toText(value) + QStringLiteral("'"));
+}

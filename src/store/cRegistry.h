@@ -1,17 +1,99 @@
-// The settings store. (Placeholder: values kept in memory only.)
+// The registry class: one shared object whose root key, section key, value name and
+// type are set before each access, then `Value` is read or written. It keeps the
+// registry's rules over the program's own settings file: a read of anything absent
+// yields `Default` and writes nothing, a write that fails raises an error and keeps
+// nothing, and the type of every value is kept as written.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QVariant>
+#include <cstdint>
+
+#include "platform/SettingsFile.h"
 
 class Context;
 
+namespace reg {
+// Root keys, as the 32-bit handle values the registry gives them.
+constexpr std::int32_t HKeyClassesRoot = static_cast<std::int32_t>(0x80000000u);
+constexpr std::int32_t HKeyCurrentUser = static_cast<std::int32_t>(0x80000001u);
+constexpr std::int32_t HKeyLocalMachine = static_cast<std::int32_t>(0x80000002u);
+constexpr std::int32_t HKeyUsers = static_cast<std::int32_t>(0x80000003u);
+constexpr std::int32_t HKeyCurrentConfig = static_cast<std::int32_t>(0x80000005u);
+
+// Value types.
+constexpr std::int32_t REG_SZ = 1;
+constexpr std::int32_t REG_EXPAND_SZ = 2;
+constexpr std::int32_t REG_BINARY = 3;
+constexpr std::int32_t REG_DWORD = 4;
+constexpr std::int32_t REG_DWORD_BIG_ENDIAN = 5;
+constexpr std::int32_t REG_MULTI_SZ = 7;
+
+// The key could not be created or opened, or a binary value was not bytes.
+constexpr int ErrSetValue = 26001;
+// The value could not be written (0x800469A9).
+constexpr int ErrWriteFailed = static_cast<int>(0x800469A9u);
+} // namespace reg
+
 class cRegistry {
 public:
+    // The settings file lies in the user's config folder, "Brackenfold/registry.json".
     explicit cRegistry(Context &ctx);
-    QHash<QString, QVariant> values;
+    cRegistry(const cRegistry &) = delete;
+    cRegistry &operator=(const cRegistry &) = delete;
+
+    std::int32_t ClassKey() const { return classKey_; }
+    void setClassKey(std::int32_t value) { classKey_ = value; }
+    QString SectionKey() const { return sectionKey_; }
+    void setSectionKey(const QString &value) { sectionKey_ = value; }
+    QString ValueKey() const { return valueKey_; }
+    void setValueKey(const QString &value) { valueKey_ = value; }
+    // A read replaces it with the type found.
+    std::int32_t ValueType() const { return valueType_; }
+    void setValueType(std::int32_t value) { valueType_ = value; }
+
+    // Reads the value named by ClassKey, SectionKey and ValueKey: text for the string
+    // types (expanded for REG_EXPAND_SZ; each string followed by a zero for REG_MULTI_SZ),
+    // a 32-bit int for the number types, bytes for any other type; `Default` when absent.
+    QVariant Value();
+    // Writes the value as ValueType says. Text is stored as REG_EXPAND_SZ when it holds an
+    // environment reference, else REG_SZ; the number types take 16- and 32-bit integers
+    // (short, unsigned short, int, unsigned int) and ignore anything else; REG_BINARY takes
+    // bytes only. Raises reg::ErrSetValue or reg::ErrWriteFailed naming the key and value.
+    void setValue(const QVariant &value);
+
+    QVariant Default() const { return default_; }
+    void setDefault(const QVariant &value) { default_ = value; }
+
+    // The settings path that mRegistry keeps, rebuilt by mRegistry::InitRegPath.
+    const QString &RegPath() const { return regPath_; }
+    void setRegPath(const QString &value) { regPath_ = value; }
+
+    // The store underneath, for tests and tools (writer seam, direct access).
+    SettingsFile &settingsFile() { return file_; }
+
+    // The store's name of a root key, "" for a handle that names none.
+    static QString rootName(std::int32_t classKey);
+    // The store's key for a root key and section path, "" when no such key can exist.
+    static QString storeKey(std::int32_t classKey, const QString &sectionKey);
+    // True when text is stored as REG_EXPAND_SZ: a "%" and a further "%" at least two
+    // characters after it.
+    static bool holdsReference(const QString &text);
+    // Replaces each %NAME% by the environment variable NAME; a name that is not set is
+    // left as it stands, and its closing "%" may open the next reference.
+    static QString expandEnvironment(const QString &text);
+    // A read value as text: numbers in decimal, bytes one character each.
+    static QString toText(const QVariant &value);
 
 private:
+    [[noreturn]] void raiseSetError(int number, const QVariant &value) const;
+
     Context &ctx_;
+    SettingsFile file_;
+    std::int32_t classKey_ = reg::HKeyLocalMachine;
+    QString sectionKey_;
+    QString valueKey_;
+    std::int32_t valueType_ = reg::REG_SZ;
+    QVariant default_;
+    QString regPath_;
 };

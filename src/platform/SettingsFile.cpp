@@ -1,0 +1,527 @@
+#include "platform/SettingsFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace {
+
+const char *const kTypeNames[] = {
+    nullptr, "REG_SZ", "REG_EXPAND_SZ", "REG_BINARY", "REG_DWORD", "REG_DWORD_BIG_ENDIAN", "REG_LINK", "REG_MULTI_SZ"};
+
+QJsonValue typeToJson(std::uint32_t type)
+{
+    if (type != 0 && type < std::size(kTypeNames))
+        return QLatin1String(kTypeNames[type]);
+    return double(type);
+}
+
+bool typeFromJson(const QJsonValue &json, std::uint32_t &type)
+{
+    if (json.isString()) {
+        for (std::uint32_t t = 1; t < std::size(kTypeNames); ++t) {
+            if (json.toString() == QLatin1String(kTypeNames[t])) {
+                type = t;
+                return true;
+            }
+        }
+        return false;
+    }
+    const double d = json.toDouble(-1);
+    if (!json.isDouble() || d < 0 || d > 4294967295.0 || d != std::floor(d))
+        return false;
+    type = static_cast<std::uint32_t>(d);
+    return true;
+}
+
+// Numbers are written signed, so that -1 reads as -1; both spellings are read.
+bool numberFromJson(const QJsonValue &json, std::uint32_t &number)
+{
+    const double d = json.toDouble();
+    if (!json.isDouble() || d < -2147483648.0 || d > 4294967295.0 || d != std::floor(d))
+        return false;
+    number = static_cast<std::uint32_t>(static_cast<std::int64_t>(d));
+    return true;
+}
+
+QJsonValue dataToJson(const SettingsValue &v)
+{
+    if (v.isText())
+        return v.text;
+    if (v.isNumber())
+        return double(static_cast<std::int32_t>(v.number));
+    if (v.type == SettingsValue::MultiString)
+        return QJsonArray::fromStringList(v.strings);
+    return QString::fromLatin1(v.bytes.toBase64());
+}
+
+bool valueFromJson(const QJsonValue &json, SettingsValue &v)
+{
+    if (!json.isObject())
+        return false;
+    const QJsonObject o = json.toObject();
+    if (!typeFromJson(o.value(QLatin1String("type")), v.type))
+        return false;
+    const QJsonValue data = o.value(QLatin1String("data"));
+    if (v.isText()) {
+        if (!data.isString())
+            return false;
+        v.text = data.toString();
+        return true;
+    }
+    if (v.isNumber())
+        return numberFromJson(data, v.number);
+    if (v.type == SettingsValue::MultiString) {
+        if (!data.isArray())
+            return false;
+        for (const QJsonValue &s : data.toArray()) {
+            if (!s.isString())
+                return false;
+            v.strings.append(s.toString());
+        }
+        return true;
+    }
+    if (!data.isString())
+        return false;
+    auto decoded = QByteArray::fromBase64Encoding(data.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return false;
+    v.bytes = *decoded;
+    return true;
+}
+
+std::size_t hashOf(const QByteArray &bytes)
+{
+    return qHash(bytes, std::size_t(0x5bd1e995));
+}
+
+std::int64_t nanoseconds(const timespec &t)
+{
+    return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+QString lockPathOf(const QString &path)
+{
+    return path + QStringLiteral(".lock");
+}
+
+} // namespace
+
+// --- SettingsValue ---------------------------------------------------------
+
+SettingsValue SettingsValue::string(const QString &text, std::uint32_t type)
+{
+    SettingsValue v;
+    v.type = type;
+    v.text = text;
+    return v;
+}
+
+SettingsValue SettingsValue::dword(std::uint32_t number, std::uint32_t type)
+{
+    SettingsValue v;
+    v.type = type;
+    v.number = number;
+    return v;
+}
+
+SettingsValue SettingsValue::binary(const QByteArray &bytes, std::uint32_t type)
+{
+    SettingsValue v;
+    v.type = type;
+    v.bytes = bytes;
+    return v;
+}
+
+SettingsValue SettingsValue::multiString(const QStringList &strings)
+{
+    SettingsValue v;
+    v.type = MultiString;
+    v.strings = strings;
+    return v;
+}
+
+bool SettingsValue::operator==(const SettingsValue &other) const
+{
+    if (type != other.type)
+        return false;
+    if (isText())
+        return text == other.text;
+    if (isNumber())
+        return number == other.number;
+    if (type == MultiString)
+        return strings == other.strings;
+    return bytes == other.bytes;
+}
+
+// --- AtomicFileWriter ------------------------------------------------------
+
+bool AtomicFileWriter::write(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// --- SettingsFile ----------------------------------------------------------
+
+bool SettingsFile::Signature::operator==(const Signature &o) const
+{
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+           nanoseconds(mtime) == nanoseconds(o.mtime) && nanoseconds(ctime) == nanoseconds(o.ctime);
+}
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+
+bool SettingsFile::isValidKeyPath(const QString &key)
+{
+    if (key.isEmpty())
+        return false;
+    const QStringList parts = key.split(QLatin1Char('\\'));
+    for (const QString &part : parts) {
+        if (part.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+SettingsFile::Signature SettingsFile::statFile(const QString &path)
+{
+    Signature s;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return s;
+    s.exists = true;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = st.st_size;
+    s.mtime = st.st_mtim;
+    s.ctime = st.st_ctim;
+    return s;
+}
+
+// A file written within one tick of the file system's clock may be replaced by another
+// of the same size, times and (reused) inode; until that tick has surely passed the
+// content itself is compared. Whole-second times mean a coarse clock.
+bool SettingsFile::isRacy(const Signature &s)
+{
+    if (!s.exists)
+        return false;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const std::int64_t window = s.mtime.tv_nsec == 0 ? 2500000000LL : 100000000LL;
+    const std::int64_t newest = std::max(nanoseconds(s.mtime), nanoseconds(s.ctime));
+    return nanoseconds(now) - newest < window;
+}
+
+void SettingsFile::refresh()
+{
+    if (path_.isEmpty()) {
+        loaded_ = true;
+        return;
+    }
+    reload(false);
+    deliverNotice();
+}
+
+SettingsFile::Load SettingsFile::reload(bool underLock)
+{
+    const Signature now = statFile(path_);
+    if (!underLock && loaded_ && !racy_ && now == signature_)
+        return Load::Unchanged;
+
+    auto becomeEmpty = [&](const Signature &s) {
+        keys_.clear();
+        generation_ = 0;
+        hash_.reset();
+        signature_ = s;
+        racy_ = isRacy(s);
+        loaded_ = true;
+    };
+
+    if (!now.exists) {
+        becomeEmpty(now);
+        corruptHash_.reset();
+        return Load::Loaded;
+    }
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const Signature again = statFile(path_);
+        becomeEmpty(again);
+        if (!again.exists) {
+            corruptHash_.reset();
+            return Load::Loaded;
+        }
+        return Load::Unreadable;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        becomeEmpty(now);
+        return Load::Unreadable;
+    }
+    const std::size_t h = hashOf(bytes);
+    if (corruptHash_ && *corruptHash_ == h) {
+        // The damaged file that could not be moved: the user has been told already.
+        becomeEmpty(now);
+        return Load::Corrupt;
+    }
+    if (loaded_ && hash_ && *hash_ == h) {
+        signature_ = now;
+        racy_ = isRacy(now);
+        return Load::Unchanged;
+    }
+    Keys parsed;
+    std::uint64_t generation = 0;
+    if (parse(bytes, parsed, generation)) {
+        keys_ = std::move(parsed);
+        generation_ = generation;
+        hash_ = h;
+        signature_ = now;
+        racy_ = isRacy(now);
+        loaded_ = true;
+        corruptHash_.reset();
+        return Load::Loaded;
+    }
+    if (!underLock) {
+        // Another copy may be replacing the file right now: look again under the lock
+        // before setting anything aside.
+        // A read waits only briefly: a writer holds the lock for milliseconds.
+        QLockFile lock(lockPathOf(path_));
+        if (!lock.tryLock(std::min(lockTimeoutMs_, 200))) {
+            becomeEmpty(now);
+            loaded_ = false; // try again on the next read
+            return Load::Corrupt;
+        }
+        return reload(true);
+    }
+    // Under the lock: keep the damaged file aside, never drop it.
+    QString keptAs;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString aside = path_ + QStringLiteral(".corrupt-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path_ + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (QFile::rename(path_, aside)) {
+        keptAs = aside;
+        becomeEmpty(statFile(path_));
+        corruptHash_.reset();
+    } else {
+        QFile copy(aside);
+        if (copy.open(QIODevice::NewOnly) && copy.write(bytes) == bytes.size() && copy.flush())
+            keptAs = aside;
+        else if (copy.isOpen())
+            copy.remove();
+        becomeEmpty(now);
+        corruptHash_ = h;
+        corruptKept_ = !keptAs.isEmpty();
+    }
+    pendingNotice_ = std::make_pair(path_, keptAs);
+    return Load::Corrupt;
+}
+
+void SettingsFile::deliverNotice()
+{
+    if (!pendingNotice_)
+        return;
+    const auto notice = *pendingNotice_;
+    pendingNotice_.reset();
+    if (notice_)
+        notice_(notice.first, notice.second);
+}
+
+std::optional<SettingsValue> SettingsFile::value(const QString &key, const QString &name)
+{
+    refresh();
+    const auto k = keys_.constFind(fold(key));
+    if (k == keys_.constEnd())
+        return std::nullopt;
+    const auto v = k->values.constFind(fold(name));
+    if (v == k->values.constEnd())
+        return std::nullopt;
+    return v->value;
+}
+
+bool SettingsFile::keyExists(const QString &key)
+{
+    refresh();
+    return keys_.contains(fold(key));
+}
+
+QStringList SettingsFile::valueNames(const QString &key)
+{
+    refresh();
+    QStringList names;
+    const auto k = keys_.constFind(fold(key));
+    if (k != keys_.constEnd()) {
+        for (const Entry &e : k->values)
+            names.append(e.name);
+    }
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+QString SettingsFile::keySpelling(const QString &key)
+{
+    refresh();
+    const auto k = keys_.constFind(fold(key));
+    return k == keys_.constEnd() ? QString() : k->path;
+}
+
+QString SettingsFile::spellNewKey(const Keys &keys, const QString &key) const
+{
+    const QStringList parts = key.split(QLatin1Char('\\'));
+    QStringList best;
+    qsizetype bestCount = 0;
+    for (const Key &k : keys) {
+        const QStringList have = k.path.split(QLatin1Char('\\'));
+        qsizetype n = 0;
+        while (n < have.size() && n < parts.size() && have[n].compare(parts[n], Qt::CaseInsensitive) == 0)
+            ++n;
+        if (n > bestCount) {
+            bestCount = n;
+            best = have.mid(0, n);
+        }
+    }
+    return (best + parts.mid(bestCount)).join(QLatin1Char('\\'));
+}
+
+SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &name, const SettingsValue &value)
+{
+    if (!isValidKeyPath(key))
+        return Status::KeyNotCreated;
+    const Status status = modify([&](Keys &keys) {
+        const QString folded = fold(key);
+        auto k = keys.find(folded);
+        if (k == keys.end())
+            k = keys.insert(folded, Key{spellNewKey(keys, key), {}});
+        const QString foldedName = fold(name);
+        auto v = k->values.find(foldedName);
+        if (v == k->values.end())
+            k->values.insert(foldedName, Entry{name, value});
+        else if (v->value == value)
+            return false;
+        else
+            v->value = value;
+        return true;
+    });
+    deliverNotice();
+    return status;
+}
+
+SettingsFile::Status SettingsFile::removeValue(const QString &key, const QString &name)
+{
+    if (!isValidKeyPath(key))
+        return Status::KeyNotCreated;
+    const Status status = modify([&](Keys &keys) {
+        auto k = keys.find(fold(key));
+        return k != keys.end() && k->values.remove(fold(name));
+    });
+    deliverNotice();
+    return status;
+}
+
+SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &change)
+{
+    if (path_.isEmpty())
+        return Status::KeyNotCreated;
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+        return Status::KeyNotCreated;
+    QLockFile lock(lockPathOf(path_));
+    if (!lock.tryLock(lockTimeoutMs_))
+        return Status::KeyNotCreated;
+
+    // Another copy may have written since we last looked: start from the file as it is now.
+    const Load load = reload(true);
+    if (load == Load::Unreadable || (load == Load::Corrupt && corruptHash_ && !corruptKept_))
+        return Status::WriteFailed;
+
+    Keys next = keys_;
+    if (!change(next))
+        return Status::Ok;
+    const QByteArray bytes = serialize(next, generation_ + 1);
+    if (!writer_->write(path_, bytes))
+        return Status::WriteFailed;
+    keys_ = std::move(next);
+    ++generation_;
+    hash_ = hashOf(bytes);
+    signature_ = statFile(path_);
+    racy_ = isRacy(signature_);
+    loaded_ = true;
+    corruptHash_.reset();
+    return Status::Ok;
+}
+
+QByteArray SettingsFile::serialize(const Keys &keys, std::uint64_t generation) const
+{
+    QJsonObject keysJson;
+    for (const Key &k : keys) {
+        QJsonObject values;
+        for (const Entry &e : k.values) {
+            QJsonObject v;
+            v.insert(QLatin1String("type"), typeToJson(e.value.type));
+            v.insert(QLatin1String("data"), dataToJson(e.value));
+            values.insert(e.name, v);
+        }
+        keysJson.insert(k.path, values);
+    }
+    QJsonObject root;
+    root.insert(QLatin1String("generation"), double(generation));
+    root.insert(QLatin1String("keys"), keysJson);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool SettingsFile::parse(const QByteArray &bytes, Keys &keys, std::uint64_t &generation)
+{
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return false;
+    const QJsonObject root = doc.object();
+    const QJsonValue gen = root.value(QLatin1String("generation"));
+    if (!gen.isUndefined()) {
+        const double g = gen.toDouble(-1);
+        if (!gen.isDouble() || g < 0 || g > 9007199254740992.0 || g != std::floor(g))
+            return false;
+        generation = static_cast<std::uint64_t>(g);
+    }
+    const QJsonValue keysJson = root.value(QLatin1String("keys"));
+    if (keysJson.isUndefined())
+        return true;
+    if (!keysJson.isObject())
+        return false;
+    const QJsonObject keysObject = keysJson.toObject();
+    for (auto k = keysObject.begin(); k != keysObject.end(); ++k) {
+        if (!isValidKeyPath(k.key()) || !k.value().isObject())
+            return false;
+        auto &key = keys[fold(k.key())];
+        if (key.path.isEmpty())
+            key.path = k.key();
+        const QJsonObject values = k.value().toObject();
+        for (auto v = values.begin(); v != values.end(); ++v) {
+            SettingsValue value;
+            if (!valueFromJson(v.value(), value))
+                return false;
+            // A name spelt twice in other cases (a hand edit) keeps its first entry.
+            const QString folded = fold(v.key());
+            if (!key.values.contains(folded))
+                key.values.insert(folded, Entry{v.key(), value});
+        }
+    }
+    return true;
+}

@@ -1,0 +1,151 @@
+// A typed store of keys and values persisted as one JSON file: the program's own
+// stand-in for the system registry. Key paths and value names are case-insensitive
+// and keep the spelling they were first written with; every value keeps its type.
+// Reads are served from memory and the file is re-read only when it has changed;
+// every write re-reads the file under a lock file and replaces it atomically, so two
+// running copies never lose each other's writes, and a failed write changes nothing.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <optional>
+
+// One stored value: its registry type and the data that type holds.
+struct SettingsValue {
+    enum Type : std::uint32_t {
+        String = 1,
+        ExpandString = 2,
+        Binary = 3,
+        DWord = 4,
+        DWordBigEndian = 5,
+        MultiString = 7,
+    };
+
+    std::uint32_t type = String;
+    QString text;             // String and ExpandString
+    QStringList strings;      // MultiString
+    std::uint32_t number = 0; // DWord and DWordBigEndian, as the number it stands for
+    QByteArray bytes;         // Binary and every type without a decoding of its own
+
+    static SettingsValue string(const QString &text, std::uint32_t type = String);
+    static SettingsValue dword(std::uint32_t number, std::uint32_t type = DWord);
+    static SettingsValue binary(const QByteArray &bytes, std::uint32_t type = Binary);
+    static SettingsValue multiString(const QStringList &strings);
+
+    bool isText() const { return type == String || type == ExpandString; }
+    bool isNumber() const { return type == DWord || type == DWordBigEndian; }
+    bool operator==(const SettingsValue &other) const;
+};
+
+// Writes the file's new content. The default replaces the file atomically; tests
+// inject writers that fail.
+class SettingsWriter {
+public:
+    virtual ~SettingsWriter() = default;
+    // Returns false when the content could not be put in place; the old file must then be intact.
+    virtual bool write(const QString &path, const QByteArray &bytes) = 0;
+};
+
+// Writes a temporary file beside the target and renames it over the target.
+class AtomicFileWriter : public SettingsWriter {
+public:
+    bool write(const QString &path, const QByteArray &bytes) override;
+};
+
+class SettingsFile {
+public:
+    enum class Status {
+        Ok,
+        KeyNotCreated, // the key path is invalid, or its folder or lock cannot be had
+        WriteFailed,   // the new content could not be written; nothing changed
+    };
+    // Told once per damaged file found: the file's path and where it was kept ("" when it could not be).
+    using CorruptNotice = std::function<void(const QString &file, const QString &keptAs)>;
+
+    // An empty path gives a store that holds nothing and refuses every write.
+    explicit SettingsFile(QString path);
+    SettingsFile(const SettingsFile &) = delete;
+    SettingsFile &operator=(const SettingsFile &) = delete;
+
+    const QString &path() const { return path_; }
+    // nullptr restores the atomic file writer. The writer is not owned.
+    void setWriter(SettingsWriter *writer) { writer_ = writer ? writer : &atomicWriter_; }
+    void setCorruptNotice(CorruptNotice notice) { notice_ = std::move(notice); }
+    void setLockTimeout(int milliseconds) { lockTimeoutMs_ = milliseconds; }
+
+    // The value, or nothing when the key or the value is absent.
+    std::optional<SettingsValue> value(const QString &key, const QString &name);
+    bool keyExists(const QString &key);
+    // Value names of a key as they are spelt, sorted ignoring case.
+    QStringList valueNames(const QString &key);
+    // The key's path as it is spelt in the store, "" when absent.
+    QString keySpelling(const QString &key);
+
+    // Creates the key (and stores nothing else) when it is missing, then sets the value.
+    Status setValue(const QString &key, const QString &name, const SettingsValue &value);
+    Status removeValue(const QString &key, const QString &name);
+
+    // A key path is names separated by "\"; no name may be empty.
+    static bool isValidKeyPath(const QString &key);
+
+private:
+    struct Entry {
+        QString name;
+        SettingsValue value;
+    };
+    struct Key {
+        QString path;
+        QHash<QString, Entry> values; // by case-folded name
+    };
+    using Keys = QHash<QString, Key>; // by case-folded path
+
+    // What stat says of the file; equal signatures mean an unchanged file unless racy.
+    struct Signature {
+        bool exists = false;
+        std::uint64_t device = 0, inode = 0;
+        std::int64_t size = 0;
+        timespec mtime{}, ctime{};
+        bool operator==(const Signature &other) const;
+    };
+
+    enum class Load { Unchanged, Loaded, Corrupt, Unreadable };
+
+    static QString fold(const QString &name) { return name.toCaseFolded(); }
+    static Signature statFile(const QString &path);
+    static bool isRacy(const Signature &signature);
+
+    // Brings memory up to the file when the file changed (or may have).
+    void refresh();
+    // Reads the file and takes its content into memory. Under the lock the file is always
+    // read, and a damaged file is set aside (elsewhere the lock is taken for that).
+    Load reload(bool underLock);
+    void deliverNotice();
+
+    Status modify(const std::function<bool(Keys &)> &change);
+    QByteArray serialize(const Keys &keys, std::uint64_t generation) const;
+    static bool parse(const QByteArray &bytes, Keys &keys, std::uint64_t &generation);
+    // The path of a new key, taking the spelling of every leading part that already exists.
+    QString spellNewKey(const Keys &keys, const QString &key) const;
+
+    QString path_;
+    AtomicFileWriter atomicWriter_;
+    SettingsWriter *writer_ = &atomicWriter_;
+    CorruptNotice notice_;
+    int lockTimeoutMs_ = 10000;
+
+    Keys keys_;
+    std::uint64_t generation_ = 0;
+    bool loaded_ = false;
+    Signature signature_;
+    bool racy_ = false;
+    std::optional<std::size_t> hash_; // of the bytes memory was read from
+    // A damaged file left in place (it could not be moved): it is never overwritten unless a copy was kept.
+    std::optional<std::size_t> corruptHash_;
+    bool corruptKept_ = false;
+    std::optional<std::pair<QString, QString>> pendingNotice_;
+};

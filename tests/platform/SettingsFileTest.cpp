@@ -1,0 +1,155 @@
+// The typed settings file on its own: types on disk, change detection, the lock and
+// key paths.
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "platform/SettingsFile.h"
+
+namespace {
+
+const QString kKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Test");
+
+struct Folder {
+    QTemporaryDir dir;
+    QString file() const { return dir.path() + "/cfg/registry.json"; }
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(SettingsFile, EveryTypeSurvivesTheFile)
+{
+    Folder folder;
+    SettingsFile a(folder.file());
+    const QList<QPair<QString, SettingsValue>> values = {
+        {"sz", SettingsValue::string("text with \"quotes\" and \\")},
+        {"expand", SettingsValue::string("%HOME%/x", SettingsValue::ExpandString)},
+        {"bin", SettingsValue::binary(QByteArray("\x00\xff\x10", 3))},
+        {"dword", SettingsValue::dword(0xFFFFFFFEu)},
+        {"big", SettingsValue::dword(40000, SettingsValue::DWordBigEndian)},
+        {"multi", SettingsValue::multiString({"one", "", "three"})},
+        {"qword", SettingsValue::binary(QByteArray(8, '\x01'), 11)},
+        {"", SettingsValue::string("the key's default value")},
+    };
+    for (const auto &v : values)
+        ASSERT_EQ(a.setValue(kKey, v.first, v.second), SettingsFile::Status::Ok);
+
+    SettingsFile b(folder.file());
+    for (const auto &v : values) {
+        SCOPED_TRACE(v.first.toStdString());
+        const auto got = b.value(kKey, v.first);
+        ASSERT_TRUE(got);
+        EXPECT_TRUE(*got == v.second);
+    }
+    EXPECT_FALSE(b.value(kKey, "missing"));
+    EXPECT_FALSE(b.value(kKey + "\\Sub", "sz"));
+}
+
+TEST(SettingsFile, ChangesByAnotherCopyAreSeenEvenWhenSizeAndTimesMatch)
+{
+    Folder folder;
+    SettingsFile reader(folder.file());
+    SettingsFile writer(folder.file());
+    // Rapid rewrites of the same size can reuse the inode within one clock tick.
+    for (std::uint32_t i = 0; i < 200; ++i) {
+        ASSERT_EQ(writer.setValue(kKey, "n", SettingsValue::dword(i % 10)), SettingsFile::Status::Ok);
+        ASSERT_EQ(writer.setValue(kKey, "n", SettingsValue::dword((i + 1) % 10)), SettingsFile::Status::Ok);
+        const auto got = reader.value(kKey, "n");
+        ASSERT_TRUE(got);
+        ASSERT_EQ(got->number, (i + 1) % 10) << "round " << i;
+    }
+}
+
+TEST(SettingsFile, AnEditInPlaceThatRestoresTheModificationTimeIsSeen)
+{
+    Folder folder;
+    SettingsFile a(folder.file());
+    ASSERT_EQ(a.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    QByteArray bytes = contentOf(folder.file());
+    const QByteArray path = QFile::encodeName(folder.file());
+    struct stat before {};
+    ASSERT_EQ(::stat(path.constData(), &before), 0);
+
+    bytes.replace("\"data\": 1", "\"data\": 2");
+    {
+        QFile f(folder.file());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite)); // same inode, same size
+        f.write(bytes);
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+
+    const auto got = a.value(kKey, "n");
+    ASSERT_TRUE(got);
+    EXPECT_EQ(got->number, 2u);
+}
+
+TEST(SettingsFile, ARemovedFileMeansNoValues)
+{
+    Folder folder;
+    SettingsFile a(folder.file());
+    ASSERT_EQ(a.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    ASSERT_TRUE(QFile::remove(folder.file()));
+    EXPECT_FALSE(a.value(kKey, "n"));
+    ASSERT_EQ(a.setValue(kKey, "m", SettingsValue::dword(2)), SettingsFile::Status::Ok);
+    EXPECT_FALSE(SettingsFile(folder.file()).value(kKey, "n"));
+}
+
+TEST(SettingsFile, AHeldLockRefusesTheWriteAndChangesNothing)
+{
+    Folder folder;
+    SettingsFile a(folder.file());
+    ASSERT_EQ(a.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    const QByteArray before = contentOf(folder.file());
+
+    QLockFile held(folder.file() + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    a.setLockTimeout(50);
+    EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(2)), SettingsFile::Status::KeyNotCreated);
+    EXPECT_EQ(contentOf(folder.file()), before);
+    EXPECT_EQ(a.value(kKey, "n")->number, 1u);
+
+    held.unlock();
+    EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(2)), SettingsFile::Status::Ok);
+}
+
+TEST(SettingsFile, KeyPathsNeedEveryPartNamed)
+{
+    EXPECT_TRUE(SettingsFile::isValidKeyPath("HKEY_LOCAL_MACHINE"));
+    EXPECT_TRUE(SettingsFile::isValidKeyPath("HKEY_LOCAL_MACHINE\\Software\\A b"));
+    EXPECT_FALSE(SettingsFile::isValidKeyPath(""));
+    EXPECT_FALSE(SettingsFile::isValidKeyPath("HKEY_LOCAL_MACHINE\\"));
+    EXPECT_FALSE(SettingsFile::isValidKeyPath("HKEY_LOCAL_MACHINE\\\\Software"));
+    EXPECT_FALSE(SettingsFile::isValidKeyPath("\\Software"));
+
+    Folder folder;
+    SettingsFile a(folder.file());
+    EXPECT_EQ(a.setValue("HKEY_LOCAL_MACHINE\\Software\\\\6.0", "n", SettingsValue::dword(1)),
+              SettingsFile::Status::KeyNotCreated);
+    EXPECT_FALSE(QFile::exists(folder.file()));
+
+    SettingsFile nowhere{QString()};
+    EXPECT_FALSE(nowhere.value(kKey, "n"));
+    EXPECT_EQ(nowhere.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::KeyNotCreated);
+}
+
+TEST(SettingsFile, RemovingAValueKeepsTheRest)
+{
+    Folder folder;
+    SettingsFile a(folder.file());
+    ASSERT_EQ(a.setValue(kKey, "Keep", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    ASSERT_EQ(a.setValue(kKey, "Drop", SettingsValue::dword(2)), SettingsFile::Status::Ok);
+    ASSERT_EQ(a.removeValue(kKey, "DROP"), SettingsFile::Status::Ok);
+    SettingsFile b(folder.file());
+    EXPECT_EQ(b.valueNames(kKey), QStringList{"Keep"});
+}
