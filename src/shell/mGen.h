@@ -1,0 +1,22 @@
+// Shared name tables shown in lists and editors (foundation bases, empty-pile ranks,
+// flags, suit counts) and the title of a file. Plain functions: a value outside a
+// table gives "", nothing is kept between calls.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace mGen {
+// 0 "Ace" .. 12 "King", 13 "Random".
+QString GetBaseCardName(std::int16_t rank);
+// 0 "Ace" .. 12 "King", 13 "Any Card".
+QString GetSpaceCardName(std::int16_t rank);
+// 0 "False", 1 "True".
+QString GetBoolName(std::int16_t value);
+// Suit count code: 0 "One", 1 "Two", 2 "Four".
+QString GetSuitsName(std::int16_t code);
+// The name of the existing file at the path without its last four characters (its
+// extension with the dot): ".../Bouquet-617.qx1" gives "Bouquet-617". Raises the
+// file-not-found error when no file is there.
+QString GetFileTitle(const QString &path);
+} // namespace mGen
