@@ -6,6 +6,7 @@
 #include "engine/mStudio.h"
 #include "platform/Guard.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtSoundPlayer.h"
 #include "platform/ShellFolders.h"
 #include "shell/Context.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
     Services services;
     services.messages = &messages;
     services.shellFolders = &shellFolders;
+    QtSoundPlayer soundPlayer;
+    services.soundPlayer = &soundPlayer;
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {

@@ -10,7 +10,7 @@
 
 class Context;
 
-class cSound : public ISoundEvents {
+class cSound {
 public:
     explicit cSound(Context &ctx);
 
@@ -43,8 +43,8 @@ public:
     void Hot();
     void History();
     void Options();
-    void Rules() override;
-    void Contents() override;
+    void Rules();
+    void Contents();
     void About();
 
     // Plays the file when it exists; never raises.

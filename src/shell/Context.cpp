@@ -13,8 +13,6 @@ Context::Context(const Services &services) : services_(services)
         services_.help = &nullHelp_;
     if (!services_.rulesWindow)
         services_.rulesWindow = &nullRules_;
-    if (!services_.sounds)
-        services_.sounds = &nullSounds_;
     if (!services_.session)
         services_.session = &nullSession_;
     if (!services_.board)

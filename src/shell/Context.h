@@ -25,7 +25,6 @@ struct Services {
     IShellFolders *shellFolders = nullptr;
     IHelpViewer *help = nullptr;
     IRulesWindow *rulesWindow = nullptr;
-    ISoundEvents *sounds = nullptr;
     ISessionInfo *session = nullptr;
     IBoardInfo *board = nullptr;
     ISoundPlayer *soundPlayer = nullptr;
@@ -42,7 +41,6 @@ public:
     IShellFolders &shellFolders() const { return *services_.shellFolders; }
     IHelpViewer &help() const { return *services_.help; }
     IRulesWindow &rulesWindow() const { return *services_.rulesWindow; }
-    ISoundEvents &sounds() const { return *services_.sounds; }
     ISessionInfo &session() const { return *services_.session; }
     IBoardInfo &board() const { return *services_.board; }
     ISoundPlayer &soundPlayer() const { return *services_.soundPlayer; }
@@ -73,7 +71,6 @@ private:
     Services services_;
     NullHelpViewer nullHelp_;
     NullRulesWindow nullRules_;
-    NullSoundEvents nullSounds_;
     NullSessionInfo nullSession_;
     NullBoardInfo nullBoard_;
     SilentSoundPlayer silentPlayer_;

@@ -1,6 +1,6 @@
-// Small interfaces through which the product data and the definitions reach parts of
-// the program that stand elsewhere (the rules window, the event sounds), with
-// implementations that do nothing until those parts are wired in.
+// Small interfaces through which the shared objects reach parts of the program that
+// stand elsewhere (the rules window, the session, the board), with implementations
+// that do nothing until those parts are wired in.
 #pragma once
 
 #include <QString>
@@ -19,20 +19,6 @@ public:
     bool isOpen() const override { return false; }
     void close() override {}
     void open(bool) override {}
-};
-
-// The event sounds the product data plays after opening the rules or the contents.
-class ISoundEvents {
-public:
-    virtual ~ISoundEvents() = default;
-    virtual void Rules() = 0;
-    virtual void Contents() = 0;
-};
-
-class NullSoundEvents : public ISoundEvents {
-public:
-    void Rules() override {}
-    void Contents() override {}
 };
 
 // What the layout and the sounds read of the game session until it is wired in.

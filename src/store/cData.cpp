@@ -9,6 +9,7 @@
 #include "core/FolderList.h"
 #include "core/Numbers.h"
 #include "core/TextFile.h"
+#include "appearance/cSound.h"
 #include "engine/cCustom.h"
 #include "platform/ArtLibrary.h"
 #include "shell/Context.h"
@@ -213,13 +214,13 @@ void cData::ShowRules(const QString &gName, std::int16_t iModal)
         rules.close();
     ctx_.custom().Init(gName);
     rules.open(iModal == 1);
-    ctx_.sounds().Rules();
+    ctx_.sound().Rules();
 }
 
 void cData::ShowContents()
 {
     ctx_.help().showContents(helpFile_);
-    ctx_.sounds().Contents();
+    ctx_.sound().Contents();
 }
 
 void cData::Refresh_NewGames()

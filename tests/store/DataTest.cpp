@@ -6,6 +6,7 @@
 
 #include "core/AppError.h"
 #include "core/TextFile.h"
+#include "appearance/cSound.h"
 #include "engine/cCustom.h"
 #include "store/cData.h"
 #include "support/TestContext.h"
@@ -44,10 +45,15 @@ public:
     bool open_ = false;
 };
 
-class RecordingSounds : public ISoundEvents {
+class RecordingPlayer : public ISoundPlayer {
 public:
-    void Rules() override { log += "Rules;"; }
-    void Contents() override { log += "Contents;"; }
+    bool play(const QString &path) override
+    {
+        log += QFileInfo(path).fileName() + ";";
+        return true;
+    }
+    bool isPlaying() const override { return false; }
+    void stop() override {}
     QString log;
 };
 } // namespace
@@ -193,15 +199,20 @@ TEST(ProductData, RulesLoadTheDefinitionThenOpenTheWindowThenSound)
     ScriptedMessageBox box;
     TempHome home;
     RecordingRules rules;
-    RecordingSounds sounds;
+    RecordingPlayer player;
     Services s;
     s.messages = &box;
     s.shellFolders = &home.folders();
     s.rulesWindow = &rules;
-    s.sounds = &sounds;
+    s.soundPlayer = &player;
     Context ctx(s);
     ctx.createSharedObjects();
     mStudio::InitProduct(ctx);
+    for (const char *tag : {"Rules", "Contents"}) {
+        const QString file = home.path() + "/" + tag + ".wav";
+        TextFile::writeLines(file, {"RIFF"});
+        ctx.sound().SetSound(tag, file);
+    }
 
     ctx.data().ShowRules("Two Cells", 0);
     EXPECT_EQ(ctx.custom().GameName(), "Two Cells");
@@ -209,7 +220,7 @@ TEST(ProductData, RulesLoadTheDefinitionThenOpenTheWindowThenSound)
     EXPECT_EQ(rules.log, "open;");
     ctx.data().ShowRules("Mission", 1);
     EXPECT_EQ(rules.log, "open;close;open modal;");
-    EXPECT_EQ(sounds.log, "Rules;Rules;");
+    EXPECT_EQ(player.log, "Rules.wav;Rules.wav;");
     ctx.data().ShowContents();
-    EXPECT_EQ(sounds.log, "Rules;Rules;Contents;");
+    EXPECT_EQ(player.log, "Rules.wav;Rules.wav;Contents.wav;");
 }
