@@ -74,16 +74,3 @@ BENCHMARK(FacesCached)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PaintedBacksCold)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(AllBacksCold)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(AllBacksCached)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

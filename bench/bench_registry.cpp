@@ -78,14 +78,3 @@ void BM_SetRegIntegerAtomicWrite(benchmark::State &state)
 BENCHMARK(BM_SetRegIntegerAtomicWrite);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

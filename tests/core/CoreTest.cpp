@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "core/FolderList.h"
 #include "core/GameNumber.h"
@@ -10,18 +12,6 @@
 #include "core/RgbColor.h"
 #include "platform/Guard.h"
 #include "support/ScriptedMessageBox.h"
-
-namespace {
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        return e.number();
-    }
-    return 0;
-}
-} // namespace
 
 TEST(Numbers, RoundHalfEvenRoundsHalvesToTheEvenNeighbour)
 {

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "core/FolderList.h"
 #include "core/TextFile.h"
@@ -22,15 +24,6 @@ void writeRaw(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        return e.number();
-    }
-    return 0;
-}
 } // namespace
 
 TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "core/FolderList.h"
 #include "core/TextFile.h"
@@ -14,15 +16,6 @@
 #include "support/TestContext.h"
 
 namespace {
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QByteArray bytesOf(const QString &path)
 {

@@ -2,24 +2,14 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "shell/mGen.h"
 #include "shell/mGen1.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
 #include "support/TestContext.h"
-
-namespace {
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        return e.number();
-    }
-    return 0;
-}
-} // namespace
 
 TEST(ShellHelpers, RankTablesDifferOnlyInTheirThirteenthEntry)
 {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "core/TextFile.h"
 #include "appearance/cSound.h"
@@ -12,15 +14,6 @@
 #include "support/TestContext.h"
 
 namespace {
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 void writeStudioFile(cData &data, const QString &fileName, const QString &gameName)
 {

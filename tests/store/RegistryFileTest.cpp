@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include "support/Errors.h"
+
 #include "core/AppError.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
@@ -47,18 +49,6 @@ struct SecondCopy {
     ScriptedMessageBox box;
     Context ctx;
 };
-
-int errorOf(const std::function<void()> &f, QString *text = nullptr)
-{
-    try {
-        f();
-    } catch (const AppError &e) {
-        if (text)
-            *text = e.description();
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
