@@ -2,6 +2,9 @@
 // during set-up (no user folder, say) is reported and the program exits cleanly.
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+
+#include "core/AppError.h"
 
 #include "engine/mStudio.h"
 #include "platform/Guard.h"
@@ -26,8 +29,14 @@ int main(int argc, char **argv)
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
+        try {
+            ctx.createSharedObjects();
+            mStudio::InitProduct(ctx);
+        } catch (const AppError &e) {
+            // Also on the terminal: a message box on a virtual display is seen by nobody.
+            std::fprintf(stderr, "brackenfold: %s\n", qPrintable(e.description()));
+            throw;
+        }
     });
     return ok ? 0 : 1;
 }

@@ -107,15 +107,26 @@ bool createExclusive(const QString &path, const QByteArray &bytes)
     if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush())
         raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
     ::fsync(temp.handle());
+    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     // link() never replaces an existing name, so a name taken meanwhile is never lost.
     const QByteArray from = QFile::encodeName(temp.fileName());
     const QByteArray to = QFile::encodeName(path);
-    if (::link(from.constData(), to.constData()) != 0) {
-        if (errno == EEXIST)
-            return false;
+    if (::link(from.constData(), to.constData()) == 0)
+        return true; // the temporary name is removed with temp
+    if (errno == EEXIST)
+        return false;
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
+    // A file system without hard links: create the name exclusively and write into it.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.remove();
         raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
     }
-    return true; // the temporary name is removed with temp
+    return true;
 }
 
 QString quoted(const QString &text)

@@ -53,7 +53,7 @@ bool cCustom::Init(const QString &name)
 QString cCustom::StudioFilePath(const QString &name) const
 {
     const QString folder = ctx_.data().GamesFolder();
-    const QString exact = FolderList::join(folder, name + kExt);
+    QString exact = FolderList::join(folder, name + kExt);
     if (QFileInfo(exact).isFile())
         return exact;
     for (const QString &file : FolderList::files(folder)) {

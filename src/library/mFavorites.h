@@ -5,6 +5,6 @@
 #include <QString>
 
 namespace mFavorites {
-// True when the name holds none of \ / : * ? " < > |.
+// True when the name holds none of \ / : * ? " < > | and no control character.
 bool IsValidFileName(const QString &name);
 } // namespace mFavorites

@@ -84,7 +84,7 @@ bool valueFromJson(const QJsonValue &json, SettingsValue &v)
     if (v.type == SettingsValue::MultiString) {
         if (!data.isArray())
             return false;
-        for (const QJsonValue &s : data.toArray()) {
+        for (const auto &s : data.toArray()) {
             if (!s.isString())
                 return false;
             v.strings.append(s.toString());

@@ -21,19 +21,33 @@ public:
     void open(bool) override {}
 };
 
-// What the layout and the sounds read of the game session until it is wired in.
+// What the layout, the sounds and the board read of the game session until it is
+// wired in. The board also counts the redeals here and asks for the win check after
+// every move while a game runs; the defaults run no game and check nothing.
 class ISessionInfo {
 public:
     virtual ~ISessionInfo() = default;
     virtual QString GameName() const = 0;
     // 0 no game, 1 playing, 2 replaying a finished game.
     virtual int Game_Status() const = 0;
+    // True while a game is running (dealt and not yet won or ended).
+    virtual bool Game_Running() const { return false; }
+    // Redeals of the waste made in this game.
+    virtual int RedealsComp() const { return 0; }
+    virtual void setRedealsComp(int) {}
+    // The win check, run after every move while the game is running.
+    virtual void CheckGameWon() {}
 };
 
 class NullSessionInfo : public ISessionInfo {
 public:
     QString GameName() const override { return {}; }
     int Game_Status() const override { return 0; }
+    int RedealsComp() const override { return redealsComp_; }
+    void setRedealsComp(int v) override { redealsComp_ = v; }
+
+private:
+    int redealsComp_ = 0;
 };
 
 // What the layout reads of the board until it is wired in.

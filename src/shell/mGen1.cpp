@@ -47,8 +47,8 @@ QString GetDocumentsFolder(Context &ctx)
 
 QString GetSaveInitDir(Context &ctx)
 {
-    const QString saved = ctx.data().SavedFolder();
-    const QString remembered = mRegistry::GetRegString(ctx, kGeneral, kSaveInitDir, saved);
+    QString saved = ctx.data().SavedFolder();
+    QString remembered = mRegistry::GetRegString(ctx, kGeneral, kSaveInitDir, saved);
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
         return remembered;
     return saved;

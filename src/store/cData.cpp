@@ -57,7 +57,10 @@ QString cData::ensureFolder(const QString &path)
     QFileInfo info(path);
     if (info.isDir())
         return path;
-    if (info.exists() || !QDir().mkdir(path))
+    if (info.exists())
+        raiseError(err::FileAlreadyExists, QStringLiteral("A file stands where the folder %1 belongs.").arg(path));
+    // Another running copy may create the folder at the same moment.
+    if (!QDir().mkdir(path) && !QFileInfo(path).isDir())
         raiseError(err::PathNotFound, QStringLiteral("The folder %1 could not be created.").arg(path));
     return path;
 }
@@ -142,7 +145,7 @@ void cData::CreateDefaultSchemeFile() const
 
 QString cData::DefaultCustImageFile() const
 {
-    const QString path = FolderList::join(MyGamesFolder(), QStringLiteral("CustomImage.bmp"));
+    QString path = FolderList::join(MyGamesFolder(), QStringLiteral("CustomImage.bmp"));
     if (!QFileInfo::exists(path)) {
         QByteArray bytes;
         QBuffer buffer(&bytes);

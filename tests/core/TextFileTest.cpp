@@ -78,6 +78,7 @@ TEST(TextFile, ExclusiveCreationNeverReplacesAName)
     EXPECT_EQ(fileBytes(path), QByteArray("first"));
     QDir(dir.path()).mkdir("folder");
     EXPECT_FALSE(TextFile::createExclusive(dir.filePath("folder"), "x"));
+    EXPECT_TRUE(QFile::permissions(path) & QFileDevice::ReadOther);
     // No temporary file is left behind.
     EXPECT_EQ(FolderList::files(dir.path()), QStringList({"a"}));
 }

@@ -11,6 +11,7 @@
 #include "core/TextFile.h"
 #include "engine/cCustom.h"
 #include "engine/mStudio.h"
+#include "library/mFavorites.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "support/TestContext.h"
@@ -311,4 +312,27 @@ TEST(Preview, ThreePicturesArePaintedOverTheBoxWithoutClearingIt)
     EXPECT_NE(box.pixelColor(1, 1), QColor(1, 2, 3));
     EXPECT_NE(box.pixelColor(126, 1), QColor(1, 2, 3));
     EXPECT_NE(box.pixelColor(1, 37), QColor(1, 2, 3));
+}
+
+TEST(Definitions, AStudioGameMayDifferFromABuiltInOneInLetterCaseOnly)
+{
+    TestContext t;
+    writeBytes(t.ctx.data().GamesFolder() + "/freecell.gam", "\"freecell\"\r\n5,6,13,0,1,2,0\r\n0,0,0\r\n3,0\r\n");
+    t.ctx.data().Refresh_NewGames();
+    cCustom &c = t.ctx.custom();
+    ASSERT_TRUE(c.Init("freecell"));
+    EXPECT_EQ(c.HPiles(), 5);
+    ASSERT_TRUE(c.Init("Freecell"));
+    EXPECT_EQ(c.HPiles(), 8);
+}
+
+TEST(StudioFiles, NamesWithControlCharactersAreRefused)
+{
+    TestContext t;
+    for (const char *name : {"a\rb", "a\nb", "tab\there"}) {
+        t.box.expect(MsgResult::Ok, "Please Enter a valid Game Name");
+        EXPECT_FALSE(t.ctx.custom().SaveStudioGame(name, true, false));
+    }
+    EXPECT_TRUE(mFavorites::IsValidFileName("-"));
+    EXPECT_TRUE(mFavorites::IsValidFileName("Baker's Game - 617"));
 }

@@ -164,7 +164,7 @@ TEST(ArtLibrary, WithoutDecksThereAreStillSevenBacksAndNoEmptyDeckCategory)
 TEST(ArtLibrary, PaintedBacksKeepTheirIndexesWhenDecksAreInstalled)
 {
     if (!haveStandardDeck())
-        GTEST_SKIP() << "card decks not installed";
+        FAIL() << "the card decks of kdegames-card-data-kf5 are not installed";
     QTemporaryDir empty;
     ArtLibrary bare(empty.path());
     ArtLibrary full(kDecks);
@@ -180,7 +180,7 @@ TEST(ArtLibrary, PaintedBacksKeepTheirIndexesWhenDecksAreInstalled)
 TEST(ArtLibrary, AllFiftyTwoFacesComeFromTheStandardDeckInTwoColours)
 {
     if (!haveStandardDeck())
-        GTEST_SKIP() << "card decks not installed";
+        FAIL() << "the card decks of kdegames-card-data-kf5 are not installed";
     QTemporaryDir empty;
     ArtLibrary art(kDecks);
     ArtLibrary painted(empty.path());
@@ -226,7 +226,7 @@ TEST(ArtLibrary, PaintedFacesStandInWhenTheDecksAreMissing)
 TEST(ArtLibrary, ABrokenOrIncompleteDeckFallsBackWithoutFailing)
 {
     if (!haveStandardDeck())
-        GTEST_SKIP() << "card decks not installed";
+        FAIL() << "the card decks of kdegames-card-data-kf5 are not installed";
     QTemporaryDir folder;
     QDir root(folder.path());
     ASSERT_TRUE(root.mkpath(QStringLiteral("svg-standard")));

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "support/Errors.h"
@@ -216,4 +217,27 @@ TEST(ProductData, RulesLoadTheDefinitionThenOpenTheWindowThenSound)
     EXPECT_EQ(player.log, "Rules.wav;Rules.wav;");
     ctx.data().ShowContents();
     EXPECT_EQ(player.log, "Rules.wav;Rules.wav;Contents.wav;");
+}
+
+TEST(ProductData, BrackenfoldHomeHoldsEveryPerUserFolder)
+{
+    QTemporaryDir home;
+    const QByteArray before = qgetenv("BRACKENFOLD_HOME");
+    qputenv("BRACKENFOLD_HOME", QFile::encodeName(home.path()));
+    ScriptedMessageBox box;
+    StandardShellFolders folders;
+    Services s;
+    s.messages = &box;
+    s.shellFolders = &folders;
+    Context ctx(s);
+    ctx.createSharedObjects();
+    mStudio::InitProduct(ctx);
+    EXPECT_EQ(ctx.data().AppDir(), home.path() + "/.local/share/Quillmere Technologies/Brackenfold 6.0");
+    EXPECT_EQ(ctx.data().SavedFolder(), home.path() + "/Documents/My Games/Brackenfold 6.0");
+    EXPECT_EQ(folders.configFolder(), home.path() + "/.config");
+    EXPECT_TRUE(QFileInfo(ctx.data().GamesFolder()).isDir());
+    if (before.isNull())
+        qunsetenv("BRACKENFOLD_HOME");
+    else
+        qputenv("BRACKENFOLD_HOME", before);
 }

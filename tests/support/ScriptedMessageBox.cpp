@@ -42,3 +42,19 @@ QString ScriptedMessageBox::askText(const QString &prompt, const QString &title,
     }
     return step.text;
 }
+
+ScriptedMessageBox::~ScriptedMessageBox()
+{
+    EXPECT_EQ(pending(), 0) << "scripted prompts that never came, the first: "
+                            << (script_.isEmpty() ? std::string() : script_.front().part.toStdString());
+}
+
+const RecordedPrompt &ScriptedMessageBox::last() const
+{
+    static const RecordedPrompt none;
+    if (prompts_.isEmpty()) {
+        ADD_FAILURE() << "no message box was shown";
+        return none;
+    }
+    return prompts_.back();
+}

@@ -18,6 +18,8 @@ struct RecordedPrompt {
 
 class ScriptedMessageBox : public IMessageBox {
 public:
+    // Every scripted answer must have been asked for by the end of the test.
+    ~ScriptedMessageBox() override;
     // The next prompt is answered with this result. A non-empty textPart must occur in
     // the prompt's text.
     void expect(MsgResult answer, const QString &textPart = {});
@@ -27,7 +29,8 @@ public:
     void allowNotices(bool allow = true) { allowNotices_ = allow; }
 
     const QList<RecordedPrompt> &prompts() const { return prompts_; }
-    const RecordedPrompt &last() const { return prompts_.back(); }
+    // The latest prompt; a test that asks for one when none came fails.
+    const RecordedPrompt &last() const;
     int pending() const { return static_cast<int>(script_.size()); }
     void clear()
     {
