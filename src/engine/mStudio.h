@@ -39,6 +39,10 @@ struct OrderRule {
 };
 OrderRule GetOrderRule(int code);
 
+// The order test: may card B be put onto card A (the card already lying on the pile) by
+// the arranging-order code? Code 10 accepts any pair, a code outside the table none.
+bool CheckOrder(Context &ctx, int cardA, int cardB, int code, bool wrap);
+
 // Fills the layout of gGames from the definition held by gCustom; run whenever a game
 // starts, after its definition has been loaded.
 void BuildLayout(Context &ctx);

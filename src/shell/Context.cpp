@@ -1,8 +1,11 @@
 #include "shell/Context.h"
 
 #include "appearance/cSound.h"
+#include "engine/DisplayList.h"
 #include "engine/cCustom.h"
+#include "engine/cEngine.h"
 #include "engine/cGames.h"
+#include "engine/cPlay.h"
 #include "store/cRegistry.h"
 #include "platform/ArtLibrary.h"
 #include "store/cData.h"
@@ -19,15 +22,21 @@ Context::Context(const Services &services) : services_(services)
         services_.board = &nullBoard_;
     if (!services_.soundPlayer)
         services_.soundPlayer = &silentPlayer_;
+    if (!services_.surface) {
+        ownSurface_ = std::make_unique<DisplayList>();
+        services_.surface = ownSurface_.get();
+    }
 }
 
 Context::~Context()
 {
     // Reverse of start-up order.
+    gPlay.reset();
     gCustom.reset();
     gSound.reset();
     gArtLibrary.reset();
     gRegistry.reset();
+    gEngine.reset();
     gGames.reset();
     gData.reset();
 }
@@ -38,6 +47,8 @@ void Context::createSharedObjects()
         gData = std::make_unique<cData>(*this);
     if (!gGames)
         gGames = std::make_unique<cGames>(*this);
+    if (!gEngine)
+        gEngine = std::make_unique<cEngine>(*this);
     if (!gRegistry)
         gRegistry = std::make_unique<cRegistry>(*this);
     if (!gArtLibrary)
@@ -46,4 +57,15 @@ void Context::createSharedObjects()
         gSound = std::make_unique<cSound>(*this);
     if (!gCustom)
         gCustom = std::make_unique<cCustom>(*this);
+    if (!gPlay)
+        gPlay = std::make_unique<cPlay>(*this);
+}
+
+IBoardInfo &Context::board() const
+{
+    if (services_.board != &nullBoard_)
+        return *services_.board;
+    if (gPlay)
+        return *gPlay;
+    return *services_.board;
 }

@@ -18,6 +18,10 @@ class cRegistry;
 class ArtLibrary;
 class cSound;
 class cCustom;
+class cEngine;
+class cPlay;
+class CardSurface;
+class DisplayList;
 
 // The outside services a context is given; none of them is owned by it.
 struct Services {
@@ -28,6 +32,8 @@ struct Services {
     ISessionInfo *session = nullptr;
     IBoardInfo *board = nullptr;
     ISoundPlayer *soundPlayer = nullptr;
+    // The board's pictures; without one the context keeps its own display list.
+    CardSurface *surface = nullptr;
 };
 
 class Context {
@@ -42,8 +48,11 @@ public:
     IHelpViewer &help() const { return *services_.help; }
     IRulesWindow &rulesWindow() const { return *services_.rulesWindow; }
     ISessionInfo &session() const { return *services_.session; }
-    IBoardInfo &board() const { return *services_.board; }
+    // The board as the layout reads it: the board given in the services, else gPlay
+    // once it exists, else a board without face-down cards.
+    IBoardInfo &board() const;
     ISoundPlayer &soundPlayer() const { return *services_.soundPlayer; }
+    CardSurface &surface() const { return *services_.surface; }
 
     // Creates every shared object that is not created yet, in start-up order.
     void createSharedObjects();
@@ -51,10 +60,12 @@ public:
     // The shared objects, declared in start-up order so that they are destroyed in reverse.
     std::unique_ptr<cData> gData;
     std::unique_ptr<cGames> gGames;
+    std::unique_ptr<cEngine> gEngine;
     std::unique_ptr<cRegistry> gRegistry;
     std::unique_ptr<ArtLibrary> gArtLibrary;
     std::unique_ptr<cSound> gSound;
     std::unique_ptr<cCustom> gCustom;
+    std::unique_ptr<cPlay> gPlay;
 
     // The screen's size in twips, taken once at start-up.
     std::int32_t gScreenWidth = 0;
@@ -62,10 +73,12 @@ public:
 
     cData &data() const { return *gData; }
     cGames &games() const { return *gGames; }
+    cEngine &engine() const { return *gEngine; }
     cRegistry &registry() const { return *gRegistry; }
     ArtLibrary &art() const { return *gArtLibrary; }
     cSound &sound() const { return *gSound; }
     cCustom &custom() const { return *gCustom; }
+    cPlay &play() const { return *gPlay; }
 
 private:
     Services services_;
@@ -74,4 +87,5 @@ private:
     NullSessionInfo nullSession_;
     NullBoardInfo nullBoard_;
     SilentSoundPlayer silentPlayer_;
+    std::unique_ptr<DisplayList> ownSurface_;
 };

@@ -1,0 +1,92 @@
+// Speed of the board: dealing a Freecell game with zero animation pacing (one Init:
+// shuffle, pictures, slots, stock and 52 dealt cards), and a full chain of automatic
+// moves: 48 cards going up one after the other onto four foundations that take any card.
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "engine/DisplayList.h"
+#include "engine/cCustom.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "engine/mStudio.h"
+#include "platform/MessageBox.h"
+#include "shell/Context.h"
+
+namespace {
+
+class SilentBox : public IMessageBox {
+protected:
+    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
+    QString askText(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+class Playing : public NullSessionInfo {
+public:
+    int Game_Status() const override { return 1; }
+};
+
+struct Board {
+    Board()
+        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
+              Services s;
+              s.messages = &box;
+              s.shellFolders = &folders;
+              s.session = &session;
+              s.surface = &surface;
+              return s;
+          }())
+    {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+        ctx.gScreenWidth = 1920 * 15;
+        ctx.gScreenHeight = 1080 * 15;
+    }
+
+    QTemporaryDir home;
+    FixedShellFolders folders;
+    SilentBox box;
+    Playing session;
+    DisplayList surface;
+    Context ctx;
+};
+
+void InitFreecell(benchmark::State &state)
+{
+    Board b;
+    b.ctx.custom().Init(QStringLiteral("Freecell"));
+    mStudio::BuildLayout(b.ctx);
+    std::int64_t number = 1;
+    for (auto _ : state)
+        b.ctx.play().Init(GameNumber::fromNumber(number++));
+    state.counters["deals/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void AutoMoveChain(benchmark::State &state)
+{
+    Board b;
+    cCustom &c = b.ctx.custom();
+    c.Init(QStringLiteral("Freecell"));
+    c.setGOrder(10); // any card onto any card
+    c.setGCards(4);  // the four Aces start on the foundations
+    mStudio::BuildLayout(b.ctx);
+    std::int64_t number = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.ctx.play().Init(GameNumber::fromNumber(number++));
+        b.ctx.engine().ClearTRANS();
+        state.ResumeTiming();
+        b.ctx.play().AutoMoveCheck();
+        benchmark::DoNotOptimize(b.ctx.engine().GetTransTop());
+    }
+    if (b.ctx.engine().GetTransTop() != 48)
+        state.SkipWithError("the chain did not move all 48 cards");
+    state.counters["moves/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * 48, benchmark::Counter::kIsRate);
+}
+
+} // namespace
+
+BENCHMARK(InitFreecell)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AutoMoveChain)->Unit(benchmark::kMicrosecond);
