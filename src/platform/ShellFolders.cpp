@@ -1,5 +1,6 @@
 #include "platform/ShellFolders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -11,7 +12,9 @@ QString below(const QString &home, const char *sub)
 
 QString StandardShellFolders::homeOverride()
 {
-    return qEnvironmentVariable("BRACKENFOLD_HOME");
+    // A relative home is taken from the folder the program starts in, once, here.
+    const QString home = qEnvironmentVariable("BRACKENFOLD_HOME");
+    return home.isEmpty() ? home : QDir(home).absolutePath();
 }
 
 FixedShellFolders FixedShellFolders::underHome(const QString &home)
