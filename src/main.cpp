@@ -1,17 +1,66 @@
-// The program: sets up the shared objects and the product data, then ends. A failure
-// during set-up (no user folder, say) is reported and the program exits cleanly.
+// The program: creates the shared objects, sets up the product data and shows the
+// splash window, which hands over to the board window. Termination signals and the
+// desktop's log-out close the board window the ordinary way, so the game is kept.
 #include <QApplication>
 #include <QIcon>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "core/AppError.h"
 
+#include "engine/DisplayList.h"
 #include "engine/mStudio.h"
+#include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/ShellFolders.h"
+#include "shell/BoardView.h"
 #include "shell/Context.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    // Only async-signal-safe work here: the event loop reads the pipe.
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+void watchTerminationSignals(frmMain &window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
+        notifier->setEnabled(false);
+        window.close();
+        window.ShutDown();
+        QApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+// The program's arguments after Qt has taken its own options, joined by one blank.
+QString commandLine(const QStringList &arguments)
+{
+    return arguments.mid(1).join(QLatin1Char(' ')).trimmed();
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -21,11 +70,13 @@ int main(int argc, char **argv)
     QtMessageBox messages;
     messages.setAppTitle(QStringLiteral("Brackenfold 6.0"));
     StandardShellFolders shellFolders;
+    QtSoundPlayer soundPlayer;
+    DisplayList board;
     Services services;
     services.messages = &messages;
     services.shellFolders = &shellFolders;
-    QtSoundPlayer soundPlayer;
     services.soundPlayer = &soundPlayer;
+    services.surface = &board;
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {
@@ -38,5 +89,17 @@ int main(int argc, char **argv)
             throw;
         }
     });
-    return ok ? 0 : 1;
+    if (!ok)
+        return 1;
+
+    ArtCardImages images(ctx.art());
+    frmMain window(ctx, board, images);
+    watchTerminationSignals(window);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.ShutDown(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
+
+    const QString line = commandLine(QCoreApplication::arguments());
+    auto *splash = new frmSplash(ctx, [&window, line] { window.Form_Load(line); });
+    splash->show();
+    return QApplication::exec();
 }

@@ -194,3 +194,26 @@ void cCustom::Update_Pic(QPaintDevice &box) const
     painter.drawImage(QPoint(125, 0), art.GoalPicture(gBase_, gCards_));
     painter.drawImage(QPoint(0, 36), art.TableauPicture(hPiles_, suits_));
 }
+
+GameDefinition cCustom::Definition() const
+{
+    return {gameName_, gOrder_, gBase_,  gCards_, hOrder_, hSpace_, hPiles_,
+            hak_,      hMulti_, rPiles_, rCards_, mOrder_, suits_};
+}
+
+void cCustom::SetDefinition(const GameDefinition &d)
+{
+    gameName_ = d.GameName;
+    gOrder_ = d.GOrder;
+    gBase_ = d.GBase;
+    gCards_ = d.GCards;
+    hOrder_ = d.HOrder;
+    hSpace_ = d.HSpace;
+    hPiles_ = d.HPiles;
+    hak_ = d.HAK;
+    hMulti_ = d.HMulti;
+    rPiles_ = d.RPiles;
+    rCards_ = d.RCards;
+    mOrder_ = d.MOrder;
+    suits_ = d.Suits;
+}

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "engine/GameDefinition.h"
+
 class Context;
 
 class cCustom {
@@ -29,6 +31,10 @@ public:
     // The studio file of a game: "name.gam" when it exists, else a file of that name
     // whose extension differs only in letter case, else the "name.gam" to create.
     QString StudioFilePath(const QString &name) const;
+
+    // The whole definition held, as a value, and putting one back.
+    GameDefinition Definition() const;
+    void SetDefinition(const GameDefinition &d);
 
     QString GameName() const { return gameName_; }
     void setGameName(const QString &v) { gameName_ = v; }

@@ -22,6 +22,7 @@ private:
 
 constexpr int kAreas = 5;
 constexpr int kMaxPiles = 21;
+constexpr int kFullFoundationTop = 12;
 } // namespace
 
 cEngine::cEngine(Context &ctx) : ctx_(ctx)
@@ -111,6 +112,11 @@ void cEngine::checkFits(const TransRecord &r, bool undo) const
     const int landing = samePile ? fromPos : play.GetTop(toCell, toPile) + 1;
     if (toPos != landing)
         refuse("it would not land on top of its pile");
+    // The move primitive ignores a card sent onto a full foundation; the record would then
+    // count a move the board never made.
+    if (toCell == cGames::Foundation && !samePile && play.GetTop(toCell, toPile) >= kFullFoundationTop &&
+        games.Tag() != QLatin1String("Spider"))
+        refuse("its foundation is full");
     if (r.TMod == KindUncovered && r.SPos < 1)
         refuse("no card lies under it");
 }

@@ -4,6 +4,7 @@
 // one with Multi 0; undo and redo always take a group whole.
 #pragma once
 
+#include <QString>
 #include <QVector>
 #include <cstdint>
 
@@ -65,6 +66,13 @@ public:
 
     // Replaces the whole record (a saved game read back): current 0, top = records.
     void SetRecords(const QVector<TransRecord> &records);
+
+    // The saved-game file: the session's game, its definition and the moves up to the
+    // current one, written atomically (a failed write keeps the old file and raises the
+    // access error). Reading checks the whole file before it replaces the record, so a
+    // damaged file raises its error and leaves the record as it was.
+    void SavetoFile(const QString &path);
+    void LoadFile(const QString &path);
 
     // True while an undo, redo or jump runs; a second one never starts inside it.
     bool Busy() const { return busy_; }

@@ -75,8 +75,13 @@ public:
     void Init(const GameNumber &gameNumber);
 
     // --- Pointer input ---
+    // Lifts the card (with the run on it) when the lift rule allows; true when lifted.
     bool MouseDown(int card, int area, int pile, int pos);
+    // Carries the lifted card; any other card is ignored.
     void MouseMove(int card, int pile, int pos, double x, double y);
+    // Drops the lifted card on the first slot that is hit and takes it, or sends it back;
+    // a card released where it was lifted, or a release on another card, sends it back.
+    // Without a lifted card it does nothing.
     void MouseUp(int card, int area, int pile, int pos);
     void DoubleClick(int card);
     DragState &drag() { return drag_; }
@@ -119,8 +124,8 @@ public:
     // Every change of a card's place: turns up the card it uncovers, records the move
     // (kind 4 records nothing), moves the card and its riders, then the automatic moves
     // and the win check. `kind` may come back as 3. A place other than the top of its pile
-    // + 1 (or the card's own place), or more riders than lie on the card, raises the bounds
-    // error before anything changes.
+    // + 1 (or the card's own place), or a rider count (-1: none) other than the cards lying
+    // on the card, raises the bounds error before anything changes.
     void MoveCard(int card, int area, int pile, int pos, std::int32_t &kind, int speed, int riders, bool faceUp);
     // At most one automatic move to the foundations (they chain through MoveCard).
     void AutoMoveCheck();

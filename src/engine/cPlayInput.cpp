@@ -28,10 +28,12 @@ bool cPlay::MouseDown(int card, int area, int pile, int pos)
 
     switch (d.kind) {
     case LiftDecision::Kind::PlayStock:
+        // The stock lies stacked, so a press may fall on a card below its top; the top
+        // card is the one turned, which keeps the stock without gaps.
         if (g.StockMove() == 2)
             DealStockToHome();
         else
-            TurnStockCard(card);
+            TurnStockCard(GetTopPicID(cGames::StockArea, 0));
         return false;
     case LiftDecision::Kind::Run:
         drag_.gDragActive = true;
@@ -65,19 +67,47 @@ bool cPlay::MouseDown(int card, int area, int pile, int pos)
 
 void cPlay::MouseMove(int card, int /*pile*/, int /*pos*/, double x, double y)
 {
+    checkCard(card);
+    // Only the lifted card follows the pointer.
+    if (card != lifted_)
+        return;
     CardSurface &surface = ctx_.surface();
     const PicRef pic = cardPic(card);
-    checkCard(card);
     surface.move(pic, surface.left(pic) + x - drag_.gPressX, surface.top(pic) + y - drag_.gPressY);
 }
 
 void cPlay::MouseUp(int card, int /*area*/, int /*pile*/, int /*pos*/)
 {
     checkCard(card);
-    ctx_.surface().resize(cardPic(card), CardWidthTwips, CardHeightTwips);
-    const bool placed = dropIn(card, 0) || dropIn(card, 1);
+    if (lifted_ < 0)
+        return;
+    const int lifted = lifted_;
+    CardSurface &surface = ctx_.surface();
+    const PicRef pic = cardPic(lifted);
+    surface.resize(pic, CardWidthTwips, CardHeightTwips);
+    // A card released where it was lifted was only clicked: it goes back without trying the
+    // slots, whose overlap test could otherwise take it to a neighbouring place. A release
+    // that reaches another card drops nothing either.
+    const bool moved =
+        roundHalfEven(surface.left(pic)) != drag_.gPressLeft || roundHalfEven(surface.top(pic)) != drag_.gPressTop;
+    const CardLocation at = GetLocation(lifted);
+    bool placed = false;
+    try {
+        placed = card == lifted && moved && (dropIn(card, 0) || dropIn(card, 1));
+    } catch (...) {
+        // A move refused before it began leaves the card where it lay: it goes back with
+        // its riders, so no picture is left hanging where the pointer let go.
+        if (lifted_ == lifted && Dealt()) {
+            const CardLocation now = GetLocation(lifted);
+            if (now.Cell == at.Cell && now.Pile == at.Pile && now.Pos == at.Pos)
+                SnapBack(lifted);
+        }
+        riders_.clear();
+        lifted_ = -1;
+        throw;
+    }
     if (!placed)
-        SnapBack(card);
+        SnapBack(lifted);
     riders_.clear();
     lifted_ = -1;
 }

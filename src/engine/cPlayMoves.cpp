@@ -1,5 +1,7 @@
 // Moving cards: the one move primitive, the automatic moves to the foundations and
 // the stock operations.
+#include <algorithm>
+
 #include "appearance/cSound.h"
 #include "core/AppError.h"
 #include "engine/cEngine.h"
@@ -61,26 +63,30 @@ void cPlay::MoveCard(int card, int area, int pile, int pos, std::int32_t &kind, 
     if (pos != (samePile ? from.Pos : GetTop(area, pile) + 1))
         raiseError(err::Subscript);
 
-    // The riding cards are the ones lying on the card now; a count beyond the pile is refused
-    // before anything changes.
+    // The riding cards are exactly the ones lying on the card now (a count of -1 means none):
+    // leaving one behind would open a gap in its pile, so any other count is refused before
+    // anything changes.
+    if (std::max(riders, 0) != GetTop(from.Cell, from.Pile) - from.Pos)
+        raiseError(err::Subscript);
     std::vector<int> ride;
-    if (riders > 0) {
-        if (riders > GetTop(from.Cell, from.Pile) - from.Pos)
-            raiseError(err::Subscript);
-        for (int i = 1; i <= riders; ++i)
-            ride.push_back(GetPicID(from.Cell, from.Pile, from.Pos + i));
-    }
+    for (int i = 1; i <= riders; ++i)
+        ride.push_back(GetPicID(from.Cell, from.Pile, from.Pos + i));
 
+    // A face-down card the move uncovers is turned up and the move recorded as kind 3. The
+    // record reads the source place from the board, so it is written before the move, and
+    // before the turn, so a record that cannot grow leaves the board as it was.
+    int uncovered = -1;
     if (kind != cEngine::KindReplay && from.Cell == cGames::Tableau && from.Pos > 0) {
         const int below = GetPicID(cGames::Tableau, from.Pile, from.Pos - 1);
         if (!FaceMode(below)) {
             kind = cEngine::KindUncovered;
-            ChangeFaceMode(below, true);
+            uncovered = below;
         }
     }
-    // The record reads the source place from the board, so it is written before the move.
     if (kind != cEngine::KindReplay)
         ctx_.engine().SaveTrans(card, area, pile, pos, riders, kind);
+    if (uncovered >= 0)
+        ChangeFaceMode(uncovered, true);
 
     AnimateCard(card, area, pile, pos, speed, faceUp, true);
     CardSurface &surface = ctx_.surface();

@@ -6,18 +6,19 @@
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
+#include "scores/cScore.h"
+#include "shell/cGamePlay.h"
+#include "shell/kMenu.h"
 #include "store/cRegistry.h"
 #include "platform/ArtLibrary.h"
 #include "store/cData.h"
 
-Context::Context(const Services &services) : services_(services)
+Context::Context(const Services &services) : services_(services), menu_(std::make_unique<kMenu>())
 {
     if (!services_.help)
         services_.help = &nullHelp_;
     if (!services_.rulesWindow)
         services_.rulesWindow = &nullRules_;
-    if (!services_.session)
-        services_.session = &nullSession_;
     if (!services_.board)
         services_.board = &nullBoard_;
     if (!services_.soundPlayer)
@@ -34,9 +35,11 @@ Context::~Context()
     gPlay.reset();
     gCustom.reset();
     gSound.reset();
+    gGamePlay.reset();
     gArtLibrary.reset();
     gRegistry.reset();
     gEngine.reset();
+    gScore.reset();
     gGames.reset();
     gData.reset();
 }
@@ -47,12 +50,16 @@ void Context::createSharedObjects()
         gData = std::make_unique<cData>(*this);
     if (!gGames)
         gGames = std::make_unique<cGames>(*this);
+    if (!gScore)
+        gScore = std::make_unique<cScore>(*this);
     if (!gEngine)
         gEngine = std::make_unique<cEngine>(*this);
     if (!gRegistry)
         gRegistry = std::make_unique<cRegistry>(*this);
     if (!gArtLibrary)
         gArtLibrary = std::make_unique<ArtLibrary>();
+    if (!gGamePlay)
+        gGamePlay = std::make_unique<cGamePlay>(*this);
     if (!gSound)
         gSound = std::make_unique<cSound>(*this);
     if (!gCustom)
@@ -68,4 +75,13 @@ IBoardInfo &Context::board() const
     if (gPlay)
         return *gPlay;
     return *services_.board;
+}
+
+ISessionInfo &Context::session() const
+{
+    if (services_.session)
+        return *services_.session;
+    if (gGamePlay)
+        return *gGamePlay;
+    return nullSession_;
 }

@@ -20,8 +20,11 @@ class cSound;
 class cCustom;
 class cEngine;
 class cPlay;
+class cScore;
+class cGamePlay;
 class CardSurface;
 class DisplayList;
+class kMenu;
 
 // The outside services a context is given; none of them is owned by it.
 struct Services {
@@ -47,7 +50,15 @@ public:
     IShellFolders &shellFolders() const { return *services_.shellFolders; }
     IHelpViewer &help() const { return *services_.help; }
     IRulesWindow &rulesWindow() const { return *services_.rulesWindow; }
-    ISessionInfo &session() const { return *services_.session; }
+    // The session: the one given in the services, else gGamePlay once it exists, else a
+    // session without a game.
+    ISessionInfo &session() const;
+    // The main window as the session sees it; a window that only keeps states until the
+    // real one is set.
+    IMainWindow &mainWindow() const { return *mainWindow_; }
+    void setMainWindow(IMainWindow *window) { mainWindow_ = window ? window : &nullWindow_; }
+    // The menu-icon control of the main window: its dynamic items live here.
+    kMenu &menu() const { return *menu_; }
     // The board as the layout reads it: the board given in the services, else gPlay
     // once it exists, else a board without face-down cards.
     IBoardInfo &board() const;
@@ -60,9 +71,11 @@ public:
     // The shared objects, declared in start-up order so that they are destroyed in reverse.
     std::unique_ptr<cData> gData;
     std::unique_ptr<cGames> gGames;
+    std::unique_ptr<cScore> gScore;
     std::unique_ptr<cEngine> gEngine;
     std::unique_ptr<cRegistry> gRegistry;
     std::unique_ptr<ArtLibrary> gArtLibrary;
+    std::unique_ptr<cGamePlay> gGamePlay;
     std::unique_ptr<cSound> gSound;
     std::unique_ptr<cCustom> gCustom;
     std::unique_ptr<cPlay> gPlay;
@@ -73,6 +86,8 @@ public:
 
     cData &data() const { return *gData; }
     cGames &games() const { return *gGames; }
+    cScore &score() const { return *gScore; }
+    cGamePlay &gamePlay() const { return *gGamePlay; }
     cEngine &engine() const { return *gEngine; }
     cRegistry &registry() const { return *gRegistry; }
     ArtLibrary &art() const { return *gArtLibrary; }
@@ -84,8 +99,11 @@ private:
     Services services_;
     NullHelpViewer nullHelp_;
     NullRulesWindow nullRules_;
-    NullSessionInfo nullSession_;
+    mutable NullSessionInfo nullSession_;
     NullBoardInfo nullBoard_;
+    NullMainWindow nullWindow_;
+    IMainWindow *mainWindow_ = &nullWindow_;
     SilentSoundPlayer silentPlayer_;
     std::unique_ptr<DisplayList> ownSurface_;
+    std::unique_ptr<kMenu> menu_;
 };

@@ -4,6 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "core/GameNumber.h"
+#include "engine/GameDefinition.h"
 
 class IRulesWindow {
 public:
@@ -37,6 +42,14 @@ public:
     virtual void setRedealsComp(int) {}
     // The win check, run after every move while the game is running.
     virtual void CheckGameWon() {}
+    // What the saved-game file writes of the session.
+    virtual GameNumber GameNo() const { return {}; }
+    virtual std::int32_t Time() const { return 0; }
+    virtual std::int16_t Moves() const { return 0; }
+    virtual std::int16_t Score() const { return 0; }
+    virtual std::int16_t Percentage() const { return 0; }
+    // The definition the board on the table was built from; none without a game.
+    virtual std::optional<GameDefinition> BoardDefinition() const { return std::nullopt; }
 };
 
 class NullSessionInfo : public ISessionInfo {
@@ -61,4 +74,46 @@ public:
 class NullBoardInfo : public IBoardInfo {
 public:
     int ClosedCards(int) const override { return 0; }
+};
+
+// What the game session asks of the main window: its caption, the game clock, the
+// forward replay, the pause marks and the announcement of a win. The null window only
+// keeps the states, so the session runs without a window in tests and tools.
+class IMainWindow {
+public:
+    virtual ~IMainWindow() = default;
+    virtual void setCaption(const QString &caption) = 0;
+    virtual QString caption() const = 0;
+    // tmrGame: the game clock.
+    virtual void setGameClock(bool on) = 0;
+    virtual bool gameClock() const = 0;
+    // tmrForward: the forward replay.
+    virtual void setReplayForward(bool on) = 0;
+    // The Pause toolbar button pressed and the Pause menu item checked.
+    virtual void setPauseMark(bool paused) = 0;
+    // All cards reached the foundations: the window announces the win once the move
+    // that won it has returned.
+    virtual void gameWon() = 0;
+};
+
+class NullMainWindow : public IMainWindow {
+public:
+    void setCaption(const QString &caption) override { caption_ = caption; }
+    QString caption() const override { return caption_; }
+    void setGameClock(bool on) override { clock_ = on; }
+    bool gameClock() const override { return clock_; }
+    void setReplayForward(bool on) override { forward_ = on; }
+    void setPauseMark(bool paused) override { pauseMark_ = paused; }
+    void gameWon() override { ++wins_; }
+
+    bool forward() const { return forward_; }
+    bool pauseMark() const { return pauseMark_; }
+    int wins() const { return wins_; }
+
+private:
+    QString caption_;
+    bool clock_ = false;
+    bool forward_ = false;
+    bool pauseMark_ = false;
+    int wins_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/AppError.h"
+#include "store/mRegistry.h"
 
 namespace {
 // Ace to King; the thirteenth entry differs between the two rank tables.
@@ -58,6 +59,20 @@ QString GetFileTitle(const QString &path)
     QString name = info.fileName();
     name.chop(4);
     return name;
+}
+
+} // namespace mGen
+
+namespace mGen {
+
+std::int16_t GetUnFinFlag(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), 0);
+}
+
+void SetUnFinFlag(Context &ctx, std::int16_t value)
+{
+    mRegistry::SetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), value);
 }
 
 } // namespace mGen

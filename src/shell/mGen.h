@@ -6,7 +6,13 @@
 #include <QString>
 #include <cstdint>
 
+class Context;
+
 namespace mGen {
+// "General" / "UnFin": 1 when the last session left its game in the unfinished-game file.
+std::int16_t GetUnFinFlag(Context &ctx);
+void SetUnFinFlag(Context &ctx, std::int16_t value);
+
 // 0 "Ace" .. 12 "King", 13 "Random".
 QString GetBaseCardName(std::int16_t rank);
 // 0 "Ace" .. 12 "King", 13 "Any Card".

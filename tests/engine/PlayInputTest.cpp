@@ -327,9 +327,131 @@ TEST(PlayInput, APressOnTheStockPlaysIt)
     EXPECT_TRUE(p.FaceMode(top));
     EXPECT_TRUE(t.consistent());
 
+    // The stock lies stacked with its lower cards showing at the edge: a press on one of
+    // them turns the top card, leaving no gap in the stock.
+    const int lower = p.GetPicID(1, 0, 3);
+    const int next = p.GetTopPicID(1, 0);
+    EXPECT_FALSE(press(t, lower));
+    EXPECT_EQ(p.GetTopPicID(2, 0), next);
+    EXPECT_EQ(p.Cell(lower), 1);
+    EXPECT_TRUE(t.consistent());
+
     g.Stock(1, 2, 1165, 0, 30, 2, 0);
     EXPECT_FALSE(press(t, p.GetTopPicID(1, 0)));
     for (int j = 0; j < 7; ++j)
         EXPECT_EQ(p.GetTop(0, j), j + 1);
+    EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayInput, AClickWithoutMovingPutsTheCardBack)
+{
+    // A free-cell card and a foundation card overlap the place of an empty tableau pile
+    // below them; released where they were lifted they stay, although the overlap test
+    // alone would take them down.
+    BoardContext t;
+    t.deal("Freecell", 1);
+    t.playing();
+    cPlay &p = t.play();
+    t.place(t.find(0, 2), 3, 0);
+    t.place(p.GetTopPicID(0, 5), 4, 0);
+    t.empty(0, 0, 7);
+    t.empty(0, 4, 7);
+    const int cellCard = p.GetTopPicID(4, 0);
+    const int ace = p.GetTopPicID(3, 0);
+    ASSERT_TRUE(t.consistent());
+    ASSERT_TRUE(press(t, cellCard));
+    ASSERT_TRUE(p.IsOverSlot(cellCard, 0, 0, -1, 1));
+    release(t, cellCard);
+    EXPECT_EQ(p.Cell(cellCard), 4);
+    ASSERT_TRUE(press(t, ace));
+    ASSERT_TRUE(p.IsOverSlot(ace, 0, 4, -1, 1));
+    release(t, ace);
+    EXPECT_EQ(p.Cell(ace), 3);
+    EXPECT_EQ(t.ctx.engine().GetTransTop(), 0);
+    EXPECT_TRUE(t.consistent());
+
+    // Moved by a twip, the same place is a drop on the empty pile.
+    ASSERT_TRUE(press(t, cellCard));
+    dragTo(t, cellCard, t.surface.left(pic(cellCard)) + 1, t.surface.top(pic(cellCard)));
+    release(t, cellCard);
+    EXPECT_EQ(p.Cell(cellCard), 0);
+    EXPECT_EQ(p.Pile(cellCard), 0);
+    EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayInput, MovesAndReleasesReachOnlyTheLiftedCard)
+{
+    BoardContext t;
+    t.deal("Freecell", 1);
+    t.playing();
+    cPlay &p = t.play();
+    const int lifted = p.GetTopPicID(0, 0);
+    const int other = p.GetTopPicID(0, 1);
+    const double otherLeft = t.surface.left(pic(other));
+
+    // No card lifted: a release drops nothing.
+    release(t, other);
+    EXPECT_EQ(t.surface.left(pic(other)), otherLeft);
+    EXPECT_EQ(t.ctx.engine().GetTransTop(), 0);
+
+    ASSERT_TRUE(press(t, lifted));
+    const cGames &g = t.ctx.games();
+    p.MouseMove(other, p.Pile(other), p.Pos(other), 4000, 4000);
+    EXPECT_EQ(t.surface.left(pic(other)), otherLeft);
+    dragTo(t, lifted, g.GetCordX(4, 2, 0), g.GetCordY(4, 2, 0));
+    // A release on another card sends the lifted one back and drops nothing.
+    release(t, other);
+    EXPECT_EQ(p.Cell(lifted), 0);
+    EXPECT_EQ(p.Cell(other), 0);
+    EXPECT_EQ(t.ctx.engine().GetTransTop(), 0);
+    EXPECT_TRUE(t.consistent());
+
+    ASSERT_TRUE(press(t, lifted));
+    dragTo(t, lifted, g.GetCordX(4, 2, 0), g.GetCordY(4, 2, 0));
+    release(t, lifted);
+    EXPECT_EQ(p.Cell(lifted), 4);
+    EXPECT_EQ(p.Pile(lifted), 2);
+    EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayInput, ADropTheRecordCannotTakeLeavesTheBoardAsItWas)
+{
+    BoardContext t;
+    t.load("Freecell");
+    HomeValues h = homeOf(t.ctx.games());
+    h.cardsOpen = 8; // the last row face up, every card below face down
+    setHome(t.ctx.games(), h);
+    cPlay &p = t.play();
+    p.Init(GameNumber::fromNumber(3));
+    t.playing();
+    cEngine &e = t.ctx.engine();
+    for (int i = 0; i < 32700; ++i)
+        e.SaveTrans(0, 4, 0, 0, 0, cEngine::KindPlain);
+    const cGames &g = t.ctx.games();
+
+    const int card = p.GetTopPicID(0, 0);
+    const int below = p.GetPicID(0, 0, 5);
+    ASSERT_TRUE(press(t, card));
+    dragTo(t, card, g.GetCordX(4, 1, 0), g.GetCordY(4, 1, 0));
+    EXPECT_EQ(errorOf([&] { release(t, card); }), err::Overflow);
+    EXPECT_EQ(p.GetTopPicID(0, 0), card);
+    EXPECT_FALSE(p.FaceMode(below));
+    EXPECT_EQ(e.GetTransTop(), 32700);
+    EXPECT_TRUE(t.consistent());
+
+    // A run goes back with its riders.
+    stack(t, 2, {{8, 0}, {7, 1}, {6, 2}});
+    stack(t, 5, {{9, 3}});
+    const int nine = p.GetPicID(0, 2, 0);
+    ASSERT_TRUE(press(t, nine));
+    dragTo(t, nine, g.GetCordX(0, 5, 1), g.GetCordY(0, 5, 1));
+    EXPECT_EQ(errorOf([&] { release(t, nine); }), err::Overflow);
+    EXPECT_EQ(p.GetPicID(0, 2, 0), nine);
+    EXPECT_TRUE(p.DragRiders().empty());
+    EXPECT_TRUE(t.consistent());
+
+    // Nothing is left lifted: the next press lifts again.
+    ASSERT_TRUE(press(t, nine));
+    release(t, nine);
     EXPECT_TRUE(t.consistent());
 }

@@ -306,11 +306,15 @@ TEST(PlayMoves, ARunMovesWithItsRidersAndComesBackWithThem)
     EXPECT_EQ(p.GetTop(0, 5), 5);
     EXPECT_TRUE(t.consistent());
 
-    // More riders than lie on the card: refused before anything changes.
-    kind = cEngine::KindPlain;
-    EXPECT_EQ(errorOf([&] { p.MoveCard(card, 0, 5, 6, kind, 1, 3, true); }), err::Subscript);
-    EXPECT_EQ(t.ctx.engine().GetTransTop(), 1);
-    EXPECT_TRUE(t.consistent());
+    // More riders than lie on the card, or fewer (leaving a gap), or none (-1) on a card
+    // that is covered: refused before anything changes.
+    for (const int riders : {3, 1, 0, -1}) {
+        kind = cEngine::KindPlain;
+        EXPECT_EQ(errorOf([&] { p.MoveCard(card, 0, 5, 6, kind, 1, riders, true); }), err::Subscript) << riders;
+        EXPECT_EQ(t.ctx.engine().GetTransTop(), 1);
+        EXPECT_EQ(p.GetTop(0, 1), 6);
+        EXPECT_TRUE(t.consistent());
+    }
 }
 
 TEST(PlayMoves, TheWinCheckRunsOnlyWhileTheGameRuns)

@@ -106,6 +106,7 @@ Services BoardContext::services()
     s.messages = &box;
     s.shellFolders = &home.folders();
     s.session = &session;
+    s.soundPlayer = &sounds;
     s.surface = &surface;
     return s;
 }

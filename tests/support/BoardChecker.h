@@ -2,15 +2,18 @@
 // exactly one grid place, piles without gaps, records matching the grid, and every card
 // picture shown where the layout puts its place, with the right face, above the card
 // below it. Tests run it after every board operation. BoardContext is the context those
-// tests deal in: a display list, a session whose status the test sets, and helpers that
-// arrange cards with unrecorded moves.
+// tests deal in: a display list, a session whose status the test sets, a sound player
+// that records what it is asked to play, and helpers that arrange cards with unrecorded
+// moves.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 
 #include "engine/DisplayList.h"
+#include "platform/SoundPlayer.h"
 #include "shell/Context.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempHome.h"
@@ -52,6 +55,20 @@ public:
     int winChecks = 0;
 };
 
+// Records the sound files asked for; nothing is ever heard and no sound is left playing.
+class RecordingSoundPlayer : public ISoundPlayer {
+public:
+    bool play(const QString &path) override
+    {
+        played << path;
+        return true;
+    }
+    bool isPlaying() const override { return false; }
+    void stop() override {}
+
+    QStringList played;
+};
+
 struct BoardContext {
     BoardContext();
 
@@ -78,6 +95,7 @@ struct BoardContext {
     ScriptedMessageBox box;
     TempHome home;
     PlaySession session;
+    RecordingSoundPlayer sounds;
     DisplayList surface;
     Context ctx;
 

@@ -1,0 +1,77 @@
+#include "appearance/mCustomize.h"
+
+#include "core/AppError.h"
+#include "store/mRegistry.h"
+
+namespace mCustomize {
+namespace {
+const QString kPlayers = QStringLiteral("Players");
+const QString kAnimation = QStringLiteral("Animation");
+} // namespace
+
+std::int16_t GetPlayerCount(Context &ctx)
+{
+    std::int16_t count = 0;
+    for (std::int16_t slot = 1; slot <= kMaxPlayers; ++slot) {
+        if (!GetPlayer(ctx, slot).isEmpty())
+            ++count;
+    }
+    return count;
+}
+
+QString GetPlayer(Context &ctx, std::int16_t slot)
+{
+    return mRegistry::GetRegString(ctx, kPlayers, QString::number(slot), QString());
+}
+
+void SetPlayer(Context &ctx, std::int16_t slot, const QString &name, bool makeCurrent)
+{
+    if (slot < 1 || slot > kMaxPlayers)
+        raiseError(err::Subscript);
+    mRegistry::SetRegString(ctx, kPlayers, QString::number(slot), name);
+    if (makeCurrent)
+        SetCurPlayer(ctx, name);
+}
+
+QString GetCurPlayer(Context &ctx)
+{
+    return mRegistry::GetRegString(ctx, kPlayers, QStringLiteral("CurPlayer"), QString());
+}
+
+void SetCurPlayer(Context &ctx, const QString &name)
+{
+    mRegistry::SetRegString(ctx, kPlayers, QStringLiteral("CurPlayer"), name);
+}
+
+std::int16_t GetCardSpeed(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, kAnimation, QStringLiteral("CardSpeed"), 5);
+}
+
+std::int16_t GetUndoSpeed(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, kAnimation, QStringLiteral("UndoSpeed"), 5);
+}
+
+std::int16_t GetUndoallSpeed(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, kAnimation, QStringLiteral("UndoallSpeed"), 2);
+}
+
+std::int16_t GetReplaySpeed(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, kAnimation, QStringLiteral("ReplaySpeed"), 7);
+}
+
+void ApplyBackground(Context &) {}
+
+void ChangeBackground(Context &) {}
+
+void SetWallpaperTimer(Context &) {}
+
+std::int16_t GetWPTimerValue(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, QStringLiteral("BackGround"), QStringLiteral("WPTimerValue"), 4);
+}
+
+} // namespace mCustomize

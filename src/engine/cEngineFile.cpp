@@ -1,0 +1,121 @@
+// The saved-game file of the move record: 18 header lines (the game's name, number and
+// progress from the session, its definition's twelve values) and one line of ten printed
+// numbers per move, from move 1 to the current move.
+#include "engine/cEngine.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "core/AppError.h"
+#include "core/Numbers.h"
+#include "core/TextFile.h"
+#include "engine/cCustom.h"
+#include "shell/Context.h"
+#include "store/mFile.h"
+
+namespace {
+
+constexpr int kHeaderLines = 18;
+constexpr int kFields = 10;
+// The capacity grows in steps of 100 and is a 16-bit number, so it stops at 32700.
+constexpr int kMaxRecords = 32700;
+
+[[noreturn]] void raiseAtLine(int number, int line, const QString &path, const QString &detail = {})
+{
+    QString text =
+        QStringLiteral("%1 in line %2 of %3").arg(AppError::standardText(number), QString::number(line), path);
+    if (!detail.isEmpty())
+        text += QStringLiteral(": ") + detail;
+    raiseError(number, text);
+}
+
+// One move line: exactly ten numbers separated by blanks, each within its width.
+TransRecord parseMove(const QString &text, int line, const QString &path)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    const QStringList tokens = text.split(blanks, Qt::SkipEmptyParts);
+    if (tokens.size() < kFields)
+        raiseAtLine(err::InputPastEnd, line, path,
+                    QStringLiteral("a move has ten numbers, this line has %1").arg(tokens.size()));
+    if (tokens.size() > kFields)
+        raiseAtLine(err::TypeMismatch, line, path,
+                    QStringLiteral("a move has ten numbers, this line has %1").arg(tokens.size()));
+    std::int64_t values[kFields] = {};
+    try {
+        for (int i = 0; i < kFields; ++i) {
+            values[i] = TextFile::parseInteger(tokens[i]);
+            if (i == 8)
+                toInt32(values[i]);
+            else
+                toInt16(values[i]);
+        }
+    } catch (const AppError &e) {
+        raiseAtLine(e.number(), line, path);
+    }
+    TransRecord r;
+    r.PicID = static_cast<std::int16_t>(values[0]);
+    r.SCell = static_cast<std::int16_t>(values[1]);
+    r.SPile = static_cast<std::int16_t>(values[2]);
+    r.SPos = static_cast<std::int16_t>(values[3]);
+    r.DCell = static_cast<std::int16_t>(values[4]);
+    r.DPile = static_cast<std::int16_t>(values[5]);
+    r.DPos = static_cast<std::int16_t>(values[6]);
+    r.mCards = static_cast<std::int16_t>(values[7]);
+    r.TMod = static_cast<std::int32_t>(values[8]);
+    r.Multi = static_cast<std::int16_t>(values[9]);
+    return r;
+}
+
+} // namespace
+
+void cEngine::SavetoFile(const QString &path)
+{
+    const ISessionInfo &session = ctx_.session();
+    cCustom &custom = ctx_.custom();
+    // The definition is reloaded by name; a game the table no longer names is saved with
+    // the definition its board was built from, not with whatever was loaded last.
+    GameDefinition def = custom.Definition();
+    if (custom.Init(session.GameName()))
+        def = custom.Definition();
+    else if (const std::optional<GameDefinition> board = session.BoardDefinition())
+        def = *board;
+
+    const GameNumber number = session.GameNo();
+    QStringList lines;
+    lines.reserve(kHeaderLines + current_);
+    lines << session.GameName();
+    lines << (number.isText() ? number.toString() : TextFile::printed(number.value()));
+    for (const std::int64_t v : {std::int64_t{session.Time()}, std::int64_t{session.Moves()},
+                                 std::int64_t{session.Score()}, std::int64_t{session.Percentage()}})
+        lines << TextFile::printed(v);
+    for (const std::int16_t v : {def.GOrder, def.GBase, def.GCards, def.HOrder, def.HSpace, def.HPiles, def.HAK,
+                                 def.HMulti, def.RPiles, def.RCards, def.MOrder, def.Suits})
+        lines << TextFile::printed(v);
+    for (int id = 1; id <= current_; ++id) {
+        const TransRecord &r = list_[id];
+        QString line;
+        for (const std::int64_t v :
+             {std::int64_t{r.PicID}, std::int64_t{r.SCell}, std::int64_t{r.SPile}, std::int64_t{r.SPos},
+              std::int64_t{r.DCell}, std::int64_t{r.DPile}, std::int64_t{r.DPos}, std::int64_t{r.mCards},
+              std::int64_t{r.TMod}, std::int64_t{r.Multi}})
+            line += TextFile::printed(v);
+        lines << line;
+    }
+    TextFile::writeLines(path, lines);
+}
+
+void cEngine::LoadFile(const QString &path)
+{
+    // The whole file is read and checked first, so a damaged file leaves the record as it was.
+    const QStringList lines = TextFile::readLines(path);
+    mFile::ParseGameHeader(lines, path);
+    const qsizetype count = lines.size() - kHeaderLines;
+    if (count > kMaxRecords)
+        raiseError(err::Overflow,
+                   QStringLiteral("%1 holds %2 moves, more than a game can record").arg(path, QString::number(count)));
+    QVector<TransRecord> records;
+    records.reserve(count);
+    for (qsizetype i = kHeaderLines; i < lines.size(); ++i)
+        records.append(parseMove(lines[i], static_cast<int>(i + 1), path));
+    SetRecords(records);
+}

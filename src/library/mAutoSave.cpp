@@ -1,0 +1,7 @@
+#include "library/mAutoSave.h"
+
+namespace mAutoSave {
+
+void AutoSaveGame(Context &, bool) {}
+
+} // namespace mAutoSave

@@ -1,0 +1,16 @@
+#include "library/mPending.h"
+
+#include "engine/cEngine.h"
+#include "shell/Context.h"
+
+namespace mPending {
+
+void UpdatePendingFile(Context &ctx, const QString &path)
+{
+    ctx.engine().SavetoFile(path);
+    BuildPendMenu(ctx);
+}
+
+void BuildPendMenu(Context &) {}
+
+} // namespace mPending

@@ -1,0 +1,376 @@
+#include "shell/cGamePlay.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <algorithm>
+
+#include "appearance/mCustomize.h"
+#include "core/AppError.h"
+#include "core/Numbers.h"
+#include "engine/cCustom.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "engine/mFunc.h"
+#include "engine/mStudio.h"
+#include "library/mAutoSave.h"
+#include "library/mPending.h"
+#include "library/mRecent.h"
+#include "platform/Guard.h"
+#include "scores/cScore.h"
+#include "shell/Context.h"
+#include "shell/kMenu.h"
+#include "shell/mGen.h"
+#include "store/cData.h"
+#include "store/mFile.h"
+#include "store/mOptions.h"
+#include "store/mRegistry.h"
+
+namespace {
+std::int16_t clampTo16(double value)
+{
+    const std::int64_t rounded = roundHalfEven(std::clamp(value, -32768.0, 32767.0));
+    return static_cast<std::int16_t>(rounded);
+}
+} // namespace
+
+cGamePlay::cGamePlay(Context &ctx) : ctx_(ctx) {}
+
+void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::int32_t loadType, std::int32_t time,
+                          std::int16_t score, std::int16_t redeals)
+{
+    ctx_.play().CancelDrag();
+    if (status_ == Playing) {
+        // A won game is already recorded: it only leaves the table.
+        if (won_)
+            ClearArea();
+        else
+            EndGame(0, false);
+    }
+    if (status_ == Replaying)
+        ClearArea();
+    paused_ = false;
+    ctx_.mainWindow().setPauseMark(false);
+    loadType_ = loadType;
+    if (mCustomize::GetWPTimerValue(ctx_) == 4)
+        mCustomize::ChangeBackground(ctx_);
+
+    gameName_ = name;
+    gameNo_ = number;
+    startTime_ = mFile::FormatDate(QDateTime::currentDateTime());
+    redeals_ = redeals;
+    time_ = time;
+    storedScore_ = score;
+    won_ = false;
+
+    // The definition of the game of that name wins over one read from a file's header.
+    // When the table no longer names the game, a restart deals again from the
+    // definition its board was built from.
+    cCustom &custom = ctx_.custom();
+    if (!custom.Init(name) && restarting_ && boardDefinition_ && boardDefinition_->GameName == name)
+        custom.SetDefinition(*boardDefinition_);
+    mStudio::BuildLayout(ctx_);
+    ctx_.play().Init(number);
+    boardDefinition_ = custom.Definition();
+
+    cEngine &engine = ctx_.engine();
+    if (loadType == NewDeal) {
+        engine.ClearTRANS();
+    } else if (loadType == Finished) {
+        status_ = Replaying;
+        ctx_.mainWindow().setReplayForward(true);
+    } else {
+        int speed = 0;
+        engine.RedoAll(speed);
+    }
+
+    if (loadType != Finished) {
+        mRecent::AddRecent(ctx_, mRecent::kPlayed, name + QStringLiteral(" - ") + number.toString());
+        running_ = true;
+        setClock(true);
+        setLastGName(name);
+        status_ = Playing;
+        // The deal's automatic moves need a game in play to run.
+        if (loadType == NewDeal)
+            ctx_.play().AutoMoveCheck();
+    }
+}
+
+void cGamePlay::newDeal(const QString &name, const GameNumber &number)
+{
+    if (name.isEmpty() || !ctx_.data().GameExists(name)) {
+        SelectGame();
+        return;
+    }
+    StartGame(name, number, NewDeal, 0, 0, 0);
+}
+
+void cGamePlay::PlayNumber(const QString &name, const GameNumber &number)
+{
+    newDeal(name, number);
+}
+
+void cGamePlay::PlayRandom(const QString &name)
+{
+    const QString game = name.isEmpty() ? LastGName() : name;
+    newDeal(game, mFunc::GetRandomGameNo(ctx_));
+}
+
+void cGamePlay::Restart()
+{
+    restarting_ = true;
+    struct Reset {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{restarting_};
+    if (gameName_.isEmpty()) {
+        SelectGame();
+        return;
+    }
+    StartGame(gameName_, gameNo_, NewDeal, 0, 0, 0);
+}
+
+void cGamePlay::PlayString(const QString &text)
+{
+    const qsizetype dash = text.indexOf(QLatin1Char('-'));
+    if (dash <= 0)
+        raiseError(err::InvalidCall, QStringLiteral("Not a game of the form name - number: %1").arg(text));
+    // p is the 1-based place of the dash: the name is the first p - 2 characters, the
+    // number the last length - p - 1.
+    const qsizetype p = dash + 1;
+    const QString name = text.left(std::max<qsizetype>(0, p - 2));
+    const QString digits = text.right(std::max<qsizetype>(0, text.size() - p - 1));
+    const GameNumber number = GameNumber::fromText(digits);
+    newDeal(name, number);
+}
+
+void cGamePlay::PlayFile(const QString &path, bool addToRecent)
+{
+    if (status_ == Playing && !won_)
+        EndGame(0, false);
+    ctx_.engine().LoadFile(path);
+    const SavedGameInfo header = mFile::ReadGameHeader(path);
+    if (addToRecent)
+        mRecent::AddRecent(ctx_, mRecent::kOpened, path);
+    const std::int32_t loadType = mFile::IsFinishedGameFile(ctx_, path) ? Finished : Unfinished;
+    ctx_.custom().LoadGameFile(path);
+    StartGame(header.GameName, header.GameNo, loadType, header.Time, header.Score, 0);
+}
+
+void cGamePlay::PlayPendFile(const QString &path)
+{
+    if (status_ == Playing && !won_)
+        EndGame(0, false);
+    pendingFile_ = path;
+    ctx_.engine().LoadFile(path);
+    kMenu &menu = ctx_.menu();
+    if (menu.HasItem(path)) {
+        menu.setItemCaption(path, menu.ItemCaption(path) + QStringLiteral(" - (Now Playing)"));
+        menu.setItemEnabled(path, false);
+    }
+    const SavedGameInfo header = mFile::ReadGameHeader(path);
+    ctx_.custom().LoadGameFile(path);
+    ignoreErrors([&] {
+        QFile::remove(path);
+        StartGame(header.GameName, header.GameNo, Pending, header.Time, header.Score, 0);
+        // StartGame clears the pending file when it ends the table; the game keeps its own.
+        pendingFile_ = path;
+    });
+}
+
+void cGamePlay::PlayFavFile(const QString &path)
+{
+    const FavoriteInfo fav = mFile::ReadFavRecord(path);
+    newDeal(fav.GameName, fav.GameNo);
+}
+
+void cGamePlay::SelectGame()
+{
+    newDeal(QStringLiteral("Freecell"), mFunc::GetRandomGameNo(ctx_));
+}
+
+void cGamePlay::setClock(bool on)
+{
+    ctx_.mainWindow().setGameClock(on);
+}
+
+void cGamePlay::PauseGame(bool pause)
+{
+    paused_ = pause;
+    setClock(!pause);
+    ctx_.mainWindow().setPauseMark(pause);
+}
+
+void cGamePlay::Unload()
+{
+    mGen::SetUnFinFlag(ctx_, 0);
+    if (status_ != Playing || won_)
+        return;
+    if (loadType_ == Pending) {
+        EndGame(0, true);
+        return;
+    }
+    if (mOptions::GetGameSave(ctx_) == 1) {
+        // The flag is set only once the file is safely written; a game that cannot be
+        // kept is recorded as lost instead, and shutdown goes on.
+        const bool saved = ignoreErrors([&] { ctx_.engine().SavetoFile(ctx_.data().UnFinFile()); });
+        if (saved) {
+            mGen::SetUnFinFlag(ctx_, 1);
+            return;
+        }
+    }
+    EndGame(0, true);
+}
+
+void cGamePlay::EndGame(std::int16_t won, bool terminating)
+{
+    if (loadType_ == Pending) {
+        mPending::UpdatePendingFile(ctx_, pendingFile_);
+    } else {
+        ctx_.score().AddScore(0);
+        if (!terminating)
+            ctx_.score().AddSesGame(won);
+        mAutoSave::AutoSaveGame(ctx_, false);
+    }
+    if (!terminating)
+        ClearArea();
+}
+
+void cGamePlay::ClearArea()
+{
+    setClock(false);
+    running_ = false;
+    status_ = NoGame;
+    pendingFile_.clear();
+    ctx_.play().ClearAll();
+    time_ = 0;
+    storedScore_ = 0;
+    redeals_ = 0;
+    paused_ = false;
+    loadType_ = NewDeal;
+    won_ = false;
+    // A game that leaves the table is never to be resumed from the unfinished-game file.
+    ignoreErrors([&] { mGen::SetUnFinFlag(ctx_, 0); });
+}
+
+bool cGamePlay::SaveProgress()
+{
+    if (status_ != Playing || !running_ || won_)
+        return false;
+    const cEngine &engine = ctx_.engine();
+    if (engine.Busy() || engine.GroupOpen() || ctx_.play().drag().gDragActive)
+        return false;
+    if (mOptions::GetGameSave(ctx_) != 1)
+        return false;
+    if (loadType_ == Pending) {
+        ctx_.engine().SavetoFile(pendingFile_);
+        return true;
+    }
+    ctx_.engine().SavetoFile(ctx_.data().UnFinFile());
+    if (mGen::GetUnFinFlag(ctx_) != 1)
+        mGen::SetUnFinFlag(ctx_, 1);
+    return true;
+}
+
+QString cGamePlay::TimeString() const
+{
+    return mFunc::FormatTime(time_);
+}
+
+std::int16_t cGamePlay::Score() const
+{
+    if (!running_)
+        return storedScore_;
+    return ScoreOf(ctx_.engine().TotalGoalCards(), time_, Moves());
+}
+
+std::int16_t cGamePlay::ScoreOf(std::int16_t home, std::int32_t time, std::int16_t moves)
+{
+    return clampTo16(10.0 * home - (time / 3.0 + moves / 2.0));
+}
+
+std::int16_t cGamePlay::PercentageOf(std::int16_t home, std::int16_t cards)
+{
+    if (cards <= 0)
+        return 0;
+    return clampTo16(100.0 * home / cards);
+}
+
+std::int16_t cGamePlay::Moves() const
+{
+    return ctx_.engine().GetTransID();
+}
+
+std::int16_t cGamePlay::Percentage() const
+{
+    return PercentageOf(ctx_.engine().TotalGoalCards(), ctx_.games().TotalCards());
+}
+
+std::int16_t cGamePlay::CardsLeft() const
+{
+    return static_cast<std::int16_t>(ctx_.games().TotalCards() - ctx_.engine().TotalGoalCards());
+}
+
+QString cGamePlay::Title() const
+{
+    QString product = ctx_.data().ProdName();
+    if (status_ == NoGame)
+        return product;
+    QString title = product + QStringLiteral(" [") + gameName_ + QStringLiteral(" - ") + gameNo_.toString() +
+                    QStringLiteral("] [") + mCustomize::GetCurPlayer(ctx_) + QStringLiteral("]");
+    QStringList items;
+    if (mOptions::GetShowTime(ctx_) == 1)
+        items << QStringLiteral("Time:") + TimeString();
+    if (mOptions::GetShowScore(ctx_) == 1)
+        items << QStringLiteral("Score:") + QString::number(Score());
+    if (mOptions::GetShowMoves(ctx_) == 1)
+        items << QStringLiteral("Moves:") + QString::number(Moves());
+    if (mOptions::GetShowCardsLeft(ctx_) == 1)
+        items << QStringLiteral("Cards Left:") + QString::number(CardsLeft());
+    if (!items.isEmpty())
+        title += QStringLiteral(" [") + items.join(QLatin1Char(' ')) + QStringLiteral("]");
+    if (loadType_ == Pending)
+        title += QStringLiteral(" [Pending List Game]");
+    if (loadType_ == Finished)
+        title += QStringLiteral(" [Finished Game]");
+    if (paused_)
+        title += QStringLiteral(" [Game Paused]");
+    return title;
+}
+
+void cGamePlay::Update_Title()
+{
+    const QString title = Title();
+    if (ctx_.mainWindow().caption() != title)
+        ctx_.mainWindow().setCaption(title);
+}
+
+QString cGamePlay::LastGName() const
+{
+    return mRegistry::GetRegString(ctx_, QStringLiteral("General"), QStringLiteral("LastGName"), QString());
+}
+
+void cGamePlay::setLastGName(const QString &name)
+{
+    mRegistry::SetRegString(ctx_, QStringLiteral("General"), QStringLiteral("LastGName"), name);
+}
+
+void cGamePlay::CheckGameWon()
+{
+    if (status_ != Playing || won_)
+        return;
+    if (ctx_.engine().TotalGoalCards() != ctx_.games().TotalCards())
+        return;
+    won_ = true;
+    setClock(false);
+    // The win is recorded from here on; the game is no longer one to resume.
+    ignoreErrors([&] { mGen::SetUnFinFlag(ctx_, 0); });
+    ctx_.mainWindow().gameWon();
+}
+
+std::optional<GameDefinition> cGamePlay::BoardDefinition() const
+{
+    if (status_ == NoGame)
+        return std::nullopt;
+    return boardDefinition_;
+}

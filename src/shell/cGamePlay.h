@@ -1,0 +1,118 @@
+// The session of the one game on the table: every way of starting a game ends in
+// StartGame, which closes what is on the table, loads the definition and layout, deals
+// and brings a loaded move record forward. The session also pauses, ends and saves the
+// game and supplies the time, score, moves, percentage and caption the window shows.
+// Kept true: status 1 (playing) has a dealt board and the running flag set unless the
+// game was won; status 2 replays a finished game; status 0 has an empty table.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "core/GameNumber.h"
+#include "engine/GameDefinition.h"
+#include "shell/Seams.h"
+
+class Context;
+
+class cGamePlay : public ISessionInfo {
+public:
+    // Load types.
+    static constexpr std::int32_t NewDeal = 0;
+    static constexpr std::int32_t Unfinished = 1;
+    static constexpr std::int32_t Finished = 2;
+    static constexpr std::int32_t Pending = 3;
+    // Status values.
+    static constexpr std::int32_t NoGame = 0;
+    static constexpr std::int32_t Playing = 1;
+    static constexpr std::int32_t Replaying = 2;
+
+    explicit cGamePlay(Context &ctx);
+
+    void StartGame(const QString &name, const GameNumber &number, std::int32_t loadType, std::int32_t time,
+                   std::int16_t score, std::int16_t redeals);
+    void PlayNumber(const QString &name, const GameNumber &number);
+    // Without a name, the game played last.
+    void PlayRandom(const QString &name = {});
+    void Restart();
+    // "name - number": the name before the blank that precedes the first dash, the number
+    // after the dash and its blank (held as text).
+    void PlayString(const QString &text);
+    void PlayFile(const QString &path, bool addToRecent);
+    void PlayPendFile(const QString &path);
+    void PlayFavFile(const QString &path);
+    // The way to a game when none was named: the selection of a game (a random deal of
+    // "Freecell" until the selection dialog can be opened).
+    void SelectGame();
+
+    void PauseGame(bool pause);
+    bool PauseStatus() const { return paused_; }
+    void Unload();
+    void EndGame(std::int16_t won, bool terminating);
+    void ClearArea();
+
+    // Writes the game in play where shutdown would put it, so a crash loses at most the
+    // last action. Does nothing unless a game is played, not won, the board is at rest
+    // and the option "GameSave" is on. True when the game was written.
+    bool SaveProgress();
+
+    std::int32_t Time() const override { return time_; }
+    void setTime(std::int32_t seconds) { time_ = seconds; }
+    QString TimeString() const;
+    std::int16_t Score() const override;
+    std::int16_t Moves() const override;
+    std::int16_t Percentage() const override;
+    std::int16_t CardsLeft() const;
+    // The formulas behind Score and Percentage, rounded half to even and kept within
+    // 16 bits: 10 x home - (time / 3 + moves / 2), and 100 x home / cards (0 without cards).
+    static std::int16_t ScoreOf(std::int16_t home, std::int32_t time, std::int16_t moves);
+    static std::int16_t PercentageOf(std::int16_t home, std::int16_t cards);
+    // The caption the main window shows.
+    QString Title() const;
+    void Update_Title();
+
+    bool Game_Running() const override { return running_; }
+    void setGame_Running(bool running) { running_ = running; }
+    QString Game_StartTime() const { return startTime_; }
+    void setGame_StartTime(const QString &v) { startTime_ = v; }
+    GameNumber GameNo() const override { return gameNo_; }
+    void setGameNo(const GameNumber &v) { gameNo_ = v; }
+    QString GameName() const override { return gameName_; }
+    void setGameName(const QString &v) { gameName_ = v; }
+    int RedealsComp() const override { return redeals_; }
+    void setRedealsComp(int v) override { redeals_ = static_cast<std::int16_t>(v); }
+    int Game_Status() const override { return status_; }
+    bool IsPending() const { return loadType_ == Pending; }
+    std::int32_t Game_LoadingType() const { return loadType_; }
+    QString PendingFile() const { return pendingFile_; }
+    QString LastGName() const;
+    void setLastGName(const QString &name);
+    // True from the winning move until the table is cleared.
+    bool Won() const { return won_; }
+
+    void CheckGameWon() override;
+    std::optional<GameDefinition> BoardDefinition() const override;
+
+private:
+    // A new deal of a game the table names; any other name goes to the selection.
+    void newDeal(const QString &name, const GameNumber &number);
+    void setClock(bool on);
+
+    Context &ctx_;
+    bool running_ = false;
+    QString startTime_;
+    std::int32_t time_ = 0;
+    std::int16_t storedScore_ = 0;
+    GameNumber gameNo_;
+    QString gameName_;
+    std::int16_t redeals_ = 0;
+    bool paused_ = false;
+    std::int32_t loadType_ = NewDeal;
+    QString pendingFile_;
+    std::int32_t status_ = NoGame;
+    bool won_ = false;
+    // The definition the board on the table was dealt from.
+    std::optional<GameDefinition> boardDefinition_;
+    bool restarting_ = false;
+};

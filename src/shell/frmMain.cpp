@@ -1,0 +1,437 @@
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QScreen>
+#include <cmath>
+#include <limits>
+
+#include "appearance/cSound.h"
+#include "appearance/mCustomize.h"
+#include "core/AppError.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "platform/ArtLibrary.h"
+#include "platform/Guard.h"
+#include "platform/QtMenuControl.h"
+#include "shell/BoardView.h"
+#include "shell/Context.h"
+#include "shell/cGamePlay.h"
+#include "shell/kMenu.h"
+#include "shell/mGen.h"
+#include "shell/m_Main.h"
+#include "store/cData.h"
+
+namespace {
+constexpr int kSaveSpacingMs = 1000;
+// Codes of the dynamic menu items.
+constexpr std::int32_t kRecentlySaved = 200;
+constexpr std::int32_t kRecentlyOpened = 201;
+constexpr std::int32_t kRecentlyPlayed = 202;
+constexpr std::int32_t kPendingGame = 300;
+constexpr std::int32_t kFavourite = 400;
+// Stock slot pictures of a stock redealt from the waste: both piles empty, or not.
+constexpr int kSlotStockAndWasteEmpty = 15;
+constexpr int kSlotStockRedealable = 16;
+
+// Counts the window busy for the length of one board operation.
+class BusyScope {
+public:
+    explicit BusyScope(int &depth) : depth_(depth) { ++depth_; }
+    ~BusyScope() { --depth_; }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    int &depth_;
+};
+} // namespace
+
+frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *parent) : QMainWindow(parent), ctx_(ctx)
+{
+    view_ = new BoardView(board, images, this);
+    setCentralWidget(view_);
+    setMinimumSize(640, 480);
+
+    BoardHandlers h;
+    h.press = [this](PicRef pic, Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
+        if (pic.array == PicArray::Card)
+            PicCD_MouseDown(pic.index, x, y);
+    };
+    h.move = [this](PicRef pic, Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
+        if (pic.array == PicArray::Card)
+            PicCD_MouseMove(pic.index, x, y);
+    };
+    h.release = [this](PicRef pic, Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+        if (pic.array == PicArray::Card)
+            PicCD_MouseUp(pic.index);
+    };
+    h.doubleClick = [this](PicRef pic) {
+        if (pic.array == PicArray::Card)
+            PicCD_DblClick(pic.index);
+    };
+    h.stockClick = [this] { PicStock_Click(); };
+    h.captureLost = [this](PicRef) { CancelDrag(); };
+    view_->setHandlers(std::move(h));
+
+    tmrGame.setTick([this] { tmrGame_Timer(); });
+    tmrTime.setTick([this] { tmrTime_Timer(); });
+    tmrMain.setTick([this] { tmrMain_Timer(); });
+    tmrBackward.setTick([this] { tmrBackward_Timer(); });
+    tmrForward.setTick([this] { tmrForward_Timer(); });
+    tmrWallPaper.setTick([this] { tmrWallPaper_Timer(); });
+    tmrTime.setEnabled(true);
+    tmrMain.setEnabled(true);
+    tmrWallPaper.setEnabled(true);
+
+    saveTimer_.setSingleShot(true);
+    connect(&saveTimer_, &QTimer::timeout, this, [this] { saveProgress(); });
+
+    // The menu-icon control holds the dynamic items; a click arrives after the menu is done.
+    Menu1 = new QtMenuControl(ctx_.menu(), this);
+    ctx_.menu().setItemClickHandler([this](std::int32_t id) { Menu1_ItemClick(id); });
+
+    ctx_.setMainWindow(this);
+}
+
+frmMain::~frmMain()
+{
+    ctx_.menu().setItemClickHandler({});
+    ctx_.setMainWindow(nullptr);
+}
+
+void frmMain::Form_Load(const QString &commandLine)
+{
+    setCaption(ctx_.data().ProdName());
+    // The board is laid out across the screen's width, so the window takes the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(area.size());
+        ctx_.gScreenWidth = static_cast<std::int32_t>(std::lround(area.width() * BoardView::TwipsPerPixel));
+        ctx_.gScreenHeight = static_cast<std::int32_t>(std::lround(area.height() * BoardView::TwipsPerPixel));
+    }
+    showMaximized();
+    Menu1->Attach(this);
+    m_Main::InitSession(ctx_);
+    StartFirstGame(commandLine);
+}
+
+void frmMain::StartFirstGame(const QString &commandLine)
+{
+    cGamePlay &session = ctx_.gamePlay();
+    const QString c = commandLine.trimmed();
+    // The question is asked, and the game resumed, only when the file is really there.
+    bool unfinished = false;
+    ignoreErrors([&] { unfinished = mGen::GetUnFinFlag(ctx_) == 1 && QFile::exists(ctx_.data().UnFinFile()); });
+
+    auto resumeOrSelect = [&] {
+        bool resumed = false;
+        if (unfinished)
+            resumed = ignoreErrors([&] { session.PlayFile(ctx_.data().UnFinFile(), false); });
+        if (!resumed || session.Game_Status() == cGamePlay::NoGame)
+            runGuarded(ctx_.messages(), [&] { session.SelectGame(); });
+    };
+    auto openCommandLine = [&] { return runGuarded(ctx_.messages(), [&] { session.PlayFile(c, true); }); };
+
+    if (!c.isEmpty() && unfinished) {
+        const QString question =
+            QStringLiteral("An unfinished game from previous session exists! If you start this game then you will "
+                           "loose the previous Game.\r\nClick 'Yes' to start this game or 'No' to start the previous "
+                           "game.");
+        if (ctx_.messages().show(question, MsgButtons::YesNo, MsgIcon::Question) == MsgResult::Yes) {
+            if (openCommandLine())
+                ignoreErrors([&] { mGen::SetUnFinFlag(ctx_, 0); });
+            else
+                resumeOrSelect();
+        } else {
+            resumeOrSelect();
+        }
+    } else if (!c.isEmpty()) {
+        if (!openCommandLine())
+            resumeOrSelect();
+    } else {
+        resumeOrSelect();
+    }
+}
+
+void frmMain::boardOperation(const std::function<void()> &body)
+{
+    {
+        BusyScope busy(busy_);
+        runGuarded(ctx_.messages(), body);
+    }
+    if (busy_ == 0 && closePending_) {
+        closePending_ = false;
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+bool frmMain::Busy() const
+{
+    return busy_ > 0 || ctx_.engine().Busy();
+}
+
+void frmMain::PicCD_MouseDown(int index, double x, double y)
+{
+    cGamePlay &session = ctx_.gamePlay();
+    if (!session.Game_Running() || session.Won())
+        return;
+    boardOperation([&] {
+        if (session.PauseStatus())
+            session.PauseGame(false);
+        if (!tmrGame.enabled())
+            tmrGame.setEnabled(true);
+        cPlay &play = ctx_.play();
+        DragState &drag = play.drag();
+        if (drag.gDragActive)
+            return;
+        const PicRef card{PicArray::Card, index};
+        drag.gDragCount = 0;
+        drag.gPressX = static_cast<int>(std::lround(x));
+        drag.gPressY = static_cast<int>(std::lround(y));
+        drag.gPressLeft = static_cast<int>(std::lround(ctx_.surface().left(card)));
+        drag.gPressTop = static_cast<int>(std::lround(ctx_.surface().top(card)));
+        play.MouseDown(index, play.Cell(index), play.Pile(index), play.Pos(index));
+    });
+    // Nothing is half-done here, so pending events may run.
+    QCoreApplication::processEvents();
+}
+
+void frmMain::PicCD_MouseMove(int index, double x, double y)
+{
+    cGamePlay &session = ctx_.gamePlay();
+    cPlay &play = ctx_.play();
+    if (!session.Game_Running() || !play.drag().gDragActive)
+        return;
+    boardOperation([&] { play.MouseMove(index, play.Pile(index), play.Pos(index), x, y); });
+}
+
+void frmMain::PicCD_MouseUp(int index)
+{
+    cGamePlay &session = ctx_.gamePlay();
+    cPlay &play = ctx_.play();
+    if (!session.Game_Running() || !play.drag().gDragActive)
+        return;
+    boardOperation([&] {
+        play.drag().gDragActive = false;
+        play.MouseUp(index, play.Cell(index), play.Pile(index), play.Pos(index));
+        ctx_.sound().MoveCard();
+    });
+    afterPlayerAction();
+}
+
+void frmMain::PicCD_DblClick(int index)
+{
+    boardOperation([&] { ctx_.play().DoubleClick(index); });
+    afterPlayerAction();
+}
+
+void frmMain::PicStock_Click()
+{
+    boardOperation([&] {
+        const cGames &games = ctx_.games();
+        if (games.StockNum() != 2)
+            return;
+        if (games.Redeals() == -1 || ctx_.gamePlay().RedealsComp() < games.Redeals())
+            ctx_.play().RedealWS();
+    });
+    afterPlayerAction();
+}
+
+void frmMain::CancelDrag()
+{
+    boardOperation([&] { ctx_.play().CancelDrag(); });
+}
+
+void frmMain::tmrGame_Timer()
+{
+    cGamePlay &session = ctx_.gamePlay();
+    if (session.Time() < std::numeric_limits<std::int32_t>::max())
+        session.setTime(session.Time() + 1);
+}
+
+void frmMain::tmrTime_Timer()
+{
+    runGuarded(ctx_.messages(), [&] {
+        cGamePlay &session = ctx_.gamePlay();
+        session.Update_Title();
+        if (!session.Game_Running() || ctx_.games().StockNum() != 2)
+            return;
+        const PicRef stock{PicArray::Stock, 0};
+        if (!ctx_.surface().isLoaded(stock))
+            return;
+        const cPlay &play = ctx_.play();
+        const bool bothEmpty = play.GetTop(cGames::StockArea, 0) == -1 && play.GetTop(cGames::WasteArea, 0) == -1;
+        const CardPicture picture = CardPicture::slot(bothEmpty ? kSlotStockAndWasteEmpty : kSlotStockRedealable);
+        if (ctx_.surface().picture(stock) != picture)
+            ctx_.surface().setPicture(stock, picture);
+    });
+}
+
+void frmMain::tmrMain_Timer() {}
+
+void frmMain::tmrBackward_Timer()
+{
+    // A replay step waits while the board is busy or a card is lifted.
+    if (Busy() || ctx_.play().drag().gDragActive)
+        return;
+    tmrForward.setEnabled(false);
+    stopEnabled_ = true;
+    boardOperation([&] {
+        int speed = mCustomize::GetReplaySpeed(ctx_);
+        bool moved = false;
+        try {
+            moved = ctx_.engine().Undo(speed);
+        } catch (const AppError &) {
+            StopReplay();
+            throw;
+        }
+        if (!moved)
+            StopReplay();
+    });
+}
+
+void frmMain::tmrForward_Timer()
+{
+    if (Busy() || ctx_.play().drag().gDragActive)
+        return;
+    tmrBackward.setEnabled(false);
+    stopEnabled_ = true;
+    boardOperation([&] {
+        int speed = mCustomize::GetReplaySpeed(ctx_);
+        bool moved = false;
+        try {
+            moved = ctx_.engine().Redo(speed);
+        } catch (const AppError &) {
+            // A move that does not fit the board ends the replay.
+            StopReplay();
+            throw;
+        }
+        if (!moved)
+            StopReplay();
+    });
+}
+
+void frmMain::tmrWallPaper_Timer()
+{
+    ignoreErrors([&] { mCustomize::ChangeBackground(ctx_); });
+}
+
+void frmMain::Menu1_ItemClick(std::int32_t id)
+{
+    // Like every command, a dynamic item ends a replay and a drag first.
+    StopReplay();
+    CancelDrag();
+    if (Busy())
+        return;
+    boardOperation([&] {
+        const kMenu &menu = ctx_.menu();
+        const QString key = menu.ItemKey(id);
+        const std::int32_t code = menu.ItemCode(key);
+        const QString tag = menu.ItemTag(key);
+        cGamePlay &session = ctx_.gamePlay();
+        switch (code) {
+        case kRecentlySaved:
+        case kRecentlyOpened: session.PlayFile(tag, true); break;
+        case kRecentlyPlayed: session.PlayString(tag); break;
+        case kPendingGame: session.PlayPendFile(key); break;
+        case kFavourite: session.PlayFavFile(key); break;
+        default: break;
+        }
+    });
+}
+
+void frmMain::StopReplay()
+{
+    stopEnabled_ = false;
+    tmrBackward.setEnabled(false);
+    tmrForward.setEnabled(false);
+}
+
+void frmMain::setReplayForward(bool on)
+{
+    tmrForward.setEnabled(on);
+}
+
+void frmMain::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+QString frmMain::caption() const
+{
+    return windowTitle();
+}
+
+void frmMain::gameWon()
+{
+    // The win is announced once the winning move has returned.
+    QTimer::singleShot(0, this, [this] { announceWin(); });
+}
+
+void frmMain::announceWin()
+{
+    runGuarded(ctx_.messages(), [&] {
+        cGamePlay &session = ctx_.gamePlay();
+        if (!session.Won())
+            return;
+        ctx_.sound().Win();
+        ctx_.messages().show(QStringLiteral("Congratulations! You have won %1 - %2.")
+                                 .arg(session.GameName(), session.GameNo().toString()),
+                             MsgButtons::Ok, MsgIcon::Information);
+        if (session.Won())
+            session.ClearArea();
+    });
+}
+
+void frmMain::afterPlayerAction()
+{
+    if (saveTimer_.isActive())
+        return;
+    const qint64 since = lastSave_.isValid() ? lastSave_.elapsed() : kSaveSpacingMs;
+    if (since >= kSaveSpacingMs)
+        saveProgress();
+    else
+        saveTimer_.start(static_cast<int>(kSaveSpacingMs - since));
+}
+
+void frmMain::saveProgress()
+{
+    if (Busy() || ctx_.play().drag().gDragActive) {
+        saveTimer_.start(kSaveSpacingMs);
+        return;
+    }
+    // A failed save is tried again after the next action; it is no reason to interrupt play.
+    if (ignoreErrors([&] { ctx_.gamePlay().SaveProgress(); }))
+        lastSave_.start();
+}
+
+void frmMain::ShutDown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    StopReplay();
+    saveTimer_.stop();
+    ignoreErrors([&] { ctx_.play().CancelDrag(); });
+    runGuarded(ctx_.messages(), [&] { m_Main::ShutDown(ctx_); });
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (busy_ > 0) {
+        // Closing in the middle of a move would save a half-moved board.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    ShutDown();
+    event->accept();
+    // Every other window goes with the main window.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible())
+            w->close();
+    }
+}

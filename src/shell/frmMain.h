@@ -1,0 +1,101 @@
+// The board window: the card and slot pictures (a BoardView over the board's display
+// list), the six timers of the game clock, caption, command states, replay and
+// background, the card handlers that feed the board, and the load and close that are
+// start-up and shutdown. It shows what the session says and forwards what the user does.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+
+#include "platform/AppTimer.h"
+#include "shell/Seams.h"
+
+class Context;
+class BoardView;
+class CardImages;
+class DisplayList;
+class QtMenuControl;
+
+class frmMain : public QMainWindow, public IMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The load: caption, show, screen size, the session's start-up steps, the first game.
+    void Form_Load(const QString &commandLine);
+    void StartFirstGame(const QString &commandLine);
+
+    // Card handlers; positions are twips inside the card picture.
+    void PicCD_MouseDown(int index, double x, double y);
+    void PicCD_MouseMove(int index, double x, double y);
+    void PicCD_MouseUp(int index);
+    void PicCD_DblClick(int index);
+    void PicStock_Click();
+    // The press ended without a release: the lifted cards go back.
+    void CancelDrag();
+
+    void tmrGame_Timer();
+    void tmrTime_Timer();
+    void tmrMain_Timer();
+    void tmrBackward_Timer();
+    void tmrForward_Timer();
+    void tmrWallPaper_Timer();
+    // A click on a dynamic menu item (recent, pending, favourite).
+    void Menu1_ItemClick(std::int32_t id);
+
+    // Stops both replay timers and disables "Stop".
+    void StopReplay();
+    bool StopEnabled() const { return stopEnabled_; }
+
+    // Keeps or ends the game and closes the help windows; runs once, whatever asks first
+    // (the window closing, a termination signal, the desktop logging out).
+    void ShutDown();
+
+    // IMainWindow
+    void setCaption(const QString &caption) override;
+    QString caption() const override;
+    void setGameClock(bool on) override { tmrGame.setEnabled(on); }
+    bool gameClock() const override { return tmrGame.enabled(); }
+    void setReplayForward(bool on) override;
+    void setPauseMark(bool paused) override { pauseMark_ = paused; }
+    void gameWon() override;
+
+    bool PauseMark() const { return pauseMark_; }
+    // True while a board operation started here has not returned.
+    bool Busy() const;
+    BoardView &boardView() { return *view_; }
+
+    QtMenuControl *Menu1 = nullptr;
+
+    AppTimer tmrGame{1000};
+    AppTimer tmrTime{500};
+    AppTimer tmrMain{100};
+    AppTimer tmrBackward{500};
+    AppTimer tmrForward{500};
+    AppTimer tmrWallPaper{0};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Runs a board-changing handler as an entry point: errors are reported, the window
+    // is busy meanwhile, and a close asked for meanwhile happens after it.
+    void boardOperation(const std::function<void()> &body);
+    // After a completed player action: keep the game on disk, at most about once a second.
+    void afterPlayerAction();
+    void saveProgress();
+    void announceWin();
+
+    Context &ctx_;
+    BoardView *view_ = nullptr;
+    int busy_ = 0;
+    bool closePending_ = false;
+    bool shutDown_ = false;
+    bool stopEnabled_ = false;
+    bool pauseMark_ = false;
+    QElapsedTimer lastSave_;
+    QTimer saveTimer_;
+};
