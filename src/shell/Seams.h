@@ -94,6 +94,9 @@ public:
     // All cards reached the foundations: the window announces the win once the move
     // that won it has returned.
     virtual void gameWon() = 0;
+    // Start-up steps of the window's menus and toolbar: icons, and the buttons shown.
+    virtual void InitMenuItems() {}
+    virtual void ApplyToolbar() {}
 };
 
 class NullMainWindow : public IMainWindow {

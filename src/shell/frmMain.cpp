@@ -1,9 +1,12 @@
 #include "shell/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QMenuBar>
 #include <QScreen>
+#include <QToolBar>
 #include <cmath>
 #include <limits>
 
@@ -21,7 +24,12 @@
 #include "shell/cGamePlay.h"
 #include "shell/kMenu.h"
 #include "shell/mGen.h"
+#include "shell/frmAbout.h"
+#include "shell/mMenu.h"
 #include "shell/m_Main.h"
+#include "store/frmOptions.h"
+#include "store/mFile.h"
+#include "store/mOptions.h"
 #include "store/cData.h"
 
 namespace {
@@ -91,7 +99,10 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
 
     // The menu-icon control holds the dynamic items; a click arrives after the menu is done.
     Menu1 = new QtMenuControl(ctx_.menu(), this);
+    Menu1->Attach(this);
     ctx_.menu().setItemClickHandler([this](std::int32_t id) { Menu1_ItemClick(id); });
+    createMenus();
+    createToolbar();
 
     ctx_.setMainWindow(this);
 }
@@ -113,7 +124,6 @@ void frmMain::Form_Load(const QString &commandLine)
         ctx_.gScreenHeight = static_cast<std::int32_t>(std::lround(area.height() * BoardView::TwipsPerPixel));
     }
     showMaximized();
-    Menu1->Attach(this);
     m_Main::InitSession(ctx_);
     StartFirstGame(commandLine);
 }
@@ -270,7 +280,182 @@ void frmMain::tmrTime_Timer()
     });
 }
 
-void frmMain::tmrMain_Timer() {}
+void frmMain::tmrMain_Timer()
+{
+    runGuarded(ctx_.messages(), [&] {
+        const mMenu::MenuState state =
+            mMenu::UpdateMenuState(ctx_, tmrForward.enabled() || tmrBackward.enabled(), stopEnabled_);
+        for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+            const bool enabled = state.enabled.value(it.key(), true);
+            if (it.value()->isEnabled() != enabled)
+                it.value()->setEnabled(enabled);
+        }
+        actions_.value(QStringLiteral("AutoPlay"))->setChecked(state.autoPlayChecked);
+        actions_.value(QStringLiteral("Pause"))->setChecked(state.pauseChecked);
+        actions_.value(QStringLiteral("ViewTool"))->setChecked(state.viewToolbarChecked);
+        // The toolbar is hidden while "View Toolbar" is off.
+        if (Toolbar1->isVisibleTo(this) != state.viewToolbarChecked)
+            Toolbar1->setVisible(state.viewToolbarChecked);
+    });
+}
+
+void frmMain::createMenus()
+{
+    QHash<QString, QMenu *> menus;
+    for (const mMenu::MenuDef &def : mMenu::Menus()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(def.caption));
+        menu->setObjectName(QLatin1String(def.topName));
+        menus.insert(QLatin1String(def.name), menu);
+        Menu1->RegisterMenu(QLatin1String(def.topName), menu);
+    }
+    for (const mMenu::MenuItemDef &item : mMenu::Items()) {
+        QMenu *menu = menus.value(QLatin1String(item.menu));
+        const QString key = QLatin1String(item.key);
+        if (key.isEmpty()) {
+            QAction *separator = menu->addSeparator();
+            if (item.menu == QLatin1String("mFav") && item.index == 3)
+                favSeparator_ = separator;
+            if (item.menu == QLatin1String("mPend") && item.index == 3)
+                pendSeparator_ = separator;
+            continue;
+        }
+        if (key == QLatin1String("Recent")) {
+            // The recent lists are submenus filled by the menu-icon control.
+            QMenu *submenu = menu->addMenu(QString::fromLatin1(item.caption));
+            Menu1->RegisterMenu(mMenu::ItemKey(item), submenu);
+            continue;
+        }
+        QAction *action = menu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(mMenu::ItemKey(item));
+        action->setData(key);
+        if (*item.shortcut) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            // Scoped to this window, so dialogs keep Ctrl+C and Ctrl+V for their text fields.
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (key == QLatin1String("AutoPlay") || key == QLatin1String("Pause") || key == QLatin1String("ViewTool"))
+            action->setCheckable(true);
+        if (!mMenu::CommandAvailable(key))
+            action->setEnabled(false);
+        if (key == QLatin1String("Stop"))
+            action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, key] { DoCommand(key); });
+        actions_.insert(key, action);
+        Menu1->RegisterAction(mMenu::ItemKey(item), action);
+    }
+    favSeparator_->setVisible(false);
+    pendSeparator_->setVisible(false);
+}
+
+void frmMain::createToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(22, 22));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const mMenu::ButtonSlot &slot : mMenu::ToolbarSlots()) {
+        if (QAction *action = actions_.value(QLatin1String(slot.key)))
+            action->setToolTip(QString::fromLatin1(slot.tooltip));
+    }
+    ApplyToolbar();
+}
+
+void frmMain::InitMenuItems()
+{
+    mMenu::InitMenuItems(ctx_);
+}
+
+void frmMain::ApplyToolbar()
+{
+    // The buttons chosen, left to right; a separator shows when a button of its group does.
+    Toolbar1->clear();
+    bool pendingSeparator = false;
+    for (const mMenu::ButtonSlot &slot : mMenu::ToolbarSlots()) {
+        const QString key = QLatin1String(slot.key);
+        if (key.startsWith(QLatin1String("Sep"))) {
+            pendingSeparator = pendingSeparator || !Toolbar1->actions().isEmpty();
+            continue;
+        }
+        QAction *action = actions_.value(key);
+        if (!action || !mMenu::ButtonShown(ctx_, key))
+            continue;
+        if (pendingSeparator)
+            Toolbar1->addSeparator();
+        pendingSeparator = false;
+        Toolbar1->addAction(action);
+    }
+}
+
+void frmMain::openGameDialog() {}
+
+void frmMain::saveGameDialog() {}
+
+void frmMain::DoCommand(const QString &key)
+{
+    StopReplay();
+    CancelDrag();
+    if (Busy() || !mMenu::CommandAvailable(key))
+        return;
+    cGamePlay &session = ctx_.gamePlay();
+    cEngine &engine = ctx_.engine();
+    boardOperation([&] {
+        if (key == QLatin1String("New")) {
+            session.PlayRandom();
+        } else if (key == QLatin1String("Select")) {
+            session.SelectGame();
+        } else if (key == QLatin1String("Restart")) {
+            session.Restart();
+        } else if (key == QLatin1String("Open")) {
+            openGameDialog();
+        } else if (key == QLatin1String("Save")) {
+            saveGameDialog();
+        } else if (key == QLatin1String("Close")) {
+            if (session.Game_Status() == cGamePlay::Playing)
+                session.EndGame(0, false);
+            else if (session.Game_Status() == cGamePlay::Replaying)
+                session.ClearArea();
+            ctx_.sound().CloseGame();
+        } else if (key == QLatin1String("Exit")) {
+            QTimer::singleShot(0, this, [this] { close(); });
+        } else if (key == QLatin1String("Undo")) {
+            int speed = mCustomize::GetUndoSpeed(ctx_);
+            engine.Undo(speed);
+        } else if (key == QLatin1String("Redo")) {
+            int speed = mCustomize::GetUndoSpeed(ctx_);
+            engine.Redo(speed);
+        } else if (key == QLatin1String("AutoPlay")) {
+            m_Main::ToggleAutoPlay(ctx_);
+        } else if (key == QLatin1String("UndoAll")) {
+            int speed = mCustomize::GetUndoallSpeed(ctx_);
+            engine.UndoAll(speed);
+        } else if (key == QLatin1String("RedoAll")) {
+            int speed = mCustomize::GetUndoallSpeed(ctx_);
+            engine.RedoAll(speed);
+        } else if (key == QLatin1String("Pause")) {
+            m_Main::TogglePause(ctx_);
+        } else if (key == QLatin1String("ViewTool")) {
+            m_Main::ToggleToolbar(ctx_);
+        } else if (key == QLatin1String("Forward")) {
+            tmrForward.setEnabled(true);
+        } else if (key == QLatin1String("Back")) {
+            tmrBackward.setEnabled(true);
+        } else if (key == QLatin1String("ReplayAll")) {
+            int speed = 1;
+            engine.UndoAll(speed);
+            tmrForward.setEnabled(true);
+        } else if (key == QLatin1String("Options")) {
+            frmOptions(ctx_, this).exec();
+        } else if (key == QLatin1String("About")) {
+            frmAbout(ctx_, this).exec();
+        } else if (key == QLatin1String("Rules")) {
+            m_Main::ShowGameRules(ctx_);
+        }
+    });
+    // Refresh at once, so a shortcut pressed twice quickly meets the new states.
+    tmrMain_Timer();
+    afterPlayerAction();
+}
 
 void frmMain::tmrBackward_Timer()
 {
@@ -353,6 +538,13 @@ void frmMain::StopReplay()
 void frmMain::setReplayForward(bool on)
 {
     tmrForward.setEnabled(on);
+}
+
+void frmMain::setPauseMark(bool paused)
+{
+    pauseMark_ = paused;
+    if (QAction *pause = actions_.value(QStringLiteral("Pause")))
+        pause->setChecked(paused);
 }
 
 void frmMain::setCaption(const QString &caption)

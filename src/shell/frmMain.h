@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -16,6 +17,8 @@ class BoardView;
 class CardImages;
 class DisplayList;
 class QtMenuControl;
+class QAction;
+class QToolBar;
 
 class frmMain : public QMainWindow, public IMainWindow {
     Q_OBJECT
@@ -45,6 +48,13 @@ public:
     void tmrWallPaper_Timer();
     // A click on a dynamic menu item (recent, pending, favourite).
     void Menu1_ItemClick(std::int32_t id);
+    // Every menu item, toolbar button and shortcut ends here with its command key. A
+    // running replay and an open drag end first; a command that arrives while the board
+    // is busy is dropped.
+    void DoCommand(const QString &key);
+    // The command's one action, shared by its menu item and its toolbar button.
+    QAction *commandAction(const QString &key) const { return actions_.value(key); }
+    QToolBar *toolbar() const { return Toolbar1; }
 
     // Stops both replay timers and disables "Stop".
     void StopReplay();
@@ -60,8 +70,10 @@ public:
     void setGameClock(bool on) override { tmrGame.setEnabled(on); }
     bool gameClock() const override { return tmrGame.enabled(); }
     void setReplayForward(bool on) override;
-    void setPauseMark(bool paused) override { pauseMark_ = paused; }
+    void setPauseMark(bool paused) override;
     void gameWon() override;
+    void InitMenuItems() override;
+    void ApplyToolbar() override;
 
     bool PauseMark() const { return pauseMark_; }
     // True while a board operation started here has not returned.
@@ -81,6 +93,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createMenus();
+    void createToolbar();
+    void openGameDialog();
+    void saveGameDialog();
     // Runs a board-changing handler as an entry point: errors are reported, the window
     // is busy meanwhile, and a close asked for meanwhile happens after it.
     void boardOperation(const std::function<void()> &body);
@@ -91,6 +107,11 @@ private:
 
     Context &ctx_;
     BoardView *view_ = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QHash<QString, QAction *> actions_;
+    // Separators of the favourites and pending menus: shown only when items follow them.
+    QAction *favSeparator_ = nullptr;
+    QAction *pendSeparator_ = nullptr;
     int busy_ = 0;
     bool closePending_ = false;
     bool shutDown_ = false;

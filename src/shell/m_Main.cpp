@@ -3,6 +3,8 @@
 #include <QDateTime>
 
 #include "appearance/mCustomize.h"
+#include "appearance/cSound.h"
+#include "engine/cPlay.h"
 #include "library/mPending.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
@@ -10,6 +12,7 @@
 #include "shell/cGamePlay.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "store/mOptions.h"
 #include "store/mRegistry.h"
 
 namespace m_Main {
@@ -28,6 +31,8 @@ void InitSession(Context &ctx)
     });
     ignoreErrors([&] { mRecent::RefreshRecentMenus(ctx); });
     ignoreErrors([&] { mPending::BuildPendMenu(ctx); });
+    ignoreErrors([&] { ctx.mainWindow().InitMenuItems(); });
+    ignoreErrors([&] { ctx.mainWindow().ApplyToolbar(); });
     ignoreErrors([&] { mCustomize::SetWallpaperTimer(ctx); });
     ignoreErrors([&] {
         std::int16_t mode = 5;
@@ -35,6 +40,37 @@ void InitSession(Context &ctx)
         if (mode == 5)
             mCustomize::ChangeBackground(ctx);
     });
+}
+
+void TogglePause(Context &ctx)
+{
+    cGamePlay &session = ctx.gamePlay();
+    session.PauseGame(!session.PauseStatus());
+    ctx.sound().PauseGame();
+}
+
+void ToggleAutoPlay(Context &ctx)
+{
+    if (mOptions::GetAutoPlay(ctx) == 1) {
+        mOptions::SetAutoPlay(ctx, 0);
+        return;
+    }
+    mOptions::SetAutoPlay(ctx, 1);
+    ctx.play().AutoMoveCheck();
+}
+
+void ToggleToolbar(Context &ctx)
+{
+    mOptions::SetShowToolbar(ctx, mOptions::GetShowToolbar(ctx) == 1 ? 0 : 1);
+}
+
+void ShowGameRules(Context &ctx)
+{
+    const cGamePlay &session = ctx.gamePlay();
+    if (session.Game_Running())
+        ctx.data().ShowRules(session.GameName(), 0);
+    else
+        ctx.data().ShowContents();
 }
 
 void ShutDown(Context &ctx)

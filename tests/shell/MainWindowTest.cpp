@@ -281,7 +281,6 @@ TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
 {
     Window w;
     kMenu &menu = w.ctx.menu();
-    menu.AddStaticItem(QStringLiteral("mFile(14)"), QStringLiteral("Recently Played"), true);
     const std::int32_t parent = menu.ItemIndex(QStringLiteral("mFile(14)"));
     const std::int32_t played =
         menu.AddItem(QStringLiteral("Bouquet - 617"), QStringLiteral("R0"), QString(), 202, parent, -1);

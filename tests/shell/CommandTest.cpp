@@ -1,0 +1,357 @@
+// The menu bar, the toolbar and the one dispatcher behind them: the states the refresh
+// computes for each session state, and what every command key does.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "appearance/cSound.h"
+#include "engine/DisplayList.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "engine/mStudio.h"
+#include "shell/BoardView.h"
+#include "shell/cGamePlay.h"
+#include "shell/frmMain.h"
+#include "shell/kMenu.h"
+#include "shell/mGen.h"
+#include "shell/mMenu.h"
+#include "store/cData.h"
+#include "store/mOptions.h"
+#include "store/mRegistry.h"
+#include "support/BoardChecker.h"
+#include "support/QtPrint.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempHome.h"
+
+namespace {
+
+class NoImages : public CardImages {
+public:
+    QImage image(const CardPicture &, qreal) override { return {}; }
+};
+
+struct Commands {
+    Commands() : ctx(services())
+    {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+        window = std::make_unique<frmMain>(ctx, board, images);
+        window->boardView().setFramePacing(std::chrono::milliseconds(0));
+        mOptions::SetAutoPlay(ctx, 0);
+    }
+
+    Services services()
+    {
+        Services s;
+        s.messages = &box;
+        s.shellFolders = &home.folders();
+        s.soundPlayer = &sounds;
+        s.surface = &board;
+        return s;
+    }
+
+    cGamePlay &gp() { return ctx.gamePlay(); }
+    cPlay &play() { return ctx.play(); }
+    cEngine &engine() { return ctx.engine(); }
+    bool enabled(const char *key) { return window->commandAction(QLatin1String(key))->isEnabled(); }
+    bool checked(const char *key) { return window->commandAction(QLatin1String(key))->isChecked(); }
+    void refresh() { window->tmrMain_Timer(); }
+
+    void deal(std::int64_t number) { gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(number)); }
+    void moveToFreeCell(int pile)
+    {
+        const int card = play().GetTopPicID(cGames::Tableau, pile);
+        std::int32_t kind = cEngine::KindPlain;
+        play().MoveCard(card, cGames::FreeCell, play().FreeCellFor(card), 0, kind, 0, 0, true);
+    }
+
+    ScriptedMessageBox box;
+    TempHome home;
+    RecordingSoundPlayer sounds;
+    DisplayList board;
+    NoImages images;
+    Context ctx;
+    std::unique_ptr<frmMain> window;
+};
+
+const char *const kGameItems[] = {"Restart", "Save",    "Pause",   "Close", "AddFav",    "AddPend",  "Undo",   "Redo",
+                                  "UndoAll", "RedoAll", "Forward", "Back",  "ReplayAll", "MovesMan", "History"};
+
+} // namespace
+
+TEST(MenuBar, HasTheNineMenusWithTheirItemsKeysAndShortcuts)
+{
+    Commands c;
+    const QList<QAction *> tops = c.window->menuBar()->actions();
+    ASSERT_EQ(tops.size(), 9);
+    EXPECT_EQ(tops[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(tops[8]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("New"))->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("Redo"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("Forward"))->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("UndoAll"))->shortcutContext(), Qt::WindowShortcut);
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("Hot"))->text(), QStringLiteral("Hot Games "));
+    // The Recent key names three submenus and is never a command.
+    EXPECT_EQ(c.window->commandAction(QStringLiteral("Recent")), nullptr);
+    EXPECT_TRUE(c.ctx.menu().HasItem(QStringLiteral("mFile(12)")));
+    EXPECT_TRUE(c.ctx.menu().HasItem(QStringLiteral("mPendMain")));
+    // One action serves the item and its button.
+    EXPECT_TRUE(c.window->toolbar()->actions().contains(c.window->commandAction(QStringLiteral("Undo"))));
+    EXPECT_EQ(mMenu::GetMenuImageIndex(QStringLiteral("FOLDER")), 1);
+    EXPECT_EQ(mMenu::GetMenuImageIndex(QStringLiteral("Editor")), 37);
+    EXPECT_EQ(mMenu::GetMenuImageIndex(QStringLiteral("Nope")), 0);
+}
+
+TEST(MenuBar, IconsComeFromTheImageListAndTheToolbarShowsTheChosenButtons)
+{
+    Commands c;
+    c.window->InitMenuItems();
+    EXPECT_EQ(c.ctx.menu().ImageList().size(), 37);
+    EXPECT_FALSE(c.window->commandAction(QStringLiteral("Open"))->icon().isNull());
+    EXPECT_EQ(c.ctx.menu().ItemIcon(QStringLiteral("mFile(7)")), mMenu::GetMenuImageIndex(QStringLiteral("Open")) - 1);
+
+    const QList<QAction *> shown = c.window->toolbar()->actions();
+    EXPECT_TRUE(shown.contains(c.window->commandAction(QStringLiteral("New"))));
+    EXPECT_FALSE(shown.contains(c.window->commandAction(QStringLiteral("UndoAll"))));
+    mRegistry::SetRegInteger(c.ctx, QStringLiteral("Toolbar"), QStringLiteral("UndoAll"), 1);
+    mRegistry::SetRegInteger(c.ctx, QStringLiteral("Toolbar"), QStringLiteral("New"), 0);
+    c.window->ApplyToolbar();
+    const QList<QAction *> now = c.window->toolbar()->actions();
+    EXPECT_TRUE(now.contains(c.window->commandAction(QStringLiteral("UndoAll"))));
+    EXPECT_FALSE(now.contains(c.window->commandAction(QStringLiteral("New"))));
+    // No separator stands first, last or beside another.
+    ASSERT_FALSE(now.isEmpty());
+    EXPECT_FALSE(now.front()->isSeparator());
+    EXPECT_FALSE(now.back()->isSeparator());
+    for (int i = 1; i < now.size(); ++i)
+        EXPECT_FALSE(now[i]->isSeparator() && now[i - 1]->isSeparator());
+}
+
+TEST(MenuState, WithNoGameEveryGameItemIsDisabled)
+{
+    Commands c;
+    c.refresh();
+    for (const char *key : kGameItems)
+        EXPECT_FALSE(c.enabled(key)) << key;
+    EXPECT_TRUE(c.enabled("New"));
+    EXPECT_TRUE(c.enabled("Open"));
+    EXPECT_TRUE(c.enabled("AutoPlay"));
+    EXPECT_FALSE(c.enabled("Stop"));
+}
+
+TEST(MenuState, WhilePlayingTheMovesDecideUndoAndRedo)
+{
+    Commands c;
+    c.deal(21);
+    c.refresh();
+    EXPECT_TRUE(c.enabled("Restart"));
+    EXPECT_TRUE(c.enabled("Save"));
+    EXPECT_TRUE(c.enabled("Pause"));
+    EXPECT_TRUE(c.enabled("Close"));
+    EXPECT_FALSE(c.enabled("Undo"));
+    EXPECT_FALSE(c.enabled("ReplayAll"));
+    c.moveToFreeCell(2);
+    c.refresh();
+    EXPECT_TRUE(c.enabled("Undo"));
+    EXPECT_TRUE(c.enabled("UndoAll"));
+    EXPECT_TRUE(c.enabled("Back"));
+    EXPECT_TRUE(c.enabled("ReplayAll"));
+    EXPECT_FALSE(c.enabled("Redo"));
+    c.window->DoCommand(QStringLiteral("Undo"));
+    EXPECT_TRUE(c.enabled("Redo"));
+    EXPECT_TRUE(c.enabled("Forward"));
+    // Commands whose windows are not built stay disabled whatever the game.
+    EXPECT_FALSE(c.enabled("MovesMan"));
+    EXPECT_FALSE(c.enabled("AddFav"));
+    EXPECT_FALSE(c.enabled("History"));
+    EXPECT_FALSE(c.enabled("Rules"));
+}
+
+TEST(MenuState, AReplayDisablesPlayingItemsAndARunningReplayEveryMoveItem)
+{
+    Commands c;
+    const QString path = c.home.path() + QStringLiteral("/Won.qx1");
+    c.deal(4);
+    c.moveToFreeCell(1);
+    c.engine().SavetoFile(path);
+    c.gp().PlayFile(path, false);
+    c.window->StopReplay();
+    c.refresh();
+    EXPECT_FALSE(c.enabled("Restart"));
+    EXPECT_FALSE(c.enabled("Save"));
+    EXPECT_FALSE(c.enabled("Pause"));
+    EXPECT_TRUE(c.enabled("Close"));
+    EXPECT_TRUE(c.enabled("Redo"));
+    EXPECT_TRUE(c.enabled("Forward"));
+
+    c.window->DoCommand(QStringLiteral("Forward"));
+    c.refresh();
+    for (const char *key : {"Undo", "Redo", "UndoAll", "RedoAll", "Forward", "Back", "ReplayAll"})
+        EXPECT_FALSE(c.enabled(key)) << key;
+    c.window->tmrForward_Timer();
+    c.refresh();
+    EXPECT_TRUE(c.enabled("Stop"));
+}
+
+TEST(MenuState, ChecksFollowTheOptionsAndThePausedSession)
+{
+    Commands c;
+    c.deal(5);
+    mOptions::SetAutoPlay(c.ctx, 1);
+    c.refresh();
+    EXPECT_TRUE(c.checked("AutoPlay"));
+    mOptions::SetAutoPlay(c.ctx, 0);
+    c.refresh();
+    EXPECT_FALSE(c.checked("AutoPlay"));
+
+    c.window->DoCommand(QStringLiteral("Pause"));
+    EXPECT_TRUE(c.checked("Pause"));
+    // A new game unpauses; the mark follows at the next refresh.
+    c.window->DoCommand(QStringLiteral("New"));
+    c.refresh();
+    EXPECT_FALSE(c.checked("Pause"));
+    EXPECT_FALSE(c.gp().PauseStatus());
+
+    c.window->DoCommand(QStringLiteral("ViewTool"));
+    EXPECT_EQ(mOptions::GetShowToolbar(c.ctx), 0);
+    EXPECT_FALSE(c.checked("ViewTool"));
+    EXPECT_FALSE(c.window->toolbar()->isVisibleTo(c.window.get()));
+    c.window->DoCommand(QStringLiteral("ViewTool"));
+    EXPECT_TRUE(c.checked("ViewTool"));
+}
+
+TEST(Commands, NewSelectAndRestartDeal)
+{
+    Commands c;
+    c.gp().PlayNumber(QStringLiteral("Bouquet"), GameNumber::fromNumber(3));
+    c.window->DoCommand(QStringLiteral("New"));
+    EXPECT_EQ(c.gp().GameName(), QStringLiteral("Bouquet"));
+    EXPECT_EQ(c.gp().Game_Status(), cGamePlay::Playing);
+
+    c.moveToFreeCell(0);
+    const auto number = c.gp().GameNo();
+    c.window->DoCommand(QStringLiteral("Restart"));
+    EXPECT_EQ(c.gp().GameNo(), number);
+    EXPECT_EQ(c.engine().GetTransTop(), 0);
+
+    c.window->DoCommand(QStringLiteral("Select"));
+    EXPECT_EQ(c.gp().GameName(), QStringLiteral("Freecell"));
+    EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
+}
+
+TEST(Commands, CloseEndsAGameOrClearsAReplayAndSounds)
+{
+    Commands c;
+    const QString wav = c.home.path() + QStringLiteral("/close.wav");
+    QFile(wav).open(QIODevice::WriteOnly);
+    c.ctx.sound().SetSound(QStringLiteral("CloseGame"), wav);
+    c.deal(6);
+    c.window->DoCommand(QStringLiteral("Close"));
+    EXPECT_EQ(c.gp().Game_Status(), cGamePlay::NoGame);
+    EXPECT_FALSE(c.play().Dealt());
+
+    const QString path = c.home.path() + QStringLiteral("/W.qx1");
+    c.deal(6);
+    c.engine().SavetoFile(path);
+    c.gp().PlayFile(path, false);
+    c.window->DoCommand(QStringLiteral("Close"));
+    EXPECT_EQ(c.gp().Game_Status(), cGamePlay::NoGame);
+    EXPECT_FALSE(c.window->tmrForward.enabled());
+}
+
+TEST(Commands, UndoRedoAndTheirAllFormsMoveTheRecord)
+{
+    Commands c;
+    c.deal(7);
+    c.moveToFreeCell(0);
+    c.moveToFreeCell(1);
+    c.window->DoCommand(QStringLiteral("Undo"));
+    EXPECT_EQ(c.engine().GetTransID(), 1);
+    c.window->DoCommand(QStringLiteral("Redo"));
+    EXPECT_EQ(c.engine().GetTransID(), 2);
+    c.window->DoCommand(QStringLiteral("UndoAll"));
+    EXPECT_EQ(c.engine().GetTransID(), 0);
+    c.window->DoCommand(QStringLiteral("RedoAll"));
+    EXPECT_EQ(c.engine().GetTransID(), 2);
+    EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
+}
+
+TEST(Commands, ReplayKeysDriveTheTimersAndEveryCommandStopsTheReplayFirst)
+{
+    Commands c;
+    c.deal(8);
+    c.moveToFreeCell(0);
+    c.window->DoCommand(QStringLiteral("Back"));
+    EXPECT_TRUE(c.window->tmrBackward.enabled());
+    c.window->DoCommand(QStringLiteral("Forward"));
+    EXPECT_FALSE(c.window->tmrBackward.enabled());
+    EXPECT_TRUE(c.window->tmrForward.enabled());
+    c.window->DoCommand(QStringLiteral("Stop"));
+    EXPECT_FALSE(c.window->tmrForward.enabled());
+
+    c.window->DoCommand(QStringLiteral("ReplayAll"));
+    EXPECT_EQ(c.engine().GetTransID(), 0);
+    EXPECT_TRUE(c.window->tmrForward.enabled());
+    c.window->DoCommand(QStringLiteral("NoSuchKey"));
+    EXPECT_FALSE(c.window->tmrForward.enabled());
+    EXPECT_EQ(c.gp().Game_Status(), cGamePlay::Playing);
+}
+
+TEST(Commands, AutoPlayTogglesAndPlaysAtOnceWhenTurnedOn)
+{
+    Commands c;
+    // A deal whose Aces can go home at once when automatic moves are turned on.
+    bool found = false;
+    for (std::int64_t n = 1; n <= 200 && !found; ++n) {
+        c.deal(n);
+        for (int pile = 0; pile < 8 && !found; ++pile)
+            found = c.play().FoundationFor(c.play().GetTopPicID(cGames::Tableau, pile)) >= 0;
+    }
+    ASSERT_TRUE(found);
+    c.window->DoCommand(QStringLiteral("AutoPlay"));
+    EXPECT_EQ(mOptions::GetAutoPlay(c.ctx), 1);
+    EXPECT_GT(c.engine().TotalGoalCards(), 0);
+    c.window->DoCommand(QStringLiteral("AutoPlay"));
+    EXPECT_EQ(mOptions::GetAutoPlay(c.ctx), 0);
+}
+
+TEST(Commands, ACommandEndsADragAndCommandsForLaterWindowsDoNothing)
+{
+    Commands c;
+    c.deal(9);
+    const int card = c.play().GetTopPicID(cGames::Tableau, 3);
+    c.window->PicCD_MouseDown(card, 200, 200);
+    ASSERT_TRUE(c.play().drag().gDragActive);
+    c.window->DoCommand(QStringLiteral("HighScore"));
+    EXPECT_FALSE(c.play().drag().gDragActive);
+    EXPECT_EQ(c.play().GetTopPicID(cGames::Tableau, 3), card);
+    EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
+    c.refresh();
+    for (const char *key : {"HighScore", "Players", "Editor", "Deck", "Contents"})
+        EXPECT_FALSE(c.enabled(key)) << key;
+}
+
+TEST(Commands, AboutOpensModallyAndExitClosesTheWindowKeepingTheGame)
+{
+    Commands c;
+    QTimer::singleShot(0, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    c.window->DoCommand(QStringLiteral("About"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    c.window->show();
+    c.deal(10);
+    c.window->DoCommand(QStringLiteral("Exit"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(c.window->isVisible());
+    EXPECT_EQ(mGen::GetUnFinFlag(c.ctx), 1);
+}
