@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# shellcheck disable=SC2317 # the polled checks are called through a helper
+# Start-up figures of the real program on a virtual X display (Xvfb). A benchmark: it
+# reports and never fails; it is not part of CI. Run by hand:
+#
+#   bench/startup.sh <brackenfold> [runs, default 5]
+#
+# Each run starts with a fresh BRACKENFOLD_HOME (so a new random game is dealt) and
+# measures:
+#   splash  start of the process to the splash window mapped;
+#   board   the click that dismisses the splash to the board painted (the main window
+#           mapped and its table no longer black on screen);
+#   dealt   the same click to the title naming the game, which the window shows once
+#           the deal (animated, about 2 s) is over;
+#   hwm     peak resident memory (VmHWM) just after the first deal.
+# Times are wall-clock and include the polling (about 20-60 ms per look).
+
+if [ $# -lt 1 ]; then
+    echo "usage: $0 <brackenfold> [runs]" >&2
+    exit 0
+fi
+
+if [ -z "${BENCH_INSIDE_XVFB:-}" ]; then
+    for tool in xvfb-run xauth xdotool import; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "startup.sh: $tool is not installed; nothing measured" >&2
+            exit 0
+        fi
+    done
+    unset QT_QPA_PLATFORM
+    export BENCH_INSIDE_XVFB=1
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(realpath "${BASH_SOURCE[0]}")" "$(realpath "$1")" "${2:-5}"
+    exit 0
+fi
+
+unset QT_QPA_PLATFORM
+brackenfold=$1
+runs=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/brackenfold-bench.XXXXXX")
+pid=
+trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; fi; rm -rf "$work"' EXIT
+
+since() { awk -v now="$EPOCHREALTIME" -v t="$1" 'BEGIN { printf "%.3f", now - t }'; }
+
+# Polls the command every 20 ms; false after the seconds have passed.
+poll() {
+    local seconds=$1
+    shift
+    local deadline=$((EPOCHSECONDS + seconds))
+    until "$@"; do
+        [ "$EPOCHSECONDS" -ge "$deadline" ] && return 1
+        sleep 0.02
+    done
+}
+
+splash_window() { splash=$(xdotool search --onlyvisible --class brackenfold 2>/dev/null | head -1) && [ -n "$splash" ]; }
+main_window() { main=$(xdotool search --onlyvisible --name '^Brackenfold 6\.0' 2>/dev/null | head -1) && [ -n "$main" ]; }
+board_painted() {
+    main_window || return 1
+    local pixel
+    # Low on the left: the table there, below menus and clear of the splash.
+    pixel=$(import -window root -crop 1x1+10+900 txt:- 2>/dev/null | tail -n 1)
+    [ -n "$pixel" ] && ! grep -q '#000000' <<<"$pixel"
+}
+dealt() { xdotool search --onlyvisible --name '\[Freecell - ' >/dev/null 2>&1; }
+
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+for figure in splash board dealt hwm; do : >"$work/$figure"; done
+for ((run = 1; run <= runs; run++)); do
+    export BRACKENFOLD_HOME="$work/home-$run"
+    mkdir -p "$BRACKENFOLD_HOME"
+    t0=$EPOCHREALTIME
+    "$brackenfold" >"$work/log-$run" 2>&1 &
+    pid=$!
+    if ! poll 30 splash_window; then
+        echo "run $run: no splash within 30 s"
+    else
+        splash_s=$(since "$t0")
+        eval "$(xdotool getwindowgeometry --shell "$splash" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+        t1=$EPOCHREALTIME
+        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+        board_s=n/a dealt_s=n/a hwm=n/a
+        poll 30 board_painted && board_s=$(since "$t1")
+        if poll 30 dealt; then
+            dealt_s=$(since "$t1")
+            sleep 0.5
+            hwm=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status" 2>/dev/null)
+        fi
+        echo "run $run: splash ${splash_s} s, board ${board_s} s, dealt ${dealt_s} s, hwm ${hwm:-n/a} MB"
+        echo "$splash_s" >>"$work/splash"
+        [ "$board_s" != n/a ] && echo "$board_s" >>"$work/board"
+        [ "$dealt_s" != n/a ] && echo "$dealt_s" >>"$work/dealt"
+        [ -n "$hwm" ] && [ "$hwm" != n/a ] && echo "$hwm" >>"$work/hwm"
+    fi
+    kill -TERM "$pid" 2>/dev/null
+    for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    pid=
+done
+echo "median: splash $(median <"$work/splash") s, board $(median <"$work/board") s," \
+    "dealt $(median <"$work/dealt") s, hwm $(median <"$work/hwm") MB"
+exit 0
