@@ -15,6 +15,7 @@
 #include "engine/mStudio.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
+#include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/ShellFolders.h"
@@ -71,12 +72,14 @@ int main(int argc, char **argv)
     messages.setAppTitle(QStringLiteral("Brackenfold 6.0"));
     StandardShellFolders shellFolders;
     QtSoundPlayer soundPlayer;
+    QtFileDialog fileDialogs;
     DisplayList board;
     Services services;
     services.messages = &messages;
     services.shellFolders = &shellFolders;
     services.soundPlayer = &soundPlayer;
     services.surface = &board;
+    services.fileDialogs = &fileDialogs;
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {

@@ -4,7 +4,9 @@
 // one with Multi 0; undo and redo always take a group whole.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <cstdint>
 
@@ -73,6 +75,12 @@ public:
     // damaged file raises its error and leaves the record as it was.
     void SavetoFile(const QString &path);
     void LoadFile(const QString &path);
+    // The bytes SavetoFile writes, for a writer that places the file itself. Like
+    // SavetoFile it first reloads gCustom with the definition of the session's game.
+    QByteArray SavedGameBytes() const;
+    // The moves of a saved-game file's lines (those after the 18 header lines), each
+    // within its field's width; raises the read error naming the line and the path.
+    static QVector<TransRecord> ParseMoves(const QStringList &lines, const QString &path);
 
     // True while an undo, redo or jump runs; a second one never starts inside it.
     bool Busy() const { return busy_; }

@@ -68,7 +68,7 @@ TransRecord parseMove(const QString &text, int line, const QString &path)
 
 } // namespace
 
-void cEngine::SavetoFile(const QString &path)
+QByteArray cEngine::SavedGameBytes() const
 {
     const ISessionInfo &session = ctx_.session();
     cCustom &custom = ctx_.custom();
@@ -101,7 +101,27 @@ void cEngine::SavetoFile(const QString &path)
             line += TextFile::printed(v);
         lines << line;
     }
-    TextFile::writeLines(path, lines);
+    return TextFile::joinLines(lines);
+}
+
+void cEngine::SavetoFile(const QString &path)
+{
+    TextFile::writeAtomic(path, SavedGameBytes());
+}
+
+QVector<TransRecord> cEngine::ParseMoves(const QStringList &lines, const QString &path)
+{
+    const qsizetype count = lines.size() - kHeaderLines;
+    if (count > kMaxRecords)
+        raiseError(err::Overflow,
+                   QStringLiteral("%1 holds %2 moves, more than a game can record").arg(path, QString::number(count)));
+    QVector<TransRecord> records;
+    if (count <= 0)
+        return records;
+    records.reserve(count);
+    for (qsizetype i = kHeaderLines; i < lines.size(); ++i)
+        records.append(parseMove(lines[i], static_cast<int>(i + 1), path));
+    return records;
 }
 
 void cEngine::LoadFile(const QString &path)
@@ -109,13 +129,5 @@ void cEngine::LoadFile(const QString &path)
     // The whole file is read and checked first, so a damaged file leaves the record as it was.
     const QStringList lines = TextFile::readLines(path);
     mFile::ParseGameHeader(lines, path);
-    const qsizetype count = lines.size() - kHeaderLines;
-    if (count > kMaxRecords)
-        raiseError(err::Overflow,
-                   QStringLiteral("%1 holds %2 moves, more than a game can record").arg(path, QString::number(count)));
-    QVector<TransRecord> records;
-    records.reserve(count);
-    for (qsizetype i = kHeaderLines; i < lines.size(); ++i)
-        records.append(parseMove(lines[i], static_cast<int>(i + 1), path));
-    SetRecords(records);
+    SetRecords(ParseMoves(lines, path));
 }

@@ -1,7 +1,91 @@
 #include "library/mAutoSave.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <limits>
+
+#include "core/AppError.h"
+#include "core/FolderList.h"
+#include "core/TextFile.h"
+#include "engine/cEngine.h"
+#include "shell/Context.h"
+#include "store/cData.h"
+#include "store/mFile.h"
+#include "store/mOptions.h"
+#include "store/mRegistry.h"
+
 namespace mAutoSave {
 
-void AutoSaveGame(Context &, bool) {}
+QString AutoSaveName(const QString &gameName, const GameNumber &number, std::int32_t n, const QString &extension)
+{
+    QString name = mFile::GameFileBase(gameName, number);
+    if (n > 0)
+        name += QStringLiteral("-(") + QString::number(n) + QStringLiteral(")");
+    return name + extension;
+}
+
+QString AutoSaveGame(Context &ctx, bool finished)
+{
+    const cData &data = ctx.data();
+    const std::int16_t enabled = finished ? mOptions::GetEnableFin(ctx) : mOptions::GetEnableInc(ctx);
+    if (enabled == 0)
+        return {};
+    const QString extension = finished ? data.FinExt() : data.IncExt();
+    const ISessionInfo &session = ctx.session();
+    const QString gameName = session.GameName();
+    const GameNumber number = session.GameNo();
+    const QByteArray bytes = ctx.engine().SavedGameBytes();
+    // The counter is 16-bit, as the names have always been counted.
+    for (std::int32_t n = 0; n <= std::numeric_limits<std::int16_t>::max(); ++n) {
+        // The folder is asked for on every try, so one deleted meanwhile is made again.
+        QString path = FolderList::join(data.AutoSaveFolder(), AutoSaveName(gameName, number, n, extension));
+        const QFileInfo info(path);
+        if (info.exists() || info.isSymLink())
+            continue;
+        // Written beside the name and moved into place only while the name is still free.
+        if (TextFile::createExclusive(path, bytes))
+            return path;
+    }
+    raiseError(err::Overflow,
+               QStringLiteral("Overflow: every auto-save name of %1 - %2 is taken").arg(gameName, number.toString()));
+}
+
+QStringList GetAutoSaveFiles(Context &ctx, bool finished)
+{
+    const cData &data = ctx.data();
+    return mFile::ListGameFiles(data.AutoSaveFolder(), {finished ? data.FinExt() : data.IncExt()});
+}
+
+bool DeleteAllAutoSaves(Context &ctx, bool finished)
+{
+    const MsgResult answer = ctx.messages().show(QStringLiteral("Are you sure you want to delete all Games ?"),
+                                                 MsgButtons::YesNo, MsgIcon::Critical, ctx.data().ProdName());
+    if (answer != MsgResult::Yes)
+        return false;
+    const QStringList files = GetAutoSaveFiles(ctx, finished);
+    for (qsizetype i = 1; i < files.size(); ++i) {
+        const QString &path = files[i];
+        // A read-only file is not forced, whoever runs the program.
+        const QFileDevice::Permissions writable =
+            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        if (!(QFileInfo(path).permissions() & writable))
+            raiseError(err::PermissionDenied, QStringLiteral("Permission denied: %1").arg(path));
+        QFile file(path);
+        if (!file.remove())
+            raiseError(err::PathFileAccess,
+                       QStringLiteral("Could not delete the file %1: %2").arg(path, file.errorString()));
+    }
+    return true;
+}
+
+std::int16_t GetAutoSaveTab(Context &ctx)
+{
+    return mRegistry::GetRegInteger(ctx, QStringLiteral("Tools"), QStringLiteral("AutoSaveTab"), 0);
+}
+
+void SetAutoSaveTab(Context &ctx, std::int16_t tab)
+{
+    mRegistry::SetRegInteger(ctx, QStringLiteral("Tools"), QStringLiteral("AutoSaveTab"), tab);
+}
 
 } // namespace mAutoSave

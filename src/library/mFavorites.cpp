@@ -24,4 +24,6 @@ bool IsValidFileName(const QString &name)
     return true;
 }
 
+void SaveFavorite(Context &, const QString &) {}
+
 } // namespace mFavorites

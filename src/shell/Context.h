@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/FileDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
@@ -35,6 +36,8 @@ struct Services {
     ISessionInfo *session = nullptr;
     IBoardInfo *board = nullptr;
     ISoundPlayer *soundPlayer = nullptr;
+    // The file dialogs; without them every dialog is cancelled.
+    IFileDialog *fileDialogs = nullptr;
     // The board's pictures; without one the context keeps its own display list.
     CardSurface *surface = nullptr;
 };
@@ -63,6 +66,7 @@ public:
     // once it exists, else a board without face-down cards.
     IBoardInfo &board() const;
     ISoundPlayer &soundPlayer() const { return *services_.soundPlayer; }
+    IFileDialog &fileDialogs() const { return services_.fileDialogs ? *services_.fileDialogs : nullFileDialogs_; }
     CardSurface &surface() const { return *services_.surface; }
 
     // Creates every shared object that is not created yet, in start-up order.
@@ -104,6 +108,7 @@ private:
     NullMainWindow nullWindow_;
     IMainWindow *mainWindow_ = &nullWindow_;
     SilentSoundPlayer silentPlayer_;
+    mutable NullFileDialog nullFileDialogs_;
     std::unique_ptr<DisplayList> ownSurface_;
     std::unique_ptr<kMenu> menu_;
 };

@@ -146,30 +146,39 @@ void cGamePlay::PlayString(const QString &text)
 
 void cGamePlay::PlayFile(const QString &path, bool addToRecent)
 {
+    // The file is read and checked whole first: a damaged one leaves the game in play.
+    PlayLoadedGame(path, mFile::ReadSavedGame(ctx_, path), addToRecent);
+}
+
+void cGamePlay::PlayLoadedGame(const QString &path, const LoadedGame &game, bool addToRecent)
+{
     if (status_ == Playing && !won_)
         EndGame(0, false);
-    ctx_.engine().LoadFile(path);
-    const SavedGameInfo header = mFile::ReadGameHeader(path);
+    ctx_.engine().SetRecords(game.moves);
+    const std::int32_t loadType = mFile::IsFinishedGameFile(ctx_, path) ? Finished : Unfinished;
+    const SavedGameInfo &header = game.header;
+    ctx_.custom().SetDefinition(mFile::HeaderDefinition(header));
+    StartGame(header.GameName, header.GameNo, loadType, header.Time, header.Score, 0);
+    // Listed only once the game stands on the table.
     if (addToRecent)
         mRecent::AddRecent(ctx_, mRecent::kOpened, path);
-    const std::int32_t loadType = mFile::IsFinishedGameFile(ctx_, path) ? Finished : Unfinished;
-    ctx_.custom().LoadGameFile(path);
-    StartGame(header.GameName, header.GameNo, loadType, header.Time, header.Score, 0);
 }
 
 void cGamePlay::PlayPendFile(const QString &path)
 {
+    // Read and checked whole before the game in play is ended.
+    const LoadedGame game = mFile::ReadSavedGame(ctx_, path);
     if (status_ == Playing && !won_)
         EndGame(0, false);
     pendingFile_ = path;
-    ctx_.engine().LoadFile(path);
+    ctx_.engine().SetRecords(game.moves);
     kMenu &menu = ctx_.menu();
     if (menu.HasItem(path)) {
         menu.setItemCaption(path, menu.ItemCaption(path) + QStringLiteral(" - (Now Playing)"));
         menu.setItemEnabled(path, false);
     }
-    const SavedGameInfo header = mFile::ReadGameHeader(path);
-    ctx_.custom().LoadGameFile(path);
+    const SavedGameInfo &header = game.header;
+    ctx_.custom().SetDefinition(mFile::HeaderDefinition(header));
     ignoreErrors([&] {
         QFile::remove(path);
         StartGame(header.GameName, header.GameNo, Pending, header.Time, header.Score, 0);
@@ -357,9 +366,7 @@ void cGamePlay::setLastGName(const QString &name)
 
 void cGamePlay::CheckGameWon()
 {
-    if (status_ != Playing || won_)
-        return;
-    if (ctx_.engine().TotalGoalCards() != ctx_.games().TotalCards())
+    if (!mGen::CheckGameWon(ctx_))
         return;
     won_ = true;
     setClock(false);

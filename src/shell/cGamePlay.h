@@ -15,6 +15,7 @@
 #include "shell/Seams.h"
 
 class Context;
+struct LoadedGame;
 
 class cGamePlay : public ISessionInfo {
 public:
@@ -39,7 +40,12 @@ public:
     // "name - number": the name before the blank that precedes the first dash, the number
     // after the dash and its blank (held as text).
     void PlayString(const QString &text);
+    // Reads and checks the whole file (mFile::ReadSavedGame), then PlayLoadedGame.
     void PlayFile(const QString &path, bool addToRecent);
+    // Plays a saved game already read: ends the game in play, takes the moves and the
+    // header's definition, starts it (replayed when the path has the finished-game
+    // extension) and then lists the path as recently opened when asked.
+    void PlayLoadedGame(const QString &path, const LoadedGame &game, bool addToRecent);
     void PlayPendFile(const QString &path);
     void PlayFavFile(const QString &path);
     // The way to a game when none was named: the selection of a game (a random deal of

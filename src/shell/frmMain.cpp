@@ -13,6 +13,7 @@
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
 #include "core/AppError.h"
+#include "core/Numbers.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
@@ -25,6 +26,7 @@
 #include "shell/kMenu.h"
 #include "shell/mGen.h"
 #include "shell/frmAbout.h"
+#include "shell/frmFinish.h"
 #include "shell/mMenu.h"
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
@@ -120,8 +122,8 @@ void frmMain::Form_Load(const QString &commandLine)
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         resize(area.size());
-        ctx_.gScreenWidth = static_cast<std::int32_t>(std::lround(area.width() * BoardView::TwipsPerPixel));
-        ctx_.gScreenHeight = static_cast<std::int32_t>(std::lround(area.height() * BoardView::TwipsPerPixel));
+        ctx_.gScreenWidth = static_cast<std::int32_t>(roundHalfEven(area.width() * BoardView::TwipsPerPixel));
+        ctx_.gScreenHeight = static_cast<std::int32_t>(roundHalfEven(area.height() * BoardView::TwipsPerPixel));
     }
     showMaximized();
     m_Main::InitSession(ctx_);
@@ -199,10 +201,10 @@ void frmMain::PicCD_MouseDown(int index, double x, double y)
             return;
         const PicRef card{PicArray::Card, index};
         drag.gDragCount = 0;
-        drag.gPressX = static_cast<int>(std::lround(x));
-        drag.gPressY = static_cast<int>(std::lround(y));
-        drag.gPressLeft = static_cast<int>(std::lround(ctx_.surface().left(card)));
-        drag.gPressTop = static_cast<int>(std::lround(ctx_.surface().top(card)));
+        drag.gPressX = static_cast<int>(roundHalfEven(x));
+        drag.gPressY = static_cast<int>(roundHalfEven(y));
+        drag.gPressLeft = static_cast<int>(roundHalfEven(ctx_.surface().left(card)));
+        drag.gPressTop = static_cast<int>(roundHalfEven(ctx_.surface().top(card)));
         play.MouseDown(index, play.Cell(index), play.Pile(index), play.Pos(index));
     });
     // Nothing is half-done here, so pending events may run.
@@ -387,10 +389,6 @@ void frmMain::ApplyToolbar()
     }
 }
 
-void frmMain::openGameDialog() {}
-
-void frmMain::saveGameDialog() {}
-
 void frmMain::DoCommand(const QString &key)
 {
     StopReplay();
@@ -407,9 +405,9 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("Restart")) {
             session.Restart();
         } else if (key == QLatin1String("Open")) {
-            openGameDialog();
+            mFile::OpenGameDialog(ctx_);
         } else if (key == QLatin1String("Save")) {
-            saveGameDialog();
+            mFile::SaveGameDialog(ctx_, ctx_.data().IncExt());
         } else if (key == QLatin1String("Close")) {
             if (session.Game_Status() == cGamePlay::Playing)
                 session.EndGame(0, false);
@@ -565,17 +563,15 @@ void frmMain::gameWon()
 
 void frmMain::announceWin()
 {
+    // The win dialog records the win and clears the table; the next game it asks for
+    // starts here, after the winning move has returned.
+    int next = frmFinish::NextNone;
     runGuarded(ctx_.messages(), [&] {
-        cGamePlay &session = ctx_.gamePlay();
-        if (!session.Won())
-            return;
-        ctx_.sound().Win();
-        ctx_.messages().show(QStringLiteral("Congratulations! You have won %1 - %2.")
-                                 .arg(session.GameName(), session.GameNo().toString()),
-                             MsgButtons::Ok, MsgIcon::Information);
-        if (session.Won())
-            session.ClearArea();
+        if (ctx_.gamePlay().Won())
+            next = frmFinish::ShowWin(ctx_, nullptr);
     });
+    if (!shutDown_ && next != frmFinish::NextNone)
+        boardOperation([&] { frmFinish::StartNextGame(ctx_, next); });
 }
 
 void frmMain::afterPlayerAction()
@@ -607,6 +603,9 @@ void frmMain::ShutDown()
     shutDown_ = true;
     StopReplay();
     saveTimer_.stop();
+    // A win being announced is recorded by the dialog's own closing steps, never kept.
+    if (frmFinish *win = frmFinish::openDialog())
+        win->closeForShutdown();
     ignoreErrors([&] { ctx_.play().CancelDrag(); });
     runGuarded(ctx_.messages(), [&] { m_Main::ShutDown(ctx_); });
 }

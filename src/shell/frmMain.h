@@ -95,8 +95,6 @@ protected:
 private:
     void createMenus();
     void createToolbar();
-    void openGameDialog();
-    void saveGameDialog();
     // Runs a board-changing handler as an entry point: errors are reported, the window
     // is busy meanwhile, and a close asked for meanwhile happens after it.
     void boardOperation(const std::function<void()> &body);

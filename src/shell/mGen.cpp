@@ -4,6 +4,10 @@
 #include <array>
 
 #include "core/AppError.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "shell/Context.h"
+#include "shell/cGamePlay.h"
 #include "store/mRegistry.h"
 
 namespace {
@@ -73,6 +77,15 @@ std::int16_t GetUnFinFlag(Context &ctx)
 void SetUnFinFlag(Context &ctx, std::int16_t value)
 {
     mRegistry::SetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), value);
+}
+
+bool CheckGameWon(Context &ctx)
+{
+    const cGamePlay &session = ctx.gamePlay();
+    if (session.Game_Status() != cGamePlay::Playing || session.Won())
+        return false;
+    const std::int16_t cards = ctx.games().TotalCards();
+    return cards > 0 && ctx.engine().TotalGoalCards() == cards;
 }
 
 } // namespace mGen

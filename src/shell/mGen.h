@@ -1,6 +1,6 @@
 // Shared name tables shown in lists and editors (foundation bases, empty-pile ranks,
-// flags, suit counts) and the title of a file. Plain functions: a value outside a
-// table gives "", nothing is kept between calls.
+// flags, suit counts), the title of a file and the win check. Plain functions: a value
+// outside a table gives "", nothing is kept between calls.
 #pragma once
 
 #include <QString>
@@ -12,6 +12,11 @@ namespace mGen {
 // "General" / "UnFin": 1 when the last session left its game in the unfinished-game file.
 std::int16_t GetUnFinFlag(Context &ctx);
 void SetUnFinFlag(Context &ctx, std::int16_t value);
+
+// The win check after a move: true when a game is being played, not yet marked won,
+// and every card of its layout is on the foundations. The session marks the win; the
+// main window opens the win dialog once the winning move has returned.
+bool CheckGameWon(Context &ctx);
 
 // 0 "Ace" .. 12 "King", 13 "Random".
 QString GetBaseCardName(std::int16_t rank);

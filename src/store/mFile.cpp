@@ -1,14 +1,57 @@
 #include "store/mFile.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <limits>
 
 #include "core/AppError.h"
+#include "core/FolderList.h"
 #include "core/Numbers.h"
 #include "core/TextFile.h"
+#include "engine/cPlay.h"
+#include "library/mRecent.h"
+#include "platform/FileDialog.h"
 #include "shell/Context.h"
+#include "shell/cGamePlay.h"
+#include "shell/mGen1.h"
 #include "store/cData.h"
+
+namespace {
+
+constexpr int kHeaderLines = 18;
+// Every game is played with one pack: card ids and positions in a pile stay below it.
+constexpr int kPackCards = 52;
+
+[[noreturn]] void refuse(const QString &path, int line, const QString &what, std::int64_t value, std::int64_t lo,
+                         std::int64_t hi)
+{
+    raiseError(
+        err::BadSavedGame,
+        QStringLiteral("The saved game %1 cannot be opened: in line %2 %3 is %4, it must be %5 to %6.")
+            .arg(path, QString::number(line), what, QString::number(value), QString::number(lo), QString::number(hi)));
+}
+
+void checkValue(const QString &path, int line, const char *what, std::int64_t value, std::int64_t lo, std::int64_t hi)
+{
+    if (value < lo || value > hi)
+        refuse(path, line, QLatin1String(what), value, lo, hi);
+}
+
+QString incFilter(const cData &data)
+{
+    const QString ext = data.IncExt();
+    return data.ProdName() + QStringLiteral(" InComplete Game (*") + ext + QStringLiteral(")|*") + ext;
+}
+
+QString finFilter(const cData &data)
+{
+    const QString ext = data.FinExt();
+    return data.ProdName() + QStringLiteral(" Finished Game (*") + ext + QStringLiteral(")|*") + ext;
+}
+
+} // namespace
 
 namespace mFile {
 
@@ -94,6 +137,147 @@ FavoriteInfo ReadFavRecord(const QString &path)
         raiseError(err::TypeMismatch, QStringLiteral("Not a favourite: %1").arg(path));
     info.DateCreated = date.mid(1, date.size() - 2);
     return info;
+}
+
+QStringList ListGameFiles(const QString &folder, const QStringList &extensions)
+{
+    QStringList result{QStringLiteral("0")};
+    for (const QString &name : FolderList::files(folder)) {
+        for (const QString &ext : extensions) {
+            if (name.size() >= ext.size() && name.right(ext.size()).compare(ext, Qt::CaseInsensitive) == 0) {
+                result << FolderList::join(folder, name);
+                break;
+            }
+        }
+    }
+    result[0] = QString::number(result.size() - 1);
+    return result;
+}
+
+QStringList GetSavedGames(Context &ctx)
+{
+    const cData &data = ctx.data();
+    return ListGameFiles(data.SavedFolder(), {data.FinExt(), data.IncExt()});
+}
+
+QString SafeFileName(const QString &name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QString(name.size(), QLatin1Char('_'));
+    QString safe = name;
+    for (QChar &c : safe) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
+QString GameFileBase(const QString &gameName, const GameNumber &number)
+{
+    return SafeFileName(gameName + QStringLiteral("-") + number.toString());
+}
+
+void CheckSavedGame(const LoadedGame &game, const QString &path)
+{
+    const SavedGameInfo &h = game.header;
+    constexpr int maxPile = cPlay::MaxPiles;
+    checkValue(path, 3, "the time played", h.Time, 0, std::numeric_limits<std::int32_t>::max());
+    checkValue(path, 4, "the number of moves", h.Moves, 0, std::numeric_limits<std::int16_t>::max());
+    checkValue(path, 6, "the percentage", h.Percentage, 0, 100);
+    checkValue(path, 7, "the foundation order", h.GOrder, 0, 15);
+    checkValue(path, 8, "the foundation base rank", h.GBase, 0, 12);
+    checkValue(path, 9, "the number of foundation start cards", h.GCards, 0, 4);
+    checkValue(path, 10, "the tableau order", h.HOrder, 0, 15);
+    checkValue(path, 11, "the rank that fills an empty tableau pile", h.HSpace, -1, 13);
+    checkValue(path, 12, "the number of tableau piles", h.HPiles, 1, maxPile);
+    checkValue(path, 13, "the wrap flag", h.HAK, 0, 1);
+    checkValue(path, 14, "the group-move flag", h.HMulti, 0, 1);
+    checkValue(path, 15, "the number of free cells", h.RPiles, 0, maxPile);
+    checkValue(path, 16, "the number of free-cell start cards", h.RCards, 0, h.RPiles);
+    checkValue(path, 17, "the group-move order", h.MOrder, 0, 15);
+    checkValue(path, 18, "the suit kind", h.Suits, 0, 2);
+
+    for (qsizetype i = 0; i < game.moves.size(); ++i) {
+        const TransRecord &r = game.moves[i];
+        const int line = static_cast<int>(kHeaderLines + i + 1);
+        checkValue(path, line, "the card", r.PicID, 0, kPackCards - 1);
+        checkValue(path, line, "the source area", r.SCell, 0, cPlay::Areas - 1);
+        checkValue(path, line, "the source pile", r.SPile, 0, maxPile - 1);
+        checkValue(path, line, "the source position", r.SPos, 0, kPackCards - 1);
+        checkValue(path, line, "the destination area", r.DCell, 0, cPlay::Areas - 1);
+        checkValue(path, line, "the destination pile", r.DPile, 0, maxPile - 1);
+        checkValue(path, line, "the destination position", r.DPos, 0, kPackCards - 1);
+        checkValue(path, line, "the number of riding cards", r.mCards, -1, kPackCards - 1);
+        checkValue(path, line, "the kind of move", r.TMod, cEngine::KindPlain, cEngine::KindUncovered);
+        checkValue(path, line, "the group mark", r.Multi, 0, 1);
+    }
+}
+
+GameDefinition HeaderDefinition(const SavedGameInfo &info)
+{
+    GameDefinition d;
+    d.GameName = info.GameName;
+    d.GOrder = info.GOrder;
+    d.GBase = info.GBase;
+    d.GCards = info.GCards;
+    d.HOrder = info.HOrder;
+    d.HSpace = info.HSpace;
+    d.HPiles = info.HPiles;
+    d.HAK = info.HAK;
+    d.HMulti = info.HMulti;
+    d.RPiles = info.RPiles;
+    d.RCards = info.RCards;
+    d.MOrder = info.MOrder;
+    d.Suits = info.Suits;
+    return d;
+}
+
+LoadedGame ReadSavedGame(Context &, const QString &path)
+{
+    const QStringList lines = TextFile::readLines(path);
+    LoadedGame game;
+    game.header = ParseGameHeader(lines, path);
+    game.moves = cEngine::ParseMoves(lines, path);
+    CheckSavedGame(game, path);
+    game.header.DatePlayed = FileDate(path);
+    return game;
+}
+
+void OpenGameDialog(Context &ctx)
+{
+    const cData &data = ctx.data();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.folder = mGen1::GetSaveInitDir(ctx);
+    request.filter = incFilter(data) + QStringLiteral("|") + finFilter(data);
+    const QString path = ctx.fileDialogs().openFile(request);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    // The file is read whole before the game in play is ended, so a damaged file leaves it.
+    const LoadedGame game = ReadSavedGame(ctx, path);
+    ctx.gamePlay().PlayLoadedGame(path, game, true);
+    mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath());
+}
+
+void SaveGameDialog(Context &ctx, const QString &extension)
+{
+    const cData &data = ctx.data();
+    const cGamePlay &session = ctx.gamePlay();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save As");
+    request.filter = extension.compare(data.IncExt(), Qt::CaseInsensitive) == 0 ? incFilter(data) : finFilter(data);
+    request.defaultExt = extension;
+    request.fileName = GameFileBase(session.GameName(), session.GameNo()) + extension;
+    request.folder = mGen1::GetSaveInitDir(ctx);
+    request.promptOverwrite = true;
+    const QString path = ctx.fileDialogs().saveFile(request);
+    // Cancel answers "", and a bare name has no folder to save in.
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.isRelative() || !target.absoluteDir().exists())
+        return;
+    ctx.engine().SavetoFile(path);
+    mGen1::SetSaveInitDir(ctx, target.absolutePath());
+    mRecent::AddRecent(ctx, mRecent::kSaved, path);
 }
 
 } // namespace mFile

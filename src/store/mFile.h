@@ -4,9 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <cstdint>
 
 #include "core/GameNumber.h"
+#include "engine/GameDefinition.h"
+#include "engine/cEngine.h"
 
 class Context;
 class QDateTime;
@@ -21,6 +24,13 @@ struct SavedGameInfo {
     QString DatePlayed; // the file's creation date (its modification time where none is kept)
     std::int16_t GOrder = 0, GBase = 0, GCards = 0, HOrder = 0, HSpace = 0, HPiles = 0, HAK = 0, HMulti = 0, RPiles = 0,
                  RCards = 0, MOrder = 0, Suits = 0;
+};
+
+// A whole saved-game file as read and checked, kept apart from the session and the move
+// record until the game is started from it.
+struct LoadedGame {
+    SavedGameInfo header;
+    QVector<TransRecord> moves;
 };
 
 // A favourite as read from its file: one record of game name, number, player and date.
@@ -45,6 +55,44 @@ bool IsFinishedGameFile(const Context &ctx, const QString &path);
 // player, #date#. Raises "Input past end of file" for a short record and the
 // type-mismatch error for a field of the wrong kind.
 FavoriteInfo ReadFavRecord(const QString &path);
+// The saved games of the saved-games folder (not of its sub-folders): files whose last
+// four characters are either saved-game extension, in any letter case. A list result:
+// element 0 the count as text, then the full paths in listing order.
+QStringList GetSavedGames(Context &ctx);
+// The same list for any folder and set of extensions.
+QStringList ListGameFiles(const QString &folder, const QStringList &extensions);
+
+// A file name made from text read in a file or typed by a user: path separators, NUL and
+// every control character become "_", and a name of only "." or ".." becomes underscores,
+// so the name never leads out of its folder. Names without those characters are unchanged.
+QString SafeFileName(const QString &name);
+// "name-number", made safe: the base of every file named after a game.
+QString GameFileBase(const QString &gameName, const GameNumber &number);
+
+// The definition a saved-game header holds, as cCustom::LoadGameFile takes it.
+GameDefinition HeaderDefinition(const SavedGameInfo &info);
+
+// Reads and checks a whole saved-game file without touching the session or the move
+// record: the read errors as for ReadGameHeader and the move lines (naming the line),
+// then CheckSavedGame. DatePlayed is the file's date.
+LoadedGame ReadSavedGame(Context &ctx, const QString &path);
+// Refuses (err::BadSavedGame, naming the path, the line and the allowed range) a header
+// value or a move field outside what a board can hold: tableau piles 1..21, free cells
+// 0..21 with start cards up to their number, foundation start cards 0..4, base rank
+// 0..12, suits 0..2, empty-pile rank -1..13, order codes 0..15, flags 0..1, no negative
+// time or moves, a percentage 0..100; a move's card and positions within the pack, areas
+// 0..4, piles 0..20, riders -1..51, kinds 0..3 and group marks 0..1.
+void CheckSavedGame(const LoadedGame &game, const QString &path);
+
+// The File menu's Open: the chosen saved game is read whole, then played; only then are
+// its folder remembered and its path listed as recently opened. A cancelled dialog or a
+// file deleted meanwhile does nothing; a damaged file raises and leaves the game in play.
+void OpenGameDialog(Context &ctx);
+// The File menu's Save (extension IncExt) and the save of a finished game: proposes
+// "name-number" and the extension; the folder is remembered and the path listed as
+// recently saved only once the file is written. Write errors reach the caller.
+void SaveGameDialog(Context &ctx, const QString &extension);
+
 // The fixed date format of every date the program writes or shows.
 QString FormatDate(const QDateTime &when);
 // A file's creation date, or its modification time where the file system keeps none.

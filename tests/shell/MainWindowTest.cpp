@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 #include "appearance/cSound.h"
 #include "engine/DisplayList.h"
@@ -14,6 +15,7 @@
 #include "engine/mStudio.h"
 #include "shell/BoardView.h"
 #include "shell/cGamePlay.h"
+#include "shell/frmFinish.h"
 #include "shell/frmMain.h"
 #include "shell/kMenu.h"
 #include "shell/mGen.h"
@@ -301,4 +303,43 @@ TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
     EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(w.gp().GameName(), QStringLiteral("Bouquet"));
     EXPECT_EQ(w.gp().GameNo().value(), 617);
+}
+
+TEST(MainWindowWin, AWinIsAnnouncedAfterTheMoveAndTheChosenNextGameStartsThen)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(14));
+    const std::int64_t first = w.gp().GameNo().value();
+    // Every card home from the tableau tops; the last move wins.
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (int pile = 0; pile < 8; ++pile) {
+            if (w.play().GetTop(cGames::Tableau, pile) < 0)
+                continue;
+            const int card = w.play().GetTopPicID(cGames::Tableau, pile);
+            const int home = w.play().Suit(card);
+            std::int32_t kind = cEngine::KindPlain;
+            w.play().MoveCard(card, cGames::Foundation, home, w.play().GetTop(cGames::Foundation, home) + 1, kind, 0, 0,
+                              true);
+            moved = true;
+        }
+    }
+    ASSERT_TRUE(w.gp().Won());
+    // Nothing is announced inside the move; the dialog opens once the event loop turns.
+    EXPECT_EQ(frmFinish::openDialog(), nullptr);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (frmFinish *dialog = frmFinish::openDialog()) {
+            seen = true;
+            dialog->Toolbar1_ButtonClick(QStringLiteral("New"));
+        }
+    });
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_FALSE(w.gp().Won());
+    EXPECT_EQ(w.gp().GameName(), QStringLiteral("Freecell"));
+    EXPECT_NE(w.gp().GameNo().value(), first);
+    EXPECT_EQ(mGen::GetUnFinFlag(w.ctx), 0);
 }

@@ -1,0 +1,226 @@
+// Auto-saved games: names with counters that never overwrite anything, the options that
+// switch each kind off, the lists by kind, deleting them all, and the browser's tab.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include "core/AppError.h"
+#include "core/TextFile.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "library/mAutoSave.h"
+#include "shell/cGamePlay.h"
+#include "store/cData.h"
+#include "store/mFile.h"
+#include "store/mOptions.h"
+#include "support/Errors.h"
+#include "support/QtPrint.h"
+#include "support/TestContext.h"
+
+namespace {
+
+struct AutoSaves : TestContext {
+    AutoSaves()
+    {
+        ctx.setMainWindow(&window);
+        mOptions::SetAutoPlay(ctx, 0);
+    }
+    ~AutoSaves() { ctx.setMainWindow(nullptr); }
+
+    cGamePlay &gp() { return ctx.gamePlay(); }
+    QString folder() { return ctx.data().AutoSaveFolder(); }
+    QString at(const QString &name) { return folder() + "/" + name; }
+    // Every entry of the folder, files and folders, hidden ones included.
+    QStringList entries()
+    {
+        QStringList names =
+            QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+    void touch(const QString &name, const QByteArray &bytes = "x")
+    {
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    NullMainWindow window;
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(AutoSave, LosingAGameAgainCountsUpAndWinningStartsItsOwnName)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234.qx0"));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234-(1).qx0"));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234-(2).qx0"));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, true), t.at("Mania-1234.qx1"));
+    EXPECT_EQ(t.entries(),
+              (QStringList{"Mania-1234-(1).qx0", "Mania-1234-(2).qx0", "Mania-1234.qx0", "Mania-1234.qx1"}));
+    // Each file is the saved game itself.
+    EXPECT_EQ(bytesOf(t.at("Mania-1234.qx1")), t.ctx.engine().SavedGameBytes());
+    const SavedGameInfo header = mFile::ReadGameHeader(t.at("Mania-1234-(2).qx0"));
+    EXPECT_EQ(header.GameName, "Mania");
+    EXPECT_EQ(header.GameNo.value(), 1234);
+
+    EXPECT_EQ(mAutoSave::AutoSaveName("Mania", GameNumber::fromNumber(1234), 0, ".qx0"), "Mania-1234.qx0");
+    EXPECT_EQ(mAutoSave::AutoSaveName("Mania", GameNumber::fromNumber(1234), 32767, ".qx1"), "Mania-1234-(32767).qx1");
+}
+
+TEST(AutoSave, AFreedNameIsTakenAgain)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    mAutoSave::AutoSaveGame(t.ctx, false);
+    mAutoSave::AutoSaveGame(t.ctx, false);
+    ASSERT_TRUE(QFile::remove(t.at("Mania-1234.qx0")));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234.qx0"));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234-(2).qx0"));
+}
+
+TEST(AutoSave, ANameTakenByAFileFolderOrLinkIsSkippedAndNeverOverwritten)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    t.touch("Mania-1234.qx0", "mine");
+    ASSERT_TRUE(QDir(t.folder()).mkdir("Mania-1234-(1).qx0"));
+    // A link to nothing: following it would write outside the folder.
+    const QString outside = t.home.path() + "/outside.qx0";
+    ASSERT_TRUE(QFile::link(outside, t.at("Mania-1234-(2).qx0")));
+
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234-(3).qx0"));
+    EXPECT_EQ(bytesOf(t.at("Mania-1234.qx0")), QByteArray("mine"));
+    EXPECT_TRUE(QFileInfo(t.at("Mania-1234-(1).qx0")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(outside));
+    // No temporary file is left behind.
+    EXPECT_EQ(t.entries(),
+              (QStringList{"Mania-1234-(1).qx0", "Mania-1234-(2).qx0", "Mania-1234-(3).qx0", "Mania-1234.qx0"}));
+}
+
+TEST(AutoSave, ANumberHeldAsTextNamesTheSameFile)
+{
+    AutoSaves t;
+    t.gp().PlayString("Mania - 1234");
+    ASSERT_TRUE(t.gp().GameNo().isText());
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234.qx0"));
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    // Starting the number ended the first game, which took the next name.
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-1234-(2).qx0"));
+}
+
+TEST(AutoSave, EachKindIsSwitchedOffByItsOwnOption)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(5));
+    mOptions::SetEnableInc(t.ctx, 0);
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), QString());
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, true), t.at("Mania-5.qx1"));
+    mOptions::SetEnableInc(t.ctx, 1);
+    mOptions::SetEnableFin(t.ctx, 0);
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, true), QString());
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("Mania-5.qx0"));
+    EXPECT_EQ(t.entries(), (QStringList{"Mania-5.qx0", "Mania-5.qx1"}));
+}
+
+TEST(AutoSave, AGameEndedUnfinishedIsSavedWithItsMoves)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(8));
+    cPlay &play = t.ctx.play();
+    const int card = play.GetTopPicID(cGames::Tableau, 0);
+    std::int32_t kind = cEngine::KindPlain;
+    play.MoveCard(card, cGames::FreeCell, 0, 0, kind, 0, 0, true);
+    t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(2));
+
+    const LoadedGame game = mFile::ReadSavedGame(t.ctx, t.at("Freecell-8.qx0"));
+    EXPECT_EQ(game.header.GameName, "Freecell");
+    ASSERT_EQ(game.moves.size(), 1);
+    EXPECT_EQ(game.moves[0].PicID, card);
+}
+
+TEST(AutoSave, NamesReadFromAFileNeverLeaveTheFolder)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(3));
+    t.gp().setGameName("../../escape");
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at(".._.._escape-3.qx0"));
+    t.gp().setGameName(QString("tab\there"));
+    EXPECT_EQ(mAutoSave::AutoSaveGame(t.ctx, false), t.at("tab_here-3.qx0"));
+    EXPECT_FALSE(QFileInfo::exists(t.home.path() + "/escape-3.qx0"));
+}
+
+TEST(AutoSave, AWriteThatFailsReachesTheCaller)
+{
+    AutoSaves t;
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(3));
+    // A name longer than a folder takes.
+    t.gp().setGameName(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(errorOf([&] { mAutoSave::AutoSaveGame(t.ctx, false); }), err::PathFileAccess);
+    EXPECT_EQ(t.entries(), QStringList());
+}
+
+TEST(AutoSave, ListsHoldOneKindInAnyLetterCase)
+{
+    AutoSaves t;
+    for (const char *name : {"b.qx0", "A.QX0", "c.qx1", "D.Qx1", "notes.txt", "e.qx0.old"})
+        t.touch(name);
+    ASSERT_TRUE(QDir(t.folder()).mkdir("Folder.qx0"));
+    const QString dir = t.folder();
+    EXPECT_EQ(mAutoSave::GetAutoSaveFiles(t.ctx, false), (QStringList{"2", dir + "/A.QX0", dir + "/b.qx0"}));
+    EXPECT_EQ(mAutoSave::GetAutoSaveFiles(t.ctx, true), (QStringList{"2", dir + "/c.qx1", dir + "/D.Qx1"}));
+}
+
+TEST(AutoSave, DeletingAllAsksFirstAndTakesOnlyThatKind)
+{
+    AutoSaves t;
+    for (const char *name : {"a.qx0", "b.QX0", "c.qx1", "notes.txt"})
+        t.touch(name);
+    t.box.expect(MsgResult::No);
+    EXPECT_FALSE(mAutoSave::DeleteAllAutoSaves(t.ctx, false));
+    const RecordedPrompt &asked = t.box.last();
+    EXPECT_EQ(asked.text, "Are you sure you want to delete all Games ?");
+    EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(asked.icon, MsgIcon::Critical);
+    EXPECT_EQ(asked.title, "Brackenfold 6.0");
+    EXPECT_EQ(t.entries().size(), 4);
+
+    t.box.expect(MsgResult::Yes);
+    EXPECT_TRUE(mAutoSave::DeleteAllAutoSaves(t.ctx, false));
+    EXPECT_EQ(t.entries(), (QStringList{"c.qx1", "notes.txt"}));
+    t.box.expect(MsgResult::Yes);
+    EXPECT_TRUE(mAutoSave::DeleteAllAutoSaves(t.ctx, true));
+    EXPECT_EQ(t.entries(), QStringList{"notes.txt"});
+}
+
+TEST(AutoSave, AReadOnlyFileStopsTheDeletionAndKeepsWhatFollows)
+{
+    AutoSaves t;
+    for (const char *name : {"a.qx1", "b.qx1", "c.qx1"})
+        t.touch(name);
+    ASSERT_TRUE(QFile::setPermissions(t.at("b.qx1"), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    t.box.expect(MsgResult::Yes);
+    QString text;
+    EXPECT_EQ(errorOf([&] { mAutoSave::DeleteAllAutoSaves(t.ctx, true); }, &text), err::PermissionDenied);
+    EXPECT_TRUE(text.contains(t.at("b.qx1")));
+    EXPECT_EQ(t.entries(), (QStringList{"b.qx1", "c.qx1"}));
+    QFile::setPermissions(t.at("b.qx1"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST(AutoSave, TheBrowserTabIsRemembered)
+{
+    AutoSaves t;
+    EXPECT_EQ(mAutoSave::GetAutoSaveTab(t.ctx), 0);
+    mAutoSave::SetAutoSaveTab(t.ctx, 1);
+    EXPECT_EQ(mAutoSave::GetAutoSaveTab(t.ctx), 1);
+}

@@ -1,0 +1,536 @@
+// Game files: the list of saved games, file names made from a file's text, reading and
+// checking a whole saved game before it is trusted, and the Open and Save dialogs.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/AppError.h"
+#include "core/TextFile.h"
+#include "engine/cCustom.h"
+#include "engine/cEngine.h"
+#include "engine/cGames.h"
+#include "engine/cPlay.h"
+#include "engine/mStudio.h"
+#include "library/mRecent.h"
+#include "platform/QtFileDialog.h"
+#include "shell/Context.h"
+#include "shell/cGamePlay.h"
+#include "shell/mGen1.h"
+#include "store/cData.h"
+#include "store/mFile.h"
+#include "store/mOptions.h"
+#include "store/mRegistry.h"
+#include "support/Errors.h"
+#include "support/QtPrint.h"
+#include "support/ScriptedFileDialog.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempHome.h"
+
+namespace {
+
+struct Files {
+    Files() : ctx(services())
+    {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+        ctx.setMainWindow(&window);
+        mOptions::SetAutoPlay(ctx, 0);
+    }
+    ~Files() { ctx.setMainWindow(nullptr); }
+
+    Services services()
+    {
+        Services s;
+        s.messages = &box;
+        s.shellFolders = &home.folders();
+        s.fileDialogs = &dialogs;
+        return s;
+    }
+
+    cGamePlay &gp() const { return ctx.gamePlay(); }
+    cPlay &play() const { return ctx.play(); }
+    cEngine &engine() const { return ctx.engine(); }
+    QString saved() const { return ctx.data().SavedFolder(); }
+    // A folder of the home, created.
+    QString folder(const QString &name) const
+    {
+        const QString path = home.path() + "/" + name;
+        QDir().mkpath(path);
+        return path;
+    }
+    // The remembered folder as stored, "" while none is.
+    QString storedInitDir() { return mRegistry::GetRegString(ctx, "General", "SaveInitDir", {}); }
+
+    // Moves the top card of a tableau pile into a free cell, as a player would.
+    void moveToFreeCell(int pile) const
+    {
+        const int card = play().GetTopPicID(cGames::Tableau, pile);
+        const int cell = play().FreeCellFor(card);
+        ASSERT_GE(cell, 0);
+        std::int32_t kind = cEngine::KindPlain;
+        play().MoveCard(card, cGames::FreeCell, cell, 0, kind, 0, 0, true);
+    }
+
+    // Writes a game of Freecell with two moves to the path, leaving no game in play.
+    void writeGame(const QString &path, std::int64_t number = 77) const
+    {
+        gp().PlayNumber("Freecell", GameNumber::fromNumber(number));
+        moveToFreeCell(0);
+        moveToFreeCell(1);
+        engine().SavetoFile(path);
+        gp().ClearArea();
+        engine().ClearTRANS();
+    }
+
+    ScriptedMessageBox box;
+    ScriptedFileDialog dialogs;
+    TempHome home;
+    NullMainWindow window;
+    Context ctx;
+};
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The 18 header lines of a Freecell game, number 12345.
+QStringList freecellHeader()
+{
+    return {"Freecell", " 12345 ", " 75 ", " 2 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ",
+            " 6 ",      " 13 ",    " 8 ",  " 0 ", " 1 ", " 4 ", " 0 ", " 0 ", " 2 "};
+}
+
+// A move line with the given ten fields.
+QString moveLine(const std::vector<int> &fields)
+{
+    QString line;
+    for (const int v : fields)
+        line += TextFile::printed(v);
+    return line;
+}
+
+const std::vector<int> kGoodMove = {51, 0, 3, 6, 4, 0, 0, 0, 0, 0};
+
+// Everything of the game in play that opening a file could change.
+struct GameState {
+    QString name;
+    std::int64_t number = 0;
+    int status = 0;
+    int loadType = 0;
+    int transTop = 0, transId = 0;
+    std::vector<int> places;
+    GameDefinition definition;
+    bool operator==(const GameState &) const = default;
+};
+
+GameState stateOf(const Files &t)
+{
+    GameState s{t.gp().GameName(),
+                t.gp().GameNo().value(),
+                t.gp().Game_Status(),
+                t.gp().Game_LoadingType(),
+                t.engine().GetTransTop(),
+                t.engine().GetTransID(),
+                {},
+                t.ctx.custom().Definition()};
+    for (int card = 0; card < t.play().TotalCards(); ++card) {
+        const CardLocation at = t.play().GetLocation(card);
+        s.places.insert(s.places.end(), {at.Cell, at.Pile, at.Pos});
+    }
+    return s;
+}
+
+} // namespace
+
+// ---- Lists and names ---------------------------------------------------------------
+
+TEST(GameFiles, SavedGamesListBothKindsInAnyLetterCaseAndNothingElse)
+{
+    Files t;
+    const QString dir = t.saved();
+    EXPECT_EQ(mFile::GetSavedGames(t.ctx), QStringList{"0"});
+
+    for (const char *name : {"b.qx0", "A.QX1", "c.Qx0", "notes.txt", "d.qx2", "eqx0", "f.qx0.bak"})
+        writeBytes(dir + "/" + name, "x");
+    QDir(dir).mkpath("Folder.qx0");
+    writeBytes(dir + "/Folder.qx0/inner.qx0", "x");
+    EXPECT_EQ(mFile::GetSavedGames(t.ctx), (QStringList{"3", dir + "/A.QX1", dir + "/b.qx0", dir + "/c.Qx0"}));
+    // The auto-save folder lies inside the saved-games folder and is not searched.
+    writeBytes(t.ctx.data().AutoSaveFolder() + "/g.qx0", "x");
+    EXPECT_EQ(mFile::GetSavedGames(t.ctx).value(0), "3");
+}
+
+TEST(GameFiles, FileNamesFromTextNeverLeaveTheirFolder)
+{
+    // Names the program gives its games stay as they are.
+    for (const QString &name :
+         {QStringLiteral("Freecell-123"), QStringLiteral("Baker's, Deluxe -7"), QStringLiteral("  blanks  "),
+          QStringLiteral("Élan ♠ Cœur"), QStringLiteral("a.b.c"), QStringLiteral("..x"), QString()})
+        EXPECT_EQ(mFile::SafeFileName(name), name);
+
+    EXPECT_EQ(mFile::SafeFileName("../../etc/passwd"), ".._.._etc_passwd");
+    EXPECT_EQ(mFile::SafeFileName("a\\b"), "a_b");
+    EXPECT_EQ(mFile::SafeFileName(QString("a") + QChar(0) + "b"), "a_b");
+    EXPECT_EQ(mFile::SafeFileName(QString("t\tn\nr\r") + QChar(0x7F) + QChar(0x85)), "t_n_r___");
+    EXPECT_EQ(mFile::SafeFileName("."), "_");
+    EXPECT_EQ(mFile::SafeFileName(".."), "__");
+
+    EXPECT_EQ(mFile::GameFileBase("Mania", GameNumber::fromNumber(1234)), "Mania-1234");
+    EXPECT_EQ(mFile::GameFileBase("Mania", GameNumber::fromText("1234")), "Mania-1234");
+    EXPECT_EQ(mFile::GameFileBase("..", GameNumber::fromNumber(-5)), "..--5");
+    EXPECT_EQ(mFile::GameFileBase("/tmp/x", GameNumber::fromNumber(1)), "_tmp_x-1");
+}
+
+// ---- Reading a whole saved game ---------------------------------------------------
+
+TEST(GameFiles, ReadingASavedGameTakesItWholeAndTouchesNothing)
+{
+    Files t;
+    const QString path = t.folder("games") + "/Two.qx0";
+    t.writeGame(path, 77);
+    t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(5));
+    t.moveToFreeCell(2);
+    const GameState before = stateOf(t);
+
+    const LoadedGame game = mFile::ReadSavedGame(t.ctx, path);
+    EXPECT_EQ(game.header.GameName, "Freecell");
+    EXPECT_EQ(game.header.GameNo.value(), 77);
+    EXPECT_EQ(game.header.HPiles, 8);
+    EXPECT_EQ(game.header.RPiles, 4);
+    EXPECT_FALSE(game.header.DatePlayed.isEmpty());
+    ASSERT_EQ(game.moves.size(), 2);
+    EXPECT_EQ(game.moves[0].DCell, cGames::FreeCell);
+    EXPECT_EQ(game.moves[1].SPile, 1);
+    EXPECT_EQ(stateOf(t), before);
+
+    // The definition handed to the session is the header's.
+    const GameDefinition def = mFile::HeaderDefinition(game.header);
+    EXPECT_EQ(def.GameName, "Freecell");
+    EXPECT_EQ(def.HOrder, 6);
+    EXPECT_EQ(def.HSpace, 13);
+    EXPECT_EQ(def.Suits, 2);
+}
+
+TEST(GameFiles, EveryHeaderValueOutsideItsRangeIsRefused)
+{
+    Files t;
+    const QString path = t.folder("games") + "/Header.qx0";
+    struct Case {
+        int line;
+        int value;
+    };
+    // Lines: 3 time, 4 moves, 6 percentage, 7 GOrder, 8 GBase, 9 GCards, 10 HOrder,
+    // 11 HSpace, 12 HPiles, 13 HAK, 14 HMulti, 15 RPiles, 16 RCards, 17 MOrder, 18 Suits.
+    const std::vector<Case>
+        refused =
+            {
+                {3, -1},  {4, -1},  {6, -1},  {6, 101}, {7, -1},  {7, 16}, {8, -1},  {8, 13},
+                {9, -1},  {9, 5},   {10, 16}, {11, -2}, {11, 14}, {12, 0}, {12, 22}, {13, 2},
+                {14, -1}, {15, -1}, {15, 22}, {16, -1}, {16, 5}, // more start cards than the four free cells
+                {17, 16}, {18, -1}, {18, 3},
+            };
+    for (const Case &c : refused) {
+        QStringList lines = freecellHeader();
+        lines[c.line - 1] = TextFile::printed(c.value);
+        writeBytes(path, TextFile::joinLines(lines << moveLine(kGoodMove)));
+        QString text;
+        EXPECT_EQ(errorOf([&] { mFile::ReadSavedGame(t.ctx, path); }, &text), err::BadSavedGame)
+            << "line " << c.line << " value " << c.value;
+        EXPECT_TRUE(text.contains(path)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("line %1 ").arg(c.line))) << text.toStdString();
+    }
+
+    // The edges of every range are taken.
+    const std::vector<Case> taken = {
+        {3, 0},   {4, 0},   {5, -300}, {6, 100}, {7, 15}, {8, 12}, {9, 4},   {10, 15},
+        {11, -1}, {11, 13}, {12, 1},   {12, 21}, {13, 1}, {14, 0}, {17, 15}, {18, 0},
+    };
+    for (const Case &c : taken) {
+        QStringList lines = freecellHeader();
+        lines[c.line - 1] = TextFile::printed(c.value);
+        writeBytes(path, TextFile::joinLines(lines));
+        EXPECT_EQ(errorOf([&] { mFile::ReadSavedGame(t.ctx, path); }), 0) << "line " << c.line << " value " << c.value;
+    }
+    for (const auto &cells : {std::pair{0, 0}, std::pair{21, 21}, std::pair{4, 4}}) {
+        QStringList lines = freecellHeader();
+        lines[14] = TextFile::printed(cells.first);
+        lines[15] = TextFile::printed(cells.second);
+        writeBytes(path, TextFile::joinLines(lines));
+        EXPECT_EQ(errorOf([&] { mFile::ReadSavedGame(t.ctx, path); }), 0) << cells.first << " " << cells.second;
+    }
+}
+
+TEST(GameFiles, EveryMoveFieldOutsideTheBoardIsRefused)
+{
+    Files t;
+    const QString path = t.folder("games") + "/Moves.qx0";
+    struct Case {
+        int field;
+        int value;
+    };
+    const std::vector<Case> refused = {
+        {0, -1}, {0, 52}, {1, -1}, {1, 5},  {2, -1}, {2, 21}, {3, -1}, {3, 52}, {4, -1}, {4, 5},
+        {5, -1}, {5, 21}, {6, -1}, {6, 52}, {7, -2}, {7, 52}, {8, -1}, {8, 4},  {9, -1}, {9, 2},
+    };
+    for (const Case &c : refused) {
+        std::vector<int> bad = kGoodMove;
+        bad[c.field] = c.value;
+        // The bad move is the second: the text names line 20.
+        writeBytes(path, TextFile::joinLines(freecellHeader() << moveLine(kGoodMove) << moveLine(bad)));
+        QString text;
+        EXPECT_EQ(errorOf([&] { mFile::ReadSavedGame(t.ctx, path); }, &text), err::BadSavedGame)
+            << "field " << c.field << " value " << c.value;
+        EXPECT_TRUE(text.contains(QStringLiteral("line 20 "))) << text.toStdString();
+    }
+    const std::vector<int> edges = {51, 4, 20, 51, 4, 20, 51, -1, 3, 1};
+    const std::vector<int> low = {0, 0, 0, 0, 0, 0, 0, 51, 0, 0};
+    writeBytes(path, TextFile::joinLines(freecellHeader() << moveLine(edges) << moveLine(low)));
+    EXPECT_EQ(mFile::ReadSavedGame(t.ctx, path).moves.size(), 2);
+}
+
+TEST(GameFiles, ARefusedDamagedOrMissingFileLeavesTheGameInPlay)
+{
+    Files t;
+    const QString dir = t.folder("games");
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(9));
+    t.moveToFreeCell(4);
+    t.gp().setTime(40);
+    const GameState before = stateOf(t);
+    const QStringList autoSaved = QDir(t.ctx.data().AutoSaveFolder()).entryList(QDir::Files);
+
+    QStringList badHeader = freecellHeader();
+    badHeader[11] = " 0 ";
+    QStringList badNumber = freecellHeader();
+    badNumber[9] = " six ";
+    std::vector<int> badMove = kGoodMove;
+    badMove[4] = 9;
+    const std::vector<std::pair<const char *, QStringList>> files = {
+        {"no tableau piles", badHeader},
+        {"a move to area 9", freecellHeader() << moveLine(kGoodMove) << moveLine(badMove)},
+        {"a word in the header", badNumber},
+        {"nine numbers", freecellHeader() << " 1  0  3  6  4  0  0  0  0 "},
+        {"an empty line after the moves", freecellHeader() << moveLine(kGoodMove) << ""},
+        {"a short header", freecellHeader().mid(0, 12)},
+    };
+    for (const auto &[what, lines] : files) {
+        const QString path = dir + "/Bad.qx0";
+        writeBytes(path, TextFile::joinLines(lines));
+        EXPECT_NE(errorOf([&] { t.gp().PlayFile(path, true); }), 0) << what;
+        EXPECT_EQ(stateOf(t), before) << what;
+        EXPECT_EQ(t.gp().Time(), 40) << what;
+        EXPECT_TRUE(t.gp().Game_Running()) << what;
+    }
+    EXPECT_EQ(errorOf([&] { t.gp().PlayFile(dir + "/Missing.qx0", true); }), err::FileNotFound);
+    EXPECT_EQ(stateOf(t), before);
+    // The game was never ended: nothing was auto-saved for it.
+    EXPECT_EQ(QDir(t.ctx.data().AutoSaveFolder()).entryList(QDir::Files), autoSaved);
+}
+
+TEST(GameFiles, AGoodFileEndsTheGameInPlayAndIsRedone)
+{
+    Files t;
+    const QString path = t.folder("games") + "/Good.qx0";
+    t.writeGame(path, 77);
+    t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(3));
+    t.gp().PlayFile(path, false);
+    EXPECT_EQ(t.gp().GameName(), "Freecell");
+    EXPECT_EQ(t.gp().GameNo().value(), 77);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_EQ(t.gp().Game_LoadingType(), cGamePlay::Unfinished);
+    EXPECT_EQ(t.engine().GetTransID(), 2);
+    EXPECT_EQ(t.play().GetTop(cGames::FreeCell, 0), 0);
+    EXPECT_EQ(t.play().GetTop(cGames::FreeCell, 1), 0);
+    // The Bouquet game was ended as lost and auto-saved.
+    EXPECT_TRUE(QFile::exists(t.ctx.data().AutoSaveFolder() + "/Bouquet-3.qx0"));
+}
+
+// ---- The Open dialog --------------------------------------------------------------
+
+TEST(GameFiles, OpenDialogOffersBothKindsFromTheRememberedFolder)
+{
+    Files t;
+    t.dialogs.expectOpen({});
+    mFile::OpenGameDialog(t.ctx);
+    const FileDialogRequest &r = t.dialogs.last().request;
+    EXPECT_EQ(r.filter, "Brackenfold 6.0 InComplete Game (*.qx0)|*.qx0|Brackenfold 6.0 Finished Game (*.qx1)|*.qx1");
+    EXPECT_EQ(r.folder, t.saved());
+    EXPECT_TRUE(r.fileName.isEmpty());
+    // Cancelling changes nothing.
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
+    EXPECT_TRUE(t.storedInitDir().isEmpty());
+
+    // A folder remembered but deleted since: the saved-games folder.
+    const QString other = t.folder("other");
+    mGen1::SetSaveInitDir(t.ctx, other);
+    t.dialogs.expectOpen({});
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(t.dialogs.last().request.folder, other);
+    QDir(other).removeRecursively();
+    t.dialogs.expectOpen({});
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(t.dialogs.last().request.folder, t.saved());
+}
+
+TEST(GameFiles, OpeningPlaysTheFileAndOnlyThenRemembersItsFolder)
+{
+    Files t;
+    const QString dir = t.folder("games");
+    const QString unfinished = dir + "/Game.qx0";
+    t.writeGame(unfinished, 77);
+    const QStringList opened = mRecent::GetRecent(t.ctx, mRecent::kOpened);
+
+    // A damaged file: nothing remembered, nothing listed.
+    const QString bad = t.folder("bad") + "/Bad.qx0";
+    writeBytes(bad, "Freecell\r\n");
+    t.dialogs.expectOpen(bad);
+    EXPECT_EQ(errorOf([&] { mFile::OpenGameDialog(t.ctx); }), err::InputPastEnd);
+    EXPECT_TRUE(t.storedInitDir().isEmpty());
+    EXPECT_EQ(mRecent::GetRecent(t.ctx, mRecent::kOpened), opened);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
+
+    t.dialogs.expectOpen(unfinished);
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_EQ(t.engine().GetTransID(), 2);
+    EXPECT_EQ(t.storedInitDir(), dir);
+    EXPECT_EQ(mGen1::GetSaveInitDir(t.ctx), dir);
+
+    // A finished game written in capitals is replayed, not played.
+    const QString finished = dir + "/Won.QX1";
+    QFile::copy(unfinished, finished);
+    t.dialogs.expectOpen(finished);
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Replaying);
+    EXPECT_EQ(t.engine().GetTransID(), 0);
+    EXPECT_EQ(t.engine().GetTransTop(), 2);
+}
+
+TEST(GameFiles, AFileDeletedBeforeItOpensDoesNothing)
+{
+    Files t;
+    const QString path = t.folder("games") + "/Gone.qx0";
+    t.writeGame(path);
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(4));
+    const GameState before = stateOf(t);
+    QFile::remove(path);
+    t.dialogs.expectOpen(path);
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(stateOf(t), before);
+    EXPECT_TRUE(t.storedInitDir().isEmpty());
+    // A folder of that name is no file either.
+    QDir().mkpath(path);
+    t.dialogs.expectOpen(path);
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(stateOf(t), before);
+}
+
+// ---- The Save dialog --------------------------------------------------------------
+
+TEST(GameFiles, SaveDialogProposesNameNumberAndTheKindsOwnFilter)
+{
+    Files t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    t.dialogs.expectSave({});
+    mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt());
+    FileDialogRequest r = t.dialogs.last().request;
+    EXPECT_EQ(r.filter, "Brackenfold 6.0 InComplete Game (*.qx0)|*.qx0");
+    EXPECT_EQ(r.defaultExt, ".qx0");
+    EXPECT_EQ(r.fileName, "Mania-1234.qx0");
+    EXPECT_EQ(r.folder, t.saved());
+    EXPECT_TRUE(r.promptOverwrite);
+
+    t.dialogs.expectSave({});
+    mFile::SaveGameDialog(t.ctx, t.ctx.data().FinExt());
+    r = t.dialogs.last().request;
+    EXPECT_EQ(r.filter, "Brackenfold 6.0 Finished Game (*.qx1)|*.qx1");
+    EXPECT_EQ(r.defaultExt, ".qx1");
+    EXPECT_EQ(r.fileName, "Mania-1234.qx1");
+
+    // A name read from a file never proposes a place outside the folder.
+    t.gp().setGameName("../../Mania");
+    t.dialogs.expectSave({});
+    mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt());
+    EXPECT_EQ(t.dialogs.last().request.fileName, ".._.._Mania-1234.qx0");
+}
+
+TEST(GameFiles, SavingWritesTheGameAndMakesItsFolderTheStartOfBothDialogs)
+{
+    Files t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    t.moveToFreeCell(0);
+    const QString dir = t.folder("mine");
+    const QString path = dir + "/Kept.qx0";
+    t.dialogs.expectSave(path);
+    mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt());
+    EXPECT_EQ(bytesOf(path), t.engine().SavedGameBytes());
+    const LoadedGame game = mFile::ReadSavedGame(t.ctx, path);
+    EXPECT_EQ(game.header.GameName, "Mania");
+    EXPECT_EQ(game.moves.size(), 1);
+    EXPECT_EQ(t.storedInitDir(), dir);
+
+    t.dialogs.expectOpen({});
+    mFile::OpenGameDialog(t.ctx);
+    EXPECT_EQ(t.dialogs.last().request.folder, dir);
+    t.dialogs.expectSave({});
+    mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt());
+    EXPECT_EQ(t.dialogs.last().request.folder, dir);
+}
+
+TEST(GameFiles, ACancelledSaveOrANameWithoutAFolderSavesNothing)
+{
+    Files t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    const QStringList savedList = mRecent::GetRecent(t.ctx, mRecent::kSaved);
+    for (const QString &answer : {QString(), QStringLiteral("Mania-1234.qx0"), t.home.path() + "/NoSuchFolder/A.qx0"}) {
+        t.dialogs.expectSave(answer);
+        mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt());
+        EXPECT_TRUE(t.storedInitDir().isEmpty()) << answer.toStdString();
+        EXPECT_EQ(mRecent::GetRecent(t.ctx, mRecent::kSaved), savedList);
+    }
+    EXPECT_FALSE(QFile::exists("Mania-1234.qx0"));
+    EXPECT_FALSE(QFileInfo::exists(t.home.path() + "/NoSuchFolder"));
+    EXPECT_EQ(mFile::GetSavedGames(t.ctx), QStringList{"0"});
+}
+
+TEST(GameFiles, AFailedSaveIsReportedAndKeepsTheOldFile)
+{
+    Files t;
+    t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
+    const QStringList savedList = mRecent::GetRecent(t.ctx, mRecent::kSaved);
+    // The longest name a folder takes: the temporary file beside it cannot be made.
+    const QString dir = t.folder("mine");
+    const QString path = dir + "/" + QString(251, QLatin1Char('m')) + ".qx0";
+    writeBytes(path, "old\r\n");
+    t.dialogs.expectSave(path);
+    QString text;
+    EXPECT_EQ(errorOf([&] { mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt()); }, &text), err::PathFileAccess);
+    EXPECT_TRUE(text.contains(path));
+    EXPECT_EQ(bytesOf(path), QByteArray("old\r\n"));
+    EXPECT_TRUE(t.storedInitDir().isEmpty());
+    EXPECT_EQ(mRecent::GetRecent(t.ctx, mRecent::kSaved), savedList);
+}
+
+TEST(GameFiles, ClassicFiltersBecomeQtFilters)
+{
+    EXPECT_EQ(QtFileDialog::toQtFilter(
+                  "Brackenfold 6.0 InComplete Game (*.qx0)|*.qx0|Brackenfold 6.0 Finished Game (*.qx1)|*.qx1"),
+              "Brackenfold 6.0 InComplete Game (*.qx0);;Brackenfold 6.0 Finished Game (*.qx1)");
+    // Qt reads the patterns from the brackets that end the description.
+    EXPECT_EQ(QtFileDialog::toQtFilter("Pictures|*.bmp;*.jpg|Text (old)|*.txt"),
+              "Pictures (*.bmp *.jpg);;Text (old) (*.txt)");
+    EXPECT_EQ(QtFileDialog::toQtFilter("Lonely"), "Lonely");
+    EXPECT_EQ(QtFileDialog::toQtFilter({}), QString());
+}
