@@ -23,6 +23,7 @@
 #include "shell/Context.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
+#include "store/cData.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -43,9 +44,9 @@ void watchTerminationSignals(frmMain &window)
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
         notifier->setEnabled(false);
-        window.close();
-        window.ShutDown();
-        QApplication::quit();
+        // The ordinary close: deferred while a move is under way, then the game is kept.
+        if (window.close())
+            QApplication::quit();
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -69,7 +70,6 @@ int main(int argc, char **argv)
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
 
     QtMessageBox messages;
-    messages.setAppTitle(QStringLiteral("Brackenfold 6.0"));
     StandardShellFolders shellFolders;
     QtSoundPlayer soundPlayer;
     QtFileDialog fileDialogs;
@@ -94,11 +94,13 @@ int main(int argc, char **argv)
     });
     if (!ok)
         return 1;
+    // Message boxes without a title of their own are titled with the product's full name.
+    messages.setAppTitle(ctx.data().ProdName());
 
     ArtCardImages images(ctx.art());
     frmMain window(ctx, board, images);
     watchTerminationSignals(window);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.ShutDown(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
 
     const QString line = commandLine(QCoreApplication::arguments());

@@ -120,8 +120,12 @@ bool createExclusive(const QString &path, const QByteArray &bytes)
         raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
     // A file system without hard links: create the name exclusively and write into it.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Only a name that is taken lets the caller try another; any other failure is reported.
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            return false;
+        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
+    }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.remove();
         raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));

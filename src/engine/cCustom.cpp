@@ -153,20 +153,7 @@ bool cCustom::SaveStudioGame(const QString &name, bool mAdd, bool mGameEdit)
 
 void cCustom::LoadGameFile(const QString &path)
 {
-    const SavedGameInfo info = mFile::ReadGameHeader(path);
-    gameName_ = info.GameName;
-    gOrder_ = info.GOrder;
-    gBase_ = info.GBase;
-    gCards_ = info.GCards;
-    hOrder_ = info.HOrder;
-    hSpace_ = info.HSpace;
-    hPiles_ = info.HPiles;
-    hak_ = info.HAK;
-    hMulti_ = info.HMulti;
-    rPiles_ = info.RPiles;
-    rCards_ = info.RCards;
-    mOrder_ = info.MOrder;
-    suits_ = info.Suits;
+    SetDefinition(mFile::HeaderDefinition(mFile::ReadGameHeader(path)));
 }
 
 QStringList cCustom::GetStudioGames() const

@@ -26,4 +26,6 @@ bool IsValidFileName(const QString &name)
 
 void SaveFavorite(Context &, const QString &) {}
 
+void BuildFavMenu(Context &) {}
+
 } // namespace mFavorites

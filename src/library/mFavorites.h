@@ -13,4 +13,6 @@ bool IsValidFileName(const QString &name);
 // Adds the game in play to the favourites: under the given path, or with its default
 // name in the favourites folder when none is given; then rebuilds the favourites menu.
 void SaveFavorite(Context &ctx, const QString &path = {});
+// Rebuilds the favourites submenu from the favourites folder (nothing to show yet).
+void BuildFavMenu(Context &ctx);
 } // namespace mFavorites

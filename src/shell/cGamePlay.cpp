@@ -78,6 +78,7 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
         engine.ClearTRANS();
     } else if (loadType == Finished) {
         status_ = Replaying;
+        gameStarted_ = true;
         ctx_.mainWindow().setReplayForward(true);
     } else {
         int speed = 0;
@@ -90,6 +91,7 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
         setClock(true);
         setLastGName(name);
         status_ = Playing;
+        gameStarted_ = true;
         // The deal's automatic moves need a game in play to run.
         if (loadType == NewDeal)
             ctx_.play().AutoMoveCheck();
@@ -140,6 +142,8 @@ void cGamePlay::PlayString(const QString &text)
     const qsizetype p = dash + 1;
     const QString name = text.left(std::max<qsizetype>(0, p - 2));
     const QString digits = text.right(std::max<qsizetype>(0, text.size() - p - 1));
+    if (digits.trimmed().isEmpty())
+        raiseError(err::InvalidCall, QStringLiteral("Not a game of the form name - number: %1").arg(text));
     const GameNumber number = GameNumber::fromText(digits);
     newDeal(name, number);
 }
@@ -212,6 +216,10 @@ void cGamePlay::PauseGame(bool pause)
 
 void cGamePlay::Unload()
 {
+    // Before any game reached the table (a close during the splash, the start-up
+    // question or the first deal) the last session's unfinished game stays where it is.
+    if (!gameStarted_)
+        return;
     mGen::SetUnFinFlag(ctx_, 0);
     if (status_ != Playing || won_)
         return;

@@ -121,4 +121,6 @@ private:
     // The definition the board on the table was dealt from.
     std::optional<GameDefinition> boardDefinition_;
     bool restarting_ = false;
+    // A game reached the table in this run.
+    bool gameStarted_ = false;
 };

@@ -199,8 +199,12 @@ void frmFinish::Form_Load()
     fillSummary();
     fillChart(std::max<double>(0, session.Score()), session.Moves(), session.Time());
 
-    chkFav->setChecked(AddtoFav(ctx_) != 0);
-    const bool save = SaveFile(ctx_) != 0;
+    // A damaged choice reads as "no": it must not keep the win from being recorded.
+    bool favourite = false;
+    bool save = false;
+    ignoreErrors([&] { favourite = AddtoFav(ctx_) == 1; });
+    ignoreErrors([&] { save = SaveFile(ctx_) == 1; });
+    chkFav->setChecked(favourite);
     chkSave->setChecked(save);
     enableSaveControls(save);
     // Without a saved-games folder there is no path to offer; a typed one still serves.
@@ -347,7 +351,7 @@ void frmFinish::Form_Unload()
 
     const QString typed = txtSave->text().trimmed();
     bool save = false;
-    ignoreErrors([&] { save = SaveFile(ctx_) != 0; });
+    ignoreErrors([&] { save = SaveFile(ctx_) == 1; });
     if (save && !typed.isEmpty()) {
         QString path;
         const bool saved = runReported(QStringLiteral("The game could not be saved."), [&] {
@@ -359,7 +363,7 @@ void frmFinish::Form_Unload()
     }
 
     bool favourite = false;
-    ignoreErrors([&] { favourite = AddtoFav(ctx_) != 0; });
+    ignoreErrors([&] { favourite = AddtoFav(ctx_) == 1; });
     if (favourite)
         ignoreErrors([&] { SaveFavorite(ctx_); });
 

@@ -64,6 +64,8 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
     view_ = new BoardView(board, images, this);
     setCentralWidget(view_);
     setMinimumSize(640, 480);
+    // The toolbar follows "View Toolbar" alone: no context menu that hides it behind its back.
+    setContextMenuPolicy(Qt::NoContextMenu);
 
     BoardHandlers h;
     h.press = [this](PicRef pic, Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
@@ -236,12 +238,16 @@ void frmMain::PicCD_MouseUp(int index)
 
 void frmMain::PicCD_DblClick(int index)
 {
+    if (winPending_)
+        return;
     boardOperation([&] { ctx_.play().DoubleClick(index); });
     afterPlayerAction();
 }
 
 void frmMain::PicStock_Click()
 {
+    if (winPending_)
+        return;
     boardOperation([&] {
         const cGames &games = ctx_.games();
         if (games.StockNum() != 2)
@@ -264,9 +270,35 @@ void frmMain::tmrGame_Timer()
         session.setTime(session.Time() + 1);
 }
 
+void frmMain::tickGuarded(const std::function<void()> &body)
+{
+    // A tick that keeps failing (a damaged setting, say) reports its error once, not
+    // every 100 ms, and again only after a tick has succeeded.
+    QString failure;
+    const bool ok = ignoreErrors([&] {
+        try {
+            body();
+        } catch (const AppError &e) {
+            failure = e.description();
+            throw;
+        } catch (const std::exception &e) {
+            failure = QString::fromLocal8Bit(e.what());
+            throw;
+        }
+    });
+    if (ok) {
+        lastTickError_.clear();
+        return;
+    }
+    if (failure == lastTickError_)
+        return;
+    lastTickError_ = failure;
+    ctx_.messages().show(failure, MsgButtons::Ok, MsgIcon::Critical);
+}
+
 void frmMain::tmrTime_Timer()
 {
-    runGuarded(ctx_.messages(), [&] {
+    tickGuarded([&] {
         cGamePlay &session = ctx_.gamePlay();
         session.Update_Title();
         if (!session.Game_Running() || ctx_.games().StockNum() != 2)
@@ -284,7 +316,7 @@ void frmMain::tmrTime_Timer()
 
 void frmMain::tmrMain_Timer()
 {
-    runGuarded(ctx_.messages(), [&] {
+    tickGuarded([&] {
         const mMenu::MenuState state =
             mMenu::UpdateMenuState(ctx_, tmrForward.enabled() || tmrBackward.enabled(), stopEnabled_);
         for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
@@ -391,6 +423,10 @@ void frmMain::ApplyToolbar()
 
 void frmMain::DoCommand(const QString &key)
 {
+    // A command that arrives between the winning move and its announcement announces the
+    // win instead: the won game must be recorded before anything else happens to it.
+    if (announcePendingWin())
+        return;
     StopReplay();
     CancelDrag();
     if (Busy() || !mMenu::CommandAvailable(key))
@@ -504,6 +540,8 @@ void frmMain::tmrWallPaper_Timer()
 
 void frmMain::Menu1_ItemClick(std::int32_t id)
 {
+    if (announcePendingWin())
+        return;
     // Like every command, a dynamic item ends a replay and a drag first.
     StopReplay();
     CancelDrag();
@@ -524,6 +562,7 @@ void frmMain::Menu1_ItemClick(std::int32_t id)
         default: break;
         }
     });
+    afterPlayerAction();
 }
 
 void frmMain::StopReplay()
@@ -557,12 +596,25 @@ QString frmMain::caption() const
 
 void frmMain::gameWon()
 {
-    // The win is announced once the winning move has returned.
+    // The win is announced once the winning move has returned; until then nothing may
+    // start, end or save the won game (see announcePendingWin).
+    winPending_ = true;
     QTimer::singleShot(0, this, [this] { announceWin(); });
+}
+
+bool frmMain::announcePendingWin()
+{
+    if (!winPending_)
+        return false;
+    announceWin();
+    return true;
 }
 
 void frmMain::announceWin()
 {
+    if (!winPending_)
+        return;
+    winPending_ = false;
     // The win dialog records the win and clears the table; the next game it asks for
     // starts here, after the winning move has returned.
     int next = frmFinish::NextNone;
@@ -587,7 +639,8 @@ void frmMain::afterPlayerAction()
 
 void frmMain::saveProgress()
 {
-    if (Busy() || ctx_.play().drag().gDragActive) {
+    // Never in the middle of a move, a drag or a replay: it would keep a half-made state.
+    if (Busy() || ctx_.play().drag().gDragActive || tmrForward.enabled() || tmrBackward.enabled()) {
         saveTimer_.start(kSaveSpacingMs);
         return;
     }
@@ -603,9 +656,21 @@ void frmMain::ShutDown()
     shutDown_ = true;
     StopReplay();
     saveTimer_.stop();
-    // A win being announced is recorded by the dialog's own closing steps, never kept.
+    // A win being announced is recorded by the dialog's own closing steps, never kept;
+    // one not yet announced is recorded here without showing the dialog.
     if (frmFinish *win = frmFinish::openDialog())
         win->closeForShutdown();
+    if (winPending_) {
+        winPending_ = false;
+        runGuarded(ctx_.messages(), [&] {
+            if (ctx_.gamePlay().Won()) {
+                frmFinish dialog(ctx_, nullptr);
+                dialog.Form_Load();
+                dialog.Form_Unload();
+            }
+        });
+    }
+
     ignoreErrors([&] { ctx_.play().CancelDrag(); });
     runGuarded(ctx_.messages(), [&] { m_Main::ShutDown(ctx_); });
 }

@@ -102,6 +102,9 @@ private:
     void afterPlayerAction();
     void saveProgress();
     void announceWin();
+    void tickGuarded(const std::function<void()> &body);
+    // Announces a win whose announcement is still queued; true when there was one.
+    bool announcePendingWin();
 
     Context &ctx_;
     BoardView *view_ = nullptr;
@@ -112,6 +115,8 @@ private:
     QAction *pendSeparator_ = nullptr;
     int busy_ = 0;
     bool closePending_ = false;
+    bool winPending_ = false;
+    QString lastTickError_;
     bool shutDown_ = false;
     bool stopEnabled_ = false;
     bool pauseMark_ = false;

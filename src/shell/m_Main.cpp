@@ -5,6 +5,7 @@
 #include "appearance/mCustomize.h"
 #include "appearance/cSound.h"
 #include "engine/cPlay.h"
+#include "library/mFavorites.h"
 #include "library/mPending.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
@@ -29,6 +30,7 @@ void InitSession(Context &ctx)
         if (count == 0)
             mCustomize::SetPlayer(ctx, 1, QStringLiteral("Player1"), true);
     });
+    ignoreErrors([&] { mFavorites::BuildFavMenu(ctx); });
     ignoreErrors([&] { mRecent::RefreshRecentMenus(ctx); });
     ignoreErrors([&] { mPending::BuildPendMenu(ctx); });
     ignoreErrors([&] { ctx.mainWindow().InitMenuItems(); });

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -14,23 +13,10 @@
 #include "library/mFavorites.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "support/FileBytes.h"
 #include "support/TestContext.h"
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // name, HPiles, HOrder, HSpace, HAK, HMulti, Suits, MOrder, GOrder, GBase, GCards, RPiles, RCards
 struct Row {

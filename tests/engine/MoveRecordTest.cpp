@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "core/AppError.h"
@@ -110,6 +111,30 @@ protected:
     cEngine &engine() { return t.ctx.engine(); }
     int steps() const { return t.surface.animationStepCount(); }
 
+    // What a call of the record leaves: the move it ends on, the speed it hands back and
+    // the animation steps it takes.
+    struct Step {
+        int transId;
+        int speed;
+        int steps;
+    };
+    // Runs a call of the record at the speed and compares what it leaves with the step; a
+    // call that reports doing nothing fails as well.
+    template <class Result>::testing::AssertionResult runs(Result (cEngine::*call)(int &), int speed, const Step &want)
+    {
+        const int before = steps();
+        bool done = true;
+        if constexpr (std::is_same_v<Result, bool>)
+            done = (engine().*call)(speed);
+        else
+            (engine().*call)(speed);
+        const Step got{engine().GetTransID(), speed, steps() - before};
+        if (done && got.transId == want.transId && got.speed == want.speed && got.steps == want.steps)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << (done ? "" : "did nothing, ") << "ended on move " << got.transId
+                                             << " at speed " << got.speed << " after " << got.steps << " steps";
+    }
+
     QString soundFile(const QString &event) const { return QDir(t.home.path()).filePath(event + ".wav"); }
     // Gives the undo and the redo sound files of their own.
     void withSounds()
@@ -196,37 +221,23 @@ TEST_F(MoveRecord, AGroupIsUndoneAndRedoneWholeAtTheGroupSpeed)
     EXPECT_FALSE(engine().GroupOpen());
 
     // The plain move alone, at the caller's speed, with its sound above speed 3.
-    int speed = 5;
-    int before = steps();
-    ASSERT_TRUE(engine().Undo(speed));
-    EXPECT_EQ(engine().GetTransID(), 4);
-    EXPECT_EQ(speed, 5);
-    EXPECT_EQ(steps() - before, 5);
+    ASSERT_TRUE(runs(&cEngine::Undo, 5, {.transId = 4, .speed = 5, .steps = 5}));
     EXPECT_EQ(played("Undo"), 1);
     EXPECT_TRUE(t.consistent());
 
     // The group: its last move at the caller's speed, the two before it at speed 2, and
     // the caller's speed comes back as 2.
-    before = steps();
-    ASSERT_TRUE(engine().Undo(speed));
-    EXPECT_EQ(engine().GetTransID(), 1);
-    EXPECT_EQ(speed, 2);
-    EXPECT_EQ(steps() - before, 5 + 2 + 2);
+    ASSERT_TRUE(runs(&cEngine::Undo, 5, {.transId = 1, .speed = 2, .steps = 5 + 2 + 2}));
     EXPECT_EQ(played("Undo"), 2);
     EXPECT_TRUE(t.consistent());
 
     // Redone whole: its first move at the caller's speed, the rest at 2.
-    speed = 4;
-    before = steps();
-    ASSERT_TRUE(engine().Redo(speed));
-    EXPECT_EQ(engine().GetTransID(), 4);
-    EXPECT_EQ(speed, 2);
-    EXPECT_EQ(steps() - before, 4 + 2 + 2);
+    ASSERT_TRUE(runs(&cEngine::Redo, 4, {.transId = 4, .speed = 2, .steps = 4 + 2 + 2}));
     EXPECT_EQ(played("Redo"), 1);
     EXPECT_TRUE(t.consistent());
 
     // Speed 3 or less makes no sound.
-    speed = 3;
+    int speed = 3;
     ASSERT_TRUE(engine().Redo(speed));
     EXPECT_EQ(played("Redo"), 1);
     EXPECT_EQ(snapshot(t.play()), done);
@@ -242,23 +253,13 @@ TEST_F(MoveRecord, UndoAllAndRedoAllRunEveryStepAfterAGroupAtTheGroupSpeed)
 
     // Records 6 and 5 at 5, the group's last move at 5, the rest of the group and record 1
     // at 2 without a sound.
-    int speed = 5;
-    int before = steps();
-    engine().UndoAll(speed);
-    EXPECT_EQ(engine().GetTransID(), 0);
-    EXPECT_EQ(speed, 2);
-    EXPECT_EQ(steps() - before, 5 + 5 + 5 + 2 + 2 + 2);
+    EXPECT_TRUE(runs(&cEngine::UndoAll, 5, {.transId = 0, .speed = 2, .steps = 5 + 5 + 5 + 2 + 2 + 2}));
     EXPECT_EQ(played("Undo"), 3);
     EXPECT_EQ(snapshot(t.play()), dealt);
     EXPECT_TRUE(t.consistent());
 
     // Record 1 and the group's first move at 5, everything after at 2.
-    speed = 5;
-    before = steps();
-    engine().RedoAll(speed);
-    EXPECT_EQ(engine().GetTransID(), 6);
-    EXPECT_EQ(speed, 2);
-    EXPECT_EQ(steps() - before, 5 + 5 + 2 + 2 + 2 + 2);
+    EXPECT_TRUE(runs(&cEngine::RedoAll, 5, {.transId = 6, .speed = 2, .steps = 5 + 5 + 2 + 2 + 2 + 2}));
     EXPECT_EQ(played("Redo"), 2);
     EXPECT_EQ(snapshot(t.play()), done);
     EXPECT_TRUE(t.consistent());
@@ -302,14 +303,7 @@ TEST_F(MoveRecord, TurnedCardsAreTurnedBackAndAgain)
 {
     // Seven piles dealt in rows over a stock and a waste: the stock's cards turn up onto
     // the waste (kind 1) and a redeal turns them down again (kind 2).
-    t.load("Freecell");
-    cGames &g = t.ctx.games();
-    HomeValues h = homeOf(g);
-    h.piles = 7;
-    h.homeType = 1;
-    setHome(g, h);
-    g.Stock(1, 0, 1165, 0, 30, 2, 0);
-    g.Waste(1, 2400, 0, 1115, 0, 30);
+    t.loadWithStock();
     cPlay &p = t.play();
     p.Init(GameNumber::fromNumber(10));
     engine().ClearTRANS();
@@ -341,12 +335,8 @@ TEST_F(MoveRecord, TurnedCardsAreTurnedBackAndAgain)
 
 TEST_F(MoveRecord, RedoTurnsUpTheUncoveredCardAgain)
 {
-    t.load("Freecell");
-    HomeValues h = homeOf(t.ctx.games());
-    h.cardsOpen = 8;
-    setHome(t.ctx.games(), h);
+    t.dealWithClosedCards(3);
     cPlay &p = t.play();
-    p.Init(GameNumber::fromNumber(3));
     const int below = p.GetPicID(cGames::Tableau, 0, 5);
     move(t, topOf(t, 0), cGames::FreeCell, 0);
     ASSERT_EQ(engine().TMod(1), cEngine::KindUncovered);
@@ -626,12 +616,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedRecord,
 
 TEST_F(MoveRecord, AnUndoThatDoesNotFitIsRefusedBeforeItTurnsACard)
 {
-    t.load("Freecell");
-    HomeValues h = homeOf(t.ctx.games());
-    h.cardsOpen = 8;
-    setHome(t.ctx.games(), h);
+    t.dealWithClosedCards(3);
     cPlay &p = t.play();
-    p.Init(GameNumber::fromNumber(3));
     const int card = topOf(t, 0);
     const int below = p.GetPicID(cGames::Tableau, 0, 5);
     move(t, card, cGames::FreeCell, 0);

@@ -311,14 +311,7 @@ TEST(PlayInput, DoubleClickSendsACardUpOrIntoAFreeCell)
 TEST(PlayInput, APressOnTheStockPlaysIt)
 {
     BoardContext t;
-    t.load("Freecell");
-    cGames &g = t.ctx.games();
-    HomeValues h = homeOf(g);
-    h.piles = 7;
-    h.homeType = 1;
-    setHome(g, h);
-    g.Stock(1, 0, 1165, 0, 30, 2, 0);
-    g.Waste(1, 2400, 0, 1115, 0, 30);
+    t.loadWithStock();
     cPlay &p = t.play();
     p.Init(GameNumber::fromNumber(3));
     const int top = p.GetTopPicID(1, 0);
@@ -336,7 +329,7 @@ TEST(PlayInput, APressOnTheStockPlaysIt)
     EXPECT_EQ(p.Cell(lower), 1);
     EXPECT_TRUE(t.consistent());
 
-    g.Stock(1, 2, 1165, 0, 30, 2, 0);
+    t.ctx.games().Stock(1, 2, 1165, 0, 30, 2, 0);
     EXPECT_FALSE(press(t, p.GetTopPicID(1, 0)));
     for (int j = 0; j < 7; ++j)
         EXPECT_EQ(p.GetTop(0, j), j + 1);
@@ -417,12 +410,8 @@ TEST(PlayInput, MovesAndReleasesReachOnlyTheLiftedCard)
 TEST(PlayInput, ADropTheRecordCannotTakeLeavesTheBoardAsItWas)
 {
     BoardContext t;
-    t.load("Freecell");
-    HomeValues h = homeOf(t.ctx.games());
-    h.cardsOpen = 8; // the last row face up, every card below face down
-    setHome(t.ctx.games(), h);
+    t.dealWithClosedCards(3); // the last row face up, every card below face down
     cPlay &p = t.play();
-    p.Init(GameNumber::fromNumber(3));
     t.playing();
     cEngine &e = t.ctx.engine();
     for (int i = 0; i < 32700; ++i)

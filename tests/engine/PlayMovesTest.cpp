@@ -34,27 +34,11 @@ private:
     int card_;
 };
 
-// Face-down cards under the last row of the tableau.
-void dealWithClosedCards(BoardContext &t, std::int64_t number)
-{
-    t.load("Freecell");
-    HomeValues h = homeOf(t.ctx.games());
-    h.cardsOpen = 8;
-    setHome(t.ctx.games(), h);
-    t.play().Init(GameNumber::fromNumber(number));
-}
-
 // Seven piles dealt in rows (28 cards); the other 24 stay on the stock, with one waste pile.
 void dealWithStock(BoardContext &t, int stockMove, int redeals)
 {
-    t.load("Freecell");
+    t.loadWithStock(stockMove);
     cGames &g = t.ctx.games();
-    HomeValues h = homeOf(g);
-    h.piles = 7;
-    h.homeType = 1;
-    setHome(g, h);
-    g.Stock(1, stockMove, 1165, 0, 30, 2, 0);
-    g.Waste(1, 2400, 0, 1115, 0, 30);
     g.Ext(g.BaseX(), 200, 52, redeals, QStringLiteral("Freecell"), false, 0);
     t.play().Init(GameNumber::fromNumber(10));
 }
@@ -69,7 +53,7 @@ const TransRecord &record(BoardContext &t, int id)
 TEST(PlayMoves, UncoveringAFaceDownCardTurnsItUpAndRecordsKindThree)
 {
     BoardContext t;
-    dealWithClosedCards(t, 3);
+    t.dealWithClosedCards(3);
     cPlay &p = t.play();
     const int card = p.GetTopPicID(0, 0);
     const int below = p.GetPicID(0, 0, 5);
@@ -103,7 +87,7 @@ TEST(PlayMoves, UncoveringAFaceDownCardTurnsItUpAndRecordsKindThree)
 TEST(PlayMoves, AReplayStepNeitherRecordsNorTurnsUpNorMovesAutomatically)
 {
     BoardContext t;
-    dealWithClosedCards(t, 3);
+    t.dealWithClosedCards(3);
     t.playing();
     cPlay &p = t.play();
     const int ace = t.find(0, 0);

@@ -1,6 +1,5 @@
 // The saved-game file: the bytes written for a game and its moves, reading the moves back
 // into the record, and refusing damaged files without touching the record.
-#include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -18,8 +17,8 @@
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "support/Errors.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempHome.h"
+#include "support/FileBytes.h"
+#include "support/TestContext.h"
 
 namespace {
 
@@ -42,21 +41,22 @@ public:
     std::optional<GameDefinition> board;
 };
 
-struct FileContext {
-    FileContext() : ctx(services())
+// The session a file context reads; a base of it, so it is built before the context.
+struct FileSessionPart {
+    FileSession session;
+};
+
+struct FileContext : FileSessionPart, TestContext {
+    FileContext() : TestContext(servicesWith(session))
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         ctx.gScreenWidth = 1920 * 15;
         ctx.gScreenHeight = 1080 * 15;
     }
 
-    Services services()
+    static Services servicesWith(FileSession &fileSession)
     {
         Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        s.session = &session;
+        s.session = &fileSession;
         return s;
     }
 
@@ -72,26 +72,7 @@ struct FileContext {
         mStudio::BuildLayout(ctx);
         play().Init(session.number);
     }
-
-    ScriptedMessageBox box;
-    TempHome home;
-    FileSession session;
-    Context ctx;
 };
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The 18 header lines of a Freecell game.
 QStringList freecellHeader(const QString &number = QStringLiteral(" 12345 "))

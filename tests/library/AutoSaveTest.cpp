@@ -16,20 +16,13 @@
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "support/Errors.h"
+#include "support/FileBytes.h"
+#include "support/GameContext.h"
 #include "support/QtPrint.h"
-#include "support/TestContext.h"
 
 namespace {
 
-struct AutoSaves : TestContext {
-    AutoSaves()
-    {
-        ctx.setMainWindow(&window);
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-    ~AutoSaves() { ctx.setMainWindow(nullptr); }
-
-    cGamePlay &gp() { return ctx.gamePlay(); }
+struct AutoSaves : GameContext {
     QString folder() { return ctx.data().AutoSaveFolder(); }
     QString at(const QString &name) { return folder() + "/" + name; }
     // Every entry of the folder, files and folders, hidden ones included.
@@ -40,21 +33,8 @@ struct AutoSaves : TestContext {
         names.sort();
         return names;
     }
-    void touch(const QString &name, const QByteArray &bytes = "x")
-    {
-        QFile f(at(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    NullMainWindow window;
+    void touch(const QString &name, const QByteArray &bytes = "x") { writeBytes(at(name), bytes); }
 };
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -5,18 +5,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 
-#include "appearance/cSound.h"
-#include "engine/DisplayList.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "engine/mStudio.h"
-#include "shell/BoardView.h"
 #include "shell/cGamePlay.h"
 #include "shell/frmMain.h"
 #include "shell/kMenu.h"
@@ -27,58 +22,16 @@
 #include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempHome.h"
+#include "support/WindowContext.h"
 
 namespace {
 
-class NoImages : public CardImages {
-public:
-    QImage image(const CardPicture &, qreal) override { return {}; }
-};
-
-struct Commands {
-    Commands() : ctx(services())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        window = std::make_unique<frmMain>(ctx, board, images);
-        window->boardView().setFramePacing(std::chrono::milliseconds(0));
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-
-    Services services()
-    {
-        Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        s.soundPlayer = &sounds;
-        s.surface = &board;
-        return s;
-    }
-
-    cGamePlay &gp() { return ctx.gamePlay(); }
-    cPlay &play() { return ctx.play(); }
-    cEngine &engine() { return ctx.engine(); }
+struct Commands : WindowContext {
     bool enabled(const char *key) { return window->commandAction(QLatin1String(key))->isEnabled(); }
     bool checked(const char *key) { return window->commandAction(QLatin1String(key))->isChecked(); }
     void refresh() { window->tmrMain_Timer(); }
 
     void deal(std::int64_t number) { gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(number)); }
-    void moveToFreeCell(int pile)
-    {
-        const int card = play().GetTopPicID(cGames::Tableau, pile);
-        std::int32_t kind = cEngine::KindPlain;
-        play().MoveCard(card, cGames::FreeCell, play().FreeCellFor(card), 0, kind, 0, 0, true);
-    }
-
-    ScriptedMessageBox box;
-    TempHome home;
-    RecordingSoundPlayer sounds;
-    DisplayList board;
-    NoImages images;
-    Context ctx;
-    std::unique_ptr<frmMain> window;
 };
 
 const char *const kGameItems[] = {"Restart", "Save",    "Pause",   "Close", "AddFav",    "AddPend",  "Undo",   "Redo",
@@ -249,9 +202,7 @@ TEST(Commands, NewSelectAndRestartDeal)
 TEST(Commands, CloseEndsAGameOrClearsAReplayAndSounds)
 {
     Commands c;
-    const QString wav = c.home.path() + QStringLiteral("/close.wav");
-    QFile(wav).open(QIODevice::WriteOnly);
-    c.ctx.sound().SetSound(QStringLiteral("CloseGame"), wav);
+    const QString wav = c.setSoundFile(QStringLiteral("CloseGame"));
     c.deal(6);
     c.window->DoCommand(QStringLiteral("Close"));
     EXPECT_EQ(c.gp().Game_Status(), cGamePlay::NoGame);

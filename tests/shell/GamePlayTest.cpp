@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "core/AppError.h"
 #include "engine/cCustom.h"
@@ -21,41 +22,15 @@
 #include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/Errors.h"
+#include "support/FileBytes.h"
+#include "support/GameContext.h"
 #include "support/QtPrint.h"
-#include "support/TestContext.h"
 
 namespace {
 
-struct Session : TestContext {
-    Session()
-    {
-        ctx.setMainWindow(&window);
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-    ~Session() { ctx.setMainWindow(nullptr); }
-    cGamePlay &gp() { return ctx.gamePlay(); }
-    cPlay &play() { return ctx.play(); }
-    cEngine &engine() { return ctx.engine(); }
+struct Session : GameContext {
     DisplayList &surface() { return dynamic_cast<DisplayList &>(ctx.surface()); }
-
-    // Moves the top card of a tableau pile into the first free cell, as a player would.
-    void moveToFreeCell(int pile)
-    {
-        const int card = play().GetTopPicID(cGames::Tableau, pile);
-        const int cell = play().FreeCellFor(card);
-        ASSERT_GE(cell, 0);
-        std::int32_t kind = cEngine::KindPlain;
-        play().MoveCard(card, cGames::FreeCell, cell, 0, kind, 0, 0, true);
-    }
-
-    NullMainWindow window;
 };
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -65,7 +40,7 @@ TEST(GamePlay, ANewDealPlaysWithTheClockRunningAndTheNameRemembered)
     s.gp().PlayNumber(QStringLiteral("Bouquet"), GameNumber::fromNumber(123));
     EXPECT_EQ(s.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_TRUE(s.gp().Game_Running());
-    EXPECT_TRUE(s.window.gameClock());
+    EXPECT_TRUE(s.nullWindow.gameClock());
     EXPECT_EQ(s.gp().Game_LoadingType(), cGamePlay::NewDeal);
     EXPECT_EQ(s.gp().LastGName(), QStringLiteral("Bouquet"));
     EXPECT_EQ(s.gp().Time(), 0);
@@ -172,18 +147,18 @@ TEST(GamePlay, PauseStopsTheClockAndMarksItAndAResumeUndoesBoth)
     s.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(3));
     s.gp().PauseGame(true);
     EXPECT_TRUE(s.gp().PauseStatus());
-    EXPECT_FALSE(s.window.gameClock());
-    EXPECT_TRUE(s.window.pauseMark());
+    EXPECT_FALSE(s.nullWindow.gameClock());
+    EXPECT_TRUE(s.nullWindow.pauseMark());
     s.gp().PauseGame(false);
     EXPECT_FALSE(s.gp().PauseStatus());
-    EXPECT_TRUE(s.window.gameClock());
-    EXPECT_FALSE(s.window.pauseMark());
+    EXPECT_TRUE(s.nullWindow.gameClock());
+    EXPECT_FALSE(s.nullWindow.pauseMark());
 
     // A new game starts unpaused and clears the marks.
     s.gp().PauseGame(true);
     s.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(4));
     EXPECT_FALSE(s.gp().PauseStatus());
-    EXPECT_FALSE(s.window.pauseMark());
+    EXPECT_FALSE(s.nullWindow.pauseMark());
 }
 
 TEST(GamePlay, ScoreAndPercentageRoundHalvesToEvenAndStayWithinSixteenBits)
@@ -239,7 +214,7 @@ TEST(GamePlay, TheCaptionFollowsTheOptionsAndTheGame)
     EXPECT_EQ(s.gp().Title(), QStringLiteral("Brackenfold 6.0 [Bouquet - 123] [Player1] [Time:0:02:05 Score:-42 "
                                              "Moves:0 Cards Left:52]"));
     s.gp().Update_Title();
-    EXPECT_EQ(s.window.caption(), s.gp().Title());
+    EXPECT_EQ(s.nullWindow.caption(), s.gp().Title());
 
     s.gp().StartGame(QStringLiteral("Bouquet"), GameNumber::fromNumber(123), cGamePlay::Finished, 0, 7, 0);
     EXPECT_TRUE(s.gp().Title().endsWith(QStringLiteral("[Finished Game]")));
@@ -283,7 +258,7 @@ TEST(GamePlay, ShutdownKeepsTheGameWhenAskedAndOnlyThen)
     s.gp().Unload();
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 1);
     ASSERT_TRUE(QFile::exists(unfin));
-    EXPECT_TRUE(fileBytes(unfin).startsWith("Freecell\r\n 12345 \r\n"));
+    EXPECT_TRUE(bytesOf(unfin).startsWith("Freecell\r\n 12345 \r\n"));
     // Unload leaves the status as it was.
     EXPECT_EQ(s.gp().Game_Status(), cGamePlay::Playing);
 
@@ -325,7 +300,7 @@ TEST(GamePlay, ProgressIsKeptWhileAGameIsPlayedAndNeverForAWonOrClearedGame)
     ASSERT_TRUE(s.gp().SaveProgress());
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 1);
     const QByteArray line = QStringLiteral(" %1  0  3  %2  4  0  0  0  0  0 \r\n").arg(card).arg(pos).toLatin1();
-    EXPECT_TRUE(fileBytes(unfin).endsWith(line)) << fileBytes(unfin).toStdString();
+    EXPECT_TRUE(bytesOf(unfin).endsWith(line)) << bytesOf(unfin).toStdString();
 
     // An open move group means a half-made move: nothing is written.
     s.engine().StartMulti();
@@ -348,31 +323,45 @@ TEST(GamePlay, AWinStopsTheClockClearsTheResumeFlagAndIsAnnouncedOnce)
     s.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(8));
     ASSERT_TRUE(s.gp().SaveProgress());
     s.gp().CheckGameWon();
-    EXPECT_EQ(s.window.wins(), 0);
-    EXPECT_TRUE(s.window.gameClock());
+    EXPECT_EQ(s.nullWindow.wins(), 0);
+    EXPECT_TRUE(s.nullWindow.gameClock());
 
     // Every card home, taken from the tops of the tableau piles; the win check counts
     // the cards on the foundations.
-    for (bool moved = true; moved;) {
-        moved = false;
-        for (int pile = 0; pile < s.ctx.games().Piles(cGames::Tableau); ++pile) {
-            if (s.play().GetTop(cGames::Tableau, pile) < 0)
-                continue;
-            const int card = s.play().GetTopPicID(cGames::Tableau, pile);
-            const int home = s.play().Suit(card);
-            std::int32_t kind = cEngine::KindPlain;
-            s.play().MoveCard(card, cGames::Foundation, home, s.play().GetTop(cGames::Foundation, home) + 1, kind, 0, 0,
-                              true);
-            moved = true;
-        }
-    }
+    s.takeAllHome();
     ASSERT_EQ(s.engine().TotalGoalCards(), 52);
     EXPECT_TRUE(s.gp().Won());
-    EXPECT_EQ(s.window.wins(), 1);
-    EXPECT_FALSE(s.window.gameClock());
+    EXPECT_EQ(s.nullWindow.wins(), 1);
+    EXPECT_FALSE(s.nullWindow.gameClock());
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 0);
     EXPECT_FALSE(s.gp().SaveProgress());
     // Neither shutdown nor the next game records it again or keeps it.
     s.gp().Unload();
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 0);
+}
+
+TEST(GamePlay, AShutdownBeforeAnyGameReachedTheTableKeepsTheLastSessionsGame)
+{
+    Session s;
+    s.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(12));
+    s.moveToFreeCell(2);
+    ASSERT_TRUE(s.gp().SaveProgress());
+    const QByteArray kept = bytesOf(s.ctx.data().UnFinFile());
+
+    // The next run closes during its splash or its start-up question.
+    Session next;
+    QDir().mkpath(QFileInfo(next.ctx.data().UnFinFile()).path());
+    writeBytes(next.ctx.data().UnFinFile(), kept);
+    mGen::SetUnFinFlag(next.ctx, 1);
+    next.gp().Unload();
+    EXPECT_EQ(mGen::GetUnFinFlag(next.ctx), 1);
+    EXPECT_EQ(bytesOf(next.ctx.data().UnFinFile()), kept);
+}
+
+TEST(GamePlay, PlayStringWithoutDigitsAfterTheDashIsRefused)
+{
+    Session s;
+    EXPECT_EQ(errorOf([&] { s.gp().PlayString(QStringLiteral("Bouquet -")); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { s.gp().PlayString(QStringLiteral("Bouquet - ")); }), err::InvalidCall);
+    EXPECT_EQ(s.gp().Game_Status(), cGamePlay::NoGame);
 }

@@ -4,59 +4,28 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 
-#include "appearance/cSound.h"
-#include "engine/DisplayList.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "engine/mStudio.h"
-#include "shell/BoardView.h"
 #include "shell/cGamePlay.h"
 #include "shell/frmFinish.h"
 #include "shell/frmMain.h"
 #include "shell/kMenu.h"
 #include "shell/mGen.h"
 #include "store/cData.h"
-#include "store/mOptions.h"
+#include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempHome.h"
+#include "support/FileBytes.h"
+#include "support/WindowContext.h"
 
 namespace {
 
-// Pictures are not looked at here: every picture paints as nothing.
-class NoImages : public CardImages {
-public:
-    QImage image(const CardPicture &, qreal) override { return {}; }
-};
-
-struct Window {
-    Window() : ctx(services())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        window = std::make_unique<frmMain>(ctx, board, images);
-        window->boardView().setFramePacing(std::chrono::milliseconds(0));
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-
-    Services services()
-    {
-        Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        s.soundPlayer = &sounds;
-        s.surface = &board;
-        return s;
-    }
-
-    cGamePlay &gp() { return ctx.gamePlay(); }
-    cPlay &play() { return ctx.play(); }
-
+struct Window : WindowContext {
     // A saved game of Freecell with one move to a free cell, at the path.
     void writeGame(const QString &path, std::int64_t number)
     {
@@ -69,14 +38,20 @@ struct Window {
     }
 
     QString unfinished() const { return ctx.data().UnFinFile(); }
-
-    ScriptedMessageBox box;
-    TempHome home;
-    RecordingSoundPlayer sounds;
-    DisplayList board;
-    NoImages images;
-    Context ctx;
-    std::unique_ptr<frmMain> window;
+    // An unfinished game of Freecell with its flag set, as a closed session leaves it.
+    void leaveUnfinished(std::int64_t number)
+    {
+        writeGame(unfinished(), number);
+        mGen::SetUnFinFlag(ctx, 1);
+    }
+    // A saved game in the home beside an unfinished game; gives the saved game's path.
+    QString savedBesideUnfinished(const QString &name, std::int64_t saved, std::int64_t unfinishedNumber)
+    {
+        const QString path = home.path() + "/" + name;
+        writeGame(path, saved);
+        leaveUnfinished(unfinishedNumber);
+        return path;
+    }
 };
 
 const QString kQuestion = QStringLiteral("An unfinished game from previous session exists!");
@@ -95,8 +70,7 @@ TEST(MainWindowStart, WithNothingToResumeAGameIsSelected)
 TEST(MainWindowStart, TheUnfinishedGameIsResumedWithItsMoves)
 {
     Window w;
-    w.writeGame(w.unfinished(), 4242);
-    mGen::SetUnFinFlag(w.ctx, 1);
+    w.leaveUnfinished(4242);
     w.window->StartFirstGame(QStringLiteral("   "));
     EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(w.gp().GameNo().value(), 4242);
@@ -122,10 +96,7 @@ TEST(MainWindowStart, AFlagWithoutItsFileAsksNothingAndSelects)
 TEST(MainWindowStart, YesStartsTheCommandLineFileAndDropsTheUnfinishedGame)
 {
     Window w;
-    const QString path = w.home.path() + QStringLiteral("/My Game.qx0");
-    w.writeGame(path, 11);
-    w.writeGame(w.unfinished(), 22);
-    mGen::SetUnFinFlag(w.ctx, 1);
+    const QString path = w.savedBesideUnfinished(QStringLiteral("My Game.qx0"), 11, 22);
     w.box.expect(MsgResult::Yes, kQuestion);
     w.window->StartFirstGame(QStringLiteral("  ") + path + QStringLiteral(" "));
     EXPECT_EQ(w.box.last().buttons, MsgButtons::YesNo);
@@ -141,10 +112,7 @@ TEST(MainWindowStart, YesStartsTheCommandLineFileAndDropsTheUnfinishedGame)
 TEST(MainWindowStart, NoResumesTheUnfinishedGameAndIgnoresTheCommandLine)
 {
     Window w;
-    const QString path = w.home.path() + QStringLiteral("/Other.qx0");
-    w.writeGame(path, 11);
-    w.writeGame(w.unfinished(), 22);
-    mGen::SetUnFinFlag(w.ctx, 1);
+    const QString path = w.savedBesideUnfinished(QStringLiteral("Other.qx0"), 11, 22);
     w.box.expect(MsgResult::No, kQuestion);
     w.window->StartFirstGame(path);
     EXPECT_EQ(w.gp().GameNo().value(), 22);
@@ -180,8 +148,7 @@ TEST(MainWindowStart, AMissingOrDamagedCommandLineFileIsReportedAndFallsBack)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("Freecell\r\n 5 \r\n");
     }
-    v.writeGame(v.unfinished(), 22);
-    mGen::SetUnFinFlag(v.ctx, 1);
+    v.leaveUnfinished(22);
     v.box.expect(MsgResult::Yes, kQuestion);
     v.box.expect(MsgResult::Ok);
     v.window->StartFirstGame(damaged);
@@ -205,9 +172,7 @@ TEST(MainWindowCards, WithoutARunningGamePressesDoNothingButADoubleClickReachesT
 TEST(MainWindowCards, APressResumesAPausedGameAndAReleaseAlwaysSounds)
 {
     Window w;
-    const QString wav = w.home.path() + QStringLiteral("/move.wav");
-    QFile(wav).open(QIODevice::WriteOnly);
-    w.ctx.sound().SetSound(QStringLiteral("Move"), wav);
+    const QString wav = w.setSoundFile(QStringLiteral("Move"));
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(5));
     w.gp().PauseGame(true);
     ASSERT_FALSE(w.window->tmrGame.enabled());
@@ -311,19 +276,7 @@ TEST(MainWindowWin, AWinIsAnnouncedAfterTheMoveAndTheChosenNextGameStartsThen)
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(14));
     const std::int64_t first = w.gp().GameNo().value();
     // Every card home from the tableau tops; the last move wins.
-    for (bool moved = true; moved;) {
-        moved = false;
-        for (int pile = 0; pile < 8; ++pile) {
-            if (w.play().GetTop(cGames::Tableau, pile) < 0)
-                continue;
-            const int card = w.play().GetTopPicID(cGames::Tableau, pile);
-            const int home = w.play().Suit(card);
-            std::int32_t kind = cEngine::KindPlain;
-            w.play().MoveCard(card, cGames::Foundation, home, w.play().GetTop(cGames::Foundation, home) + 1, kind, 0, 0,
-                              true);
-            moved = true;
-        }
-    }
+    w.takeAllHome();
     ASSERT_TRUE(w.gp().Won());
     // Nothing is announced inside the move; the dialog opens once the event loop turns.
     EXPECT_EQ(frmFinish::openDialog(), nullptr);
@@ -342,4 +295,69 @@ TEST(MainWindowWin, AWinIsAnnouncedAfterTheMoveAndTheChosenNextGameStartsThen)
     EXPECT_EQ(w.gp().GameName(), QStringLiteral("Freecell"));
     EXPECT_NE(w.gp().GameNo().value(), first);
     EXPECT_EQ(mGen::GetUnFinFlag(w.ctx), 0);
+}
+
+TEST(MainWindowWin, ACommandOrACloseBeforeTheAnnouncementRecordsTheWinFirst)
+{
+    // A command that comes before the queued announcement shows the win instead.
+    {
+        Window w;
+        w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(15));
+        w.takeAllHome();
+        ASSERT_TRUE(w.gp().Won());
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            if (frmFinish *dialog = frmFinish::openDialog()) {
+                seen = true;
+                dialog->Toolbar1_ButtonClick(QStringLiteral("Close"));
+            }
+        });
+        w.window->DoCommand(QStringLiteral("Close"));
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(w.gp().Game_Status(), cGamePlay::NoGame);
+        const QStringList saved = QDir(w.ctx.data().AutoSaveFolder()).entryList(QDir::Files);
+        EXPECT_EQ(saved, QStringList{QStringLiteral("Freecell-15.qx1")});
+        // The queued announcement finds nothing left to announce.
+        QCoreApplication::processEvents();
+        EXPECT_EQ(frmFinish::openDialog(), nullptr);
+    }
+    // Closing the program records it without showing the dialog, and keeps no game.
+    {
+        Window w;
+        w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(16));
+        w.takeAllHome();
+        QCloseEvent close;
+        QCoreApplication::sendEvent(w.window.get(), &close);
+        EXPECT_TRUE(close.isAccepted());
+        EXPECT_EQ(QDir(w.ctx.data().AutoSaveFolder()).entryList(QDir::Files),
+                  QStringList{QStringLiteral("Freecell-16.qx1")});
+        EXPECT_EQ(mGen::GetUnFinFlag(w.ctx), 0);
+        EXPECT_FALSE(QFile::exists(w.ctx.data().UnFinFile()));
+    }
+}
+
+TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(17));
+    mRegistry::SetRegString(w.ctx, QStringLiteral("Options"), QStringLiteral("ShowTime"), QStringLiteral("abc"));
+    w.box.expect(MsgResult::Ok);
+    w.window->tmrTime_Timer();
+    w.window->tmrTime_Timer();
+    w.window->tmrTime_Timer();
+    EXPECT_EQ(w.box.prompts().size(), 1);
+    EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
+}
+
+TEST(MainWindowTimers, NoProgressIsKeptWhileAReplayRuns)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(18));
+    w.moveToFreeCell(1);
+    ASSERT_TRUE(w.gp().SaveProgress());
+    const QByteArray kept = bytesOf(w.unfinished());
+    w.window->DoCommand(QStringLiteral("ReplayAll"));
+    ASSERT_TRUE(w.window->tmrForward.enabled());
+    EXPECT_EQ(w.ctx.engine().GetTransID(), 0);
+    EXPECT_EQ(bytesOf(w.unfinished()), kept);
 }

@@ -1,6 +1,5 @@
 // The splash window (what it shows, the three ways it hands over to the main window,
 // and that it hands over only once) and the About window.
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -10,27 +9,14 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "appearance/cSound.h"
 #include "core/AppError.h"
-#include "engine/mStudio.h"
 #include "platform/ArtLibrary.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplash.h"
+#include "support/GameContext.h"
 #include "support/TestContext.h"
 
 namespace {
-
-class RecordingPlayer : public ISoundPlayer {
-public:
-    bool play(const QString &path) override
-    {
-        played.append(path);
-        return true;
-    }
-    bool isPlaying() const override { return false; }
-    void stop() override {}
-    QStringList played;
-};
 
 // A splash as start-up makes it: on the heap, shown without waiting, counting its
 // hand-overs and noting whether it was still visible when it handed over.
@@ -235,30 +221,16 @@ TEST(About, OkEndsTheModalWindow)
 
 TEST(About, OpeningPlaysTheAboutSoundOnlyWhenOneIsChosen)
 {
-    ScriptedMessageBox box;
-    TempHome home;
-    RecordingPlayer player;
-    Services s;
-    s.messages = &box;
-    s.shellFolders = &home.folders();
-    s.soundPlayer = &player;
-    Context ctx(s);
-    ctx.createSharedObjects();
-    mStudio::InitProduct(ctx);
+    GameContext t;
 
     // The About event has no default sound.
     {
-        frmAbout silent(ctx, nullptr);
+        frmAbout silent(t.ctx, nullptr);
     }
-    EXPECT_TRUE(player.played.isEmpty());
+    EXPECT_TRUE(t.sounds.played.isEmpty());
 
-    const QString wav = home.path() + "/about.wav";
-    QFile file(wav);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("RIFF");
-    file.close();
-    ctx.sound().SetSound("About", wav);
+    const QString wav = t.setSoundFile("About");
 
-    frmAbout about(ctx, nullptr);
-    EXPECT_EQ(player.played, QStringList{wav});
+    frmAbout about(t.ctx, nullptr);
+    EXPECT_EQ(t.sounds.played, QStringList{wav});
 }

@@ -1,84 +1,67 @@
+#include "store/mRegistry.h"
 // The win dialog: what it shows of the won game, how it records the win, its two
+#include "store/mRegistry.h"
 // remembered choices, its closing steps whatever closes it, and the next game it leaves
+#include "store/mRegistry.h"
 // to its caller.
+#include "store/mRegistry.h"
 #include <gtest/gtest.h>
+#include "store/mRegistry.h"
 
+#include "store/mRegistry.h"
 #include <QAction>
+#include "store/mRegistry.h"
 #include <QCheckBox>
+#include "store/mRegistry.h"
 #include <QDir>
+#include "store/mRegistry.h"
 #include <QFile>
+#include "store/mRegistry.h"
 #include <QGroupBox>
+#include "store/mRegistry.h"
 #include <QLineEdit>
+#include "store/mRegistry.h"
 #include <QListWidget>
+#include "store/mRegistry.h"
 #include <QPushButton>
+#include "store/mRegistry.h"
 #include <QTimer>
+#include "store/mRegistry.h"
 
+#include "store/mRegistry.h"
 #include "appearance/mCustomize.h"
+#include "store/mRegistry.h"
 #include "core/AppError.h"
+#include "store/mRegistry.h"
 #include "core/FolderList.h"
+#include "store/mRegistry.h"
 #include "engine/cEngine.h"
+#include "store/mRegistry.h"
 #include "engine/cGames.h"
+#include "store/mRegistry.h"
 #include "engine/cPlay.h"
-#include "engine/mStudio.h"
+#include "store/mRegistry.h"
 #include "shell/Context.h"
+#include "store/mRegistry.h"
 #include "shell/cGamePlay.h"
+#include "store/mRegistry.h"
 #include "shell/frmFinish.h"
+#include "store/mRegistry.h"
 #include "shell/mGen.h"
+#include "store/mRegistry.h"
 #include "store/cData.h"
-#include "store/mOptions.h"
+#include "store/mRegistry.h"
+#include "support/GameContext.h"
 #include "support/QtPrint.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempHome.h"
 
 namespace {
 
-struct WinTable {
-    WinTable() : ctx(services())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        ctx.setMainWindow(&window);
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-    ~WinTable() { ctx.setMainWindow(nullptr); }
-
-    Services services()
-    {
-        Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        s.fileDialogs = &dialogs;
-        return s;
-    }
-
-    cGamePlay &gp() { return ctx.gamePlay(); }
-    cPlay &play() { return ctx.play(); }
-
+struct WinTable : GameContext {
     // Deals the game and wins it.
     void win(const QString &name = QStringLiteral("Freecell"), std::int64_t number = 8)
     {
         gp().PlayNumber(name, GameNumber::fromNumber(number));
         takeAllHome();
-    }
-
-    // Takes every card home from the tableau tops, the way a player's moves would, until
-    // the session has seen the win.
-    void takeAllHome()
-    {
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (int pile = 0; pile < ctx.games().Piles(cGames::Tableau); ++pile) {
-                if (play().GetTop(cGames::Tableau, pile) < 0)
-                    continue;
-                const int card = play().GetTopPicID(cGames::Tableau, pile);
-                const int home = play().Suit(card);
-                std::int32_t kind = cEngine::KindPlain;
-                play().MoveCard(card, cGames::Foundation, home, play().GetTop(cGames::Foundation, home) + 1, kind, 0, 0,
-                                true);
-                moved = true;
-            }
-        }
         ASSERT_TRUE(gp().Won());
     }
 
@@ -88,12 +71,6 @@ struct WinTable {
     {
         return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
     }
-
-    ScriptedMessageBox box;
-    ScriptedFileDialog dialogs;
-    TempHome home;
-    NullMainWindow window;
-    Context ctx;
 };
 
 // Runs the dialog modally and lets the action act on it once it is open.
@@ -137,13 +114,13 @@ TEST(WinDialog, ShowsTheGameThePlayerAndTheResultsOfTheWin)
     t.win();
     ASSERT_EQ(t.gp().Moves(), 52);
     t.gp().setTime(100);
-    t.window.setGameClock(true);
+    t.nullWindow.setGameClock(true);
 
     frmFinish dialog(t.ctx);
     dialog.Form_Load();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Congrats"));
     EXPECT_EQ(dialog.Frame1->title(), QStringLiteral("Freecell"));
-    EXPECT_FALSE(t.window.gameClock());
+    EXPECT_FALSE(t.nullWindow.gameClock());
     // 10 x 52 - (100 / 3 + 52 / 2) = 460.67.
     EXPECT_EQ(lines(dialog.ListView1), (QStringList{QStringLiteral(" Game : 8"), QStringLiteral(" Player : Ann"),
                                                     QStringLiteral(" Time : 0:01:40"), QStringLiteral(" Moves : 52"),
@@ -260,6 +237,7 @@ TEST(WinDialog, AWonPendingListGameIsAutoSavedAsFinishedAndNotWrittenBack)
     t.gp().PlayPendFile(pending);
     ASSERT_TRUE(t.gp().IsPending());
     t.takeAllHome();
+    ASSERT_TRUE(t.gp().Won());
 
     frmFinish dialog(t.ctx);
     runWith(dialog, [](frmFinish &d) { d.Toolbar1_ButtonClick(QStringLiteral("Close")); });
@@ -292,7 +270,7 @@ TEST(WinDialog, ClosingSavesTheGameThenAddsTheFavouriteThenClearsTheTable)
     EXPECT_EQ(next, frmFinish::NextNone);
     EXPECT_EQ(favourites, 1);
     EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
-    EXPECT_FALSE(t.window.gameClock());
+    EXPECT_FALSE(t.nullWindow.gameClock());
     // Name and number stay for a restart.
     EXPECT_EQ(t.gp().GameName(), QStringLiteral("Freecell"));
     EXPECT_EQ(t.gp().GameNo().value(), 8);
@@ -529,14 +507,28 @@ TEST(WinDialog, TheWinCheckAnswersOnceForAPlayedGameWithEveryCardHome)
     EXPECT_FALSE(mGen::CheckGameWon(t.ctx));
     t.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(8));
     EXPECT_FALSE(mGen::CheckGameWon(t.ctx));
-    EXPECT_EQ(t.window.wins(), 0);
+    EXPECT_EQ(t.nullWindow.wins(), 0);
     t.win();
-    EXPECT_EQ(t.window.wins(), 1);
+    EXPECT_EQ(t.nullWindow.wins(), 1);
     // Once the session has marked the win, later checks (after an undo and redo, say)
     // do not announce it again.
     EXPECT_FALSE(mGen::CheckGameWon(t.ctx));
     t.gp().CheckGameWon();
-    EXPECT_EQ(t.window.wins(), 1);
+    EXPECT_EQ(t.nullWindow.wins(), 1);
     t.gp().ClearArea();
     EXPECT_FALSE(mGen::CheckGameWon(t.ctx));
+}
+
+TEST(WinDialog, DamagedChoicesReadAsNoAndTheWinIsStillRecorded)
+{
+    WinTable t;
+    mRegistry::SetRegString(t.ctx, QStringLiteral("Finish"), QStringLiteral("SaveFile"), QStringLiteral("abc"));
+    mRegistry::SetRegString(t.ctx, QStringLiteral("Finish"), QStringLiteral("AddtoFav"), QStringLiteral("abc"));
+    t.win();
+    frmFinish dialog(t.ctx);
+    runWith(dialog, [](frmFinish &d) { d.Toolbar1_ButtonClick(QStringLiteral("Close")); });
+    EXPECT_FALSE(dialog.chkSave->isChecked());
+    EXPECT_FALSE(dialog.chkFav->isChecked());
+    EXPECT_EQ(t.filesIn(t.autoSaveFolder(), QStringLiteral("*")), QStringList{QStringLiteral("Freecell-8.qx1")});
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
 }

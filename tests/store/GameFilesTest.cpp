@@ -14,7 +14,6 @@
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "engine/mStudio.h"
 #include "library/mRecent.h"
 #include "platform/QtFileDialog.h"
 #include "shell/Context.h"
@@ -22,38 +21,15 @@
 #include "shell/mGen1.h"
 #include "store/cData.h"
 #include "store/mFile.h"
-#include "store/mOptions.h"
 #include "store/mRegistry.h"
 #include "support/Errors.h"
+#include "support/FileBytes.h"
+#include "support/GameContext.h"
 #include "support/QtPrint.h"
-#include "support/ScriptedFileDialog.h"
-#include "support/ScriptedMessageBox.h"
-#include "support/TempHome.h"
 
 namespace {
 
-struct Files {
-    Files() : ctx(services())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        ctx.setMainWindow(&window);
-        mOptions::SetAutoPlay(ctx, 0);
-    }
-    ~Files() { ctx.setMainWindow(nullptr); }
-
-    Services services()
-    {
-        Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        s.fileDialogs = &dialogs;
-        return s;
-    }
-
-    cGamePlay &gp() const { return ctx.gamePlay(); }
-    cPlay &play() const { return ctx.play(); }
-    cEngine &engine() const { return ctx.engine(); }
+struct Files : GameContext {
     QString saved() const { return ctx.data().SavedFolder(); }
     // A folder of the home, created.
     QString folder(const QString &name) const
@@ -65,16 +41,6 @@ struct Files {
     // The remembered folder as stored, "" while none is.
     QString storedInitDir() { return mRegistry::GetRegString(ctx, "General", "SaveInitDir", {}); }
 
-    // Moves the top card of a tableau pile into a free cell, as a player would.
-    void moveToFreeCell(int pile) const
-    {
-        const int card = play().GetTopPicID(cGames::Tableau, pile);
-        const int cell = play().FreeCellFor(card);
-        ASSERT_GE(cell, 0);
-        std::int32_t kind = cEngine::KindPlain;
-        play().MoveCard(card, cGames::FreeCell, cell, 0, kind, 0, 0, true);
-    }
-
     // Writes a game of Freecell with two moves to the path, leaving no game in play.
     void writeGame(const QString &path, std::int64_t number = 77) const
     {
@@ -85,26 +51,7 @@ struct Files {
         gp().ClearArea();
         engine().ClearTRANS();
     }
-
-    ScriptedMessageBox box;
-    ScriptedFileDialog dialogs;
-    TempHome home;
-    NullMainWindow window;
-    Context ctx;
 };
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The 18 header lines of a Freecell game, number 12345.
 QStringList freecellHeader()

@@ -13,6 +13,7 @@
 #include "store/frmOptions.h"
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
+#include "support/RecordingSoundPlayer.h"
 #include "support/TestContext.h"
 
 namespace {
@@ -24,18 +25,6 @@ void expectNothingStored(Context &ctx)
     for (const QString &name : kOptionNames)
         EXPECT_EQ(mRegistry::GetRegString(ctx, "Options", name, "sentinel"), "sentinel") << name.toStdString();
 }
-
-class RecordingPlayer : public ISoundPlayer {
-public:
-    bool play(const QString &path) override
-    {
-        played.append(path);
-        return true;
-    }
-    bool isPlaying() const override { return false; }
-    void stop() override {}
-    QStringList played;
-};
 
 QString labelText(const frmOptions &dlg, const char *name)
 {
@@ -247,7 +236,7 @@ TEST(OptionsDialog, OpeningPlaysTheOptionsSound)
 {
     ScriptedMessageBox box;
     TempHome home;
-    RecordingPlayer player;
+    RecordingSoundPlayer player;
     Services s;
     s.messages = &box;
     s.shellFolders = &home.folders();

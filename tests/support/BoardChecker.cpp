@@ -124,6 +124,27 @@ void BoardContext::deal(const QString &game, std::int64_t number)
     play().Init(GameNumber::fromNumber(number));
 }
 
+void BoardContext::dealWithClosedCards(std::int64_t number)
+{
+    load("Freecell");
+    HomeValues h = homeOf(ctx.games());
+    h.cardsOpen = 8;
+    setHome(ctx.games(), h);
+    play().Init(GameNumber::fromNumber(number));
+}
+
+void BoardContext::loadWithStock(int stockMove)
+{
+    load("Freecell");
+    cGames &g = ctx.games();
+    HomeValues h = homeOf(g);
+    h.piles = 7;
+    h.homeType = 1;
+    setHome(g, h);
+    g.Stock(1, stockMove, 1165, 0, 30, 2, 0);
+    g.Waste(1, 2400, 0, 1115, 0, 30);
+}
+
 void BoardContext::playing()
 {
     session.status = 1;

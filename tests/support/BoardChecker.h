@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QStringList>
 
 #include "engine/DisplayList.h"
-#include "platform/SoundPlayer.h"
 #include "shell/Context.h"
+#include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempHome.h"
 
@@ -55,20 +54,6 @@ public:
     int winChecks = 0;
 };
 
-// Records the sound files asked for; nothing is ever heard and no sound is left playing.
-class RecordingSoundPlayer : public ISoundPlayer {
-public:
-    bool play(const QString &path) override
-    {
-        played << path;
-        return true;
-    }
-    bool isPlaying() const override { return false; }
-    void stop() override {}
-
-    QStringList played;
-};
-
 struct BoardContext {
     BoardContext();
 
@@ -76,6 +61,11 @@ struct BoardContext {
     void load(const QString &game);
     // Loads and deals.
     void deal(const QString &game, std::int64_t number);
+    // Deals Freecell with face-down cards under the last row of the tableau.
+    void dealWithClosedCards(std::int64_t number);
+    // Loads Freecell as seven piles dealt in rows over a stock that moves stockMove cards
+    // at a time and one waste pile; nothing is dealt yet.
+    void loadWithStock(int stockMove = 0);
     // Session status 1 and running, as while a game is played.
     void playing();
 

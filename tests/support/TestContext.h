@@ -8,21 +8,26 @@
 #include "support/TempHome.h"
 
 struct TestContext {
-    TestContext() : ctx(services())
+    TestContext() : TestContext(Services{}) {}
+
+    ScriptedMessageBox box;
+    TempHome home;
+    Context ctx;
+
+protected:
+    // For fixtures with services of their own, which they build before this base so that
+    // the services outlive the context; the message box and the home are added here.
+    explicit TestContext(Services services) : ctx(withOwn(services))
     {
         ctx.createSharedObjects();
         mStudio::InitProduct(ctx);
     }
 
-    Services services()
+private:
+    Services withOwn(Services services)
     {
-        Services s;
-        s.messages = &box;
-        s.shellFolders = &home.folders();
-        return s;
+        services.messages = &box;
+        services.shellFolders = &home.folders();
+        return services;
     }
-
-    ScriptedMessageBox box;
-    TempHome home;
-    Context ctx;
 };
