@@ -55,9 +55,9 @@ struct Board {
     Context ctx;
 };
 
-void InitFreecell(benchmark::State &state)
+// Deals Freecell game after game on the board and reports deals per second.
+void dealRepeatedly(Board &b, benchmark::State &state)
 {
-    Board b;
     b.ctx.custom().Init(QStringLiteral("Freecell"));
     mStudio::BuildLayout(b.ctx);
     std::int64_t number = 1;
@@ -65,6 +65,12 @@ void InitFreecell(benchmark::State &state)
         b.ctx.play().Init(GameNumber::fromNumber(number++));
     state.counters["deals/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void InitFreecell(benchmark::State &state)
+{
+    Board b;
+    dealRepeatedly(b, state);
 }
 
 // The deal as the player sees it without pacing: every step of the 52 dealt cards is
@@ -78,13 +84,7 @@ void InitFreecellShown(benchmark::State &state)
     view.resize(1920, 1080);
     view.show();
     QApplication::processEvents();
-    b.ctx.custom().Init(QStringLiteral("Freecell"));
-    mStudio::BuildLayout(b.ctx);
-    std::int64_t number = 1;
-    for (auto _ : state)
-        b.ctx.play().Init(GameNumber::fromNumber(number++));
-    state.counters["deals/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    dealRepeatedly(b, state);
 }
 
 void AutoMoveChain(benchmark::State &state)
