@@ -15,7 +15,7 @@
 #include "platform/ArtLibrary.h"
 #include "platform/MessageBox.h"
 #include "shell/BoardView.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 

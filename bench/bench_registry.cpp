@@ -7,7 +7,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 #include "store/mRegistry.h"

@@ -5,7 +5,7 @@
 #include "appearance/mSound.h"
 #include "core/FolderList.h"
 #include "platform/Guard.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "shell/Seams.h"
+#include "app/Seams.h"
 
 class Context;
 

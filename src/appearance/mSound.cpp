@@ -1,7 +1,7 @@
 #include "appearance/mSound.h"
 
 #include "platform/SoundPlayer.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace mSound {
 

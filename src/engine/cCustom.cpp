@@ -11,7 +11,7 @@
 #include "engine/mStudio.h"
 #include "library/mFavorites.h"
 #include "platform/ArtLibrary.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 

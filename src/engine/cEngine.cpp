@@ -5,7 +5,7 @@
 #include "core/Numbers.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 // Marks the record busy for the length of one undo, redo or jump.

@@ -10,7 +10,7 @@
 #include "core/Numbers.h"
 #include "core/TextFile.h"
 #include "engine/cCustom.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/mFile.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/AppError.h"
 #include "core/Numbers.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 // Every step of a board position is checked at 32 bits.

@@ -7,7 +7,7 @@
 #include "core/Numbers.h"
 #include "engine/cGames.h"
 #include "platform/ArtLibrary.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/mRegistry.h"
 
 namespace {

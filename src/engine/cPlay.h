@@ -13,7 +13,7 @@
 #include "core/GameNumber.h"
 #include "engine/CardSurface.h"
 #include "engine/DealRandom.h"
-#include "shell/Seams.h"
+#include "app/Seams.h"
 
 class Context;
 

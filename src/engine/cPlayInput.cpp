@@ -6,7 +6,7 @@
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 constexpr int kCardWidth = 1065;

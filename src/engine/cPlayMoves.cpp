@@ -8,7 +8,7 @@
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/mOptions.h"
 
 namespace {

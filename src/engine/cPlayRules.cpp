@@ -4,7 +4,7 @@
 #include "engine/cPlay.h"
 #include "engine/mFunc.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 bool limitsRuns(const QString &tag)

@@ -9,7 +9,7 @@
 #include "store/mOptions.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace mFunc {
 

@@ -3,7 +3,7 @@
 #include "core/Numbers.h"
 #include "engine/cCustom.h"
 #include "engine/cGames.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 
 namespace mStudio {

@@ -1,6 +1,6 @@
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace mStudio {
 

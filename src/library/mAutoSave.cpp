@@ -8,7 +8,7 @@
 #include "core/FolderList.h"
 #include "core/TextFile.h"
 #include "engine/cEngine.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"

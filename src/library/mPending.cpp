@@ -1,7 +1,7 @@
 #include "library/mPending.h"
 
 #include "engine/cEngine.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace mPending {
 

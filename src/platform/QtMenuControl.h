@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 
 class QAction;
 class QMainWindow;

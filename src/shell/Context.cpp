@@ -1,4 +1,6 @@
-#include "shell/Context.h"
+// The context is put together here, in the shell: creating the shared objects needs every
+// one of their classes, the game session among them, which only the shell may include.
+#include "app/Context.h"
 
 #include "appearance/cSound.h"
 #include "engine/DisplayList.h"
@@ -8,7 +10,7 @@
 #include "engine/cPlay.h"
 #include "scores/cScore.h"
 #include "shell/cGamePlay.h"
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 #include "store/cRegistry.h"
 #include "platform/ArtLibrary.h"
 #include "store/cData.h"

@@ -12,7 +12,7 @@
 
 #include "core/GameNumber.h"
 #include "engine/GameDefinition.h"
-#include "shell/Seams.h"
+#include "app/Seams.h"
 
 class Context;
 struct LoadedGame;
@@ -45,7 +45,7 @@ public:
     // Plays a saved game already read: ends the game in play, takes the moves and the
     // header's definition, starts it (replayed when the path has the finished-game
     // extension) and then lists the path as recently opened when asked.
-    void PlayLoadedGame(const QString &path, const LoadedGame &game, bool addToRecent);
+    void PlayLoadedGame(const QString &path, const LoadedGame &game, bool addToRecent) override;
     void PlayPendFile(const QString &path);
     void PlayFavFile(const QString &path);
     // The way to a game when none was named: the selection of a game (a random deal of

@@ -10,7 +10,7 @@
 #include "appearance/cSound.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "platform/AppTimer.h"
-#include "shell/Seams.h"
+#include "app/Seams.h"
 
 class Context;
 class BoardView;

@@ -12,7 +12,7 @@
 
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "core/AppError.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "store/mRegistry.h"
 

@@ -2,10 +2,10 @@
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "shell/MenuImages.h"
 #include "shell/cGamePlay.h"
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
 

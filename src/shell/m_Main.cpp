@@ -9,7 +9,7 @@
 #include "library/mPending.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "store/cData.h"
 #include "store/mFile.h"

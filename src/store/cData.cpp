@@ -12,7 +12,7 @@
 #include "appearance/cSound.h"
 #include "engine/cCustom.h"
 #include "platform/ArtLibrary.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 const QString kMaker = QStringLiteral("Quillmere Technologies");

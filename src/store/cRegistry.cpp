@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "core/AppError.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 namespace {
 

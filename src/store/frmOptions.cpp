@@ -14,7 +14,7 @@
 #include "appearance/cSound.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mOptions.h"
 

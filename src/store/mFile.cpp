@@ -13,9 +13,8 @@
 #include "engine/cPlay.h"
 #include "library/mRecent.h"
 #include "platform/FileDialog.h"
-#include "shell/Context.h"
-#include "shell/cGamePlay.h"
-#include "shell/mGen1.h"
+#include "app/Context.h"
+#include "app/mGen1.h"
 #include "store/cData.h"
 
 namespace {
@@ -255,14 +254,14 @@ void OpenGameDialog(Context &ctx)
         return;
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);
-    ctx.gamePlay().PlayLoadedGame(path, game, true);
+    ctx.session().PlayLoadedGame(path, game, true);
     mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath());
 }
 
 void SaveGameDialog(Context &ctx, const QString &extension)
 {
     const cData &data = ctx.data();
-    const cGamePlay &session = ctx.gamePlay();
+    const ISessionInfo &session = ctx.session();
     FileDialogRequest request;
     request.title = QStringLiteral("Save As");
     request.filter = extension.compare(data.IncExt(), Qt::CaseInsensitive) == 0 ? incFilter(data) : finFilter(data);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/Numbers.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 

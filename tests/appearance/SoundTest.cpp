@@ -14,7 +14,7 @@
 #include "engine/mStudio.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 #include "support/ScriptedMessageBox.h"

@@ -26,7 +26,7 @@
 #include "engine/mStudio.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "shell/m_Main.h"
 

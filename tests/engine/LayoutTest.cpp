@@ -7,7 +7,7 @@
 #include "engine/cCustom.h"
 #include "engine/cGames.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempHome.h"
 

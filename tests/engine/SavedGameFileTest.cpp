@@ -13,7 +13,7 @@
 #include "engine/cEngine.h"
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "support/Errors.h"

@@ -14,7 +14,7 @@
 #include "engine/cPlay.h"
 #include "shell/cGamePlay.h"
 #include "shell/frmMain.h"
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 #include "shell/mGen.h"
 #include "shell/mMenu.h"
 #include "store/cData.h"

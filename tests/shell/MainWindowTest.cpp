@@ -14,7 +14,7 @@
 #include "shell/cGamePlay.h"
 #include "shell/frmFinish.h"
 #include "shell/frmMain.h"
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 #include "shell/mGen.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"

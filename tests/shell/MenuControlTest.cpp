@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/QtMenuControl.h"
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 #include "support/Errors.h"
 
 namespace {

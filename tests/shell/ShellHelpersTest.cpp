@@ -6,7 +6,7 @@
 
 #include "core/AppError.h"
 #include "shell/mGen.h"
-#include "shell/mGen1.h"
+#include "app/mGen1.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
 #include "support/TestContext.h"

@@ -1,54 +1,28 @@
-#include "store/mRegistry.h"
 // The win dialog: what it shows of the won game, how it records the win, its two
-#include "store/mRegistry.h"
 // remembered choices, its closing steps whatever closes it, and the next game it leaves
-#include "store/mRegistry.h"
 // to its caller.
-#include "store/mRegistry.h"
 #include <gtest/gtest.h>
-#include "store/mRegistry.h"
 
-#include "store/mRegistry.h"
 #include <QAction>
-#include "store/mRegistry.h"
 #include <QCheckBox>
-#include "store/mRegistry.h"
 #include <QDir>
-#include "store/mRegistry.h"
 #include <QFile>
-#include "store/mRegistry.h"
 #include <QGroupBox>
-#include "store/mRegistry.h"
 #include <QLineEdit>
-#include "store/mRegistry.h"
 #include <QListWidget>
-#include "store/mRegistry.h"
 #include <QPushButton>
-#include "store/mRegistry.h"
 #include <QTimer>
-#include "store/mRegistry.h"
 
-#include "store/mRegistry.h"
 #include "appearance/mCustomize.h"
-#include "store/mRegistry.h"
 #include "core/AppError.h"
-#include "store/mRegistry.h"
 #include "core/FolderList.h"
-#include "store/mRegistry.h"
 #include "engine/cEngine.h"
-#include "store/mRegistry.h"
 #include "engine/cGames.h"
-#include "store/mRegistry.h"
 #include "engine/cPlay.h"
-#include "store/mRegistry.h"
-#include "shell/Context.h"
-#include "store/mRegistry.h"
+#include "app/Context.h"
 #include "shell/cGamePlay.h"
-#include "store/mRegistry.h"
 #include "shell/frmFinish.h"
-#include "store/mRegistry.h"
 #include "shell/mGen.h"
-#include "store/mRegistry.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
 #include "support/GameContext.h"

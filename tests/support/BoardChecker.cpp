@@ -9,7 +9,7 @@
 #include "engine/cCustom.h"
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 
 ::testing::AssertionResult BoardIsConsistent(Context &ctx, const DisplayList &surface, bool checkPictures)
 {

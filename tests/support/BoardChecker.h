@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "engine/DisplayList.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempHome.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/Seams.h"
+#include "app/Seams.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TestContext.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/mStudio.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempHome.h"
 

@@ -10,6 +10,8 @@
 #include "core/GameNumber.h"
 #include "engine/GameDefinition.h"
 
+struct LoadedGame;
+
 class IRulesWindow {
 public:
     virtual ~IRulesWindow() = default;
@@ -50,6 +52,8 @@ public:
     virtual std::int16_t Percentage() const { return 0; }
     // The definition the board on the table was built from; none without a game.
     virtual std::optional<GameDefinition> BoardDefinition() const { return std::nullopt; }
+    // Ends the game in play and plays a saved game that was read and checked whole.
+    virtual void PlayLoadedGame(const QString &, const LoadedGame &, bool) {}
 };
 
 class NullSessionInfo : public ISessionInfo {

@@ -11,7 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Seams.h"
+#include "app/Seams.h"
 
 class cData;
 class cGames;

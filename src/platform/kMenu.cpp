@@ -1,4 +1,4 @@
-#include "shell/kMenu.h"
+#include "platform/kMenu.h"
 
 #include <limits>
 

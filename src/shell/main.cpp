@@ -20,7 +20,7 @@
 #include "platform/QtSoundPlayer.h"
 #include "platform/ShellFolders.h"
 #include "shell/BoardView.h"
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "store/cData.h"

@@ -1,8 +1,8 @@
-#include "shell/mGen1.h"
+#include "app/mGen1.h"
 
 #include <QFileInfo>
 
-#include "shell/Context.h"
+#include "app/Context.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
 
