@@ -14,10 +14,10 @@
 #include "engine/DisplayList.h"
 #include "engine/mStudio.h"
 #include "platform/ArtLibrary.h"
+#include "platform/CanberraSoundPlayer.h"
 #include "platform/Guard.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/ShellFolders.h"
 #include "shell/BoardView.h"
 #include "app/Context.h"
@@ -71,7 +71,7 @@ int main(int argc, char **argv)
 
     QtMessageBox messages;
     StandardShellFolders shellFolders;
-    QtSoundPlayer soundPlayer;
+    CanberraSoundPlayer soundPlayer;
     QtFileDialog fileDialogs;
     DisplayList board;
     Services services;
