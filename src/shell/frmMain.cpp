@@ -30,6 +30,7 @@
 #include "shell/mMenu.h"
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
+#include "appearance/frmSounds.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
@@ -480,6 +481,8 @@ void frmMain::DoCommand(const QString &key)
             tmrForward.setEnabled(true);
         } else if (key == QLatin1String("Options")) {
             frmOptions(ctx_, this).exec();
+        } else if (key == QLatin1String("Sounds")) {
+            frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {
             frmAbout(ctx_, this).exec();
         } else if (key == QLatin1String("Rules")) {

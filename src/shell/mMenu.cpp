@@ -250,14 +250,14 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"),   QStringLiteral("AddFav"),
-        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),    QStringLiteral("OrgPend"),
-        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
-        QStringLiteral("SessionStat"), QStringLiteral("Toolbar"),    QStringLiteral("Sounds"),
-        QStringLiteral("Animation"),   QStringLiteral("Background"), QStringLiteral("Deck"),
-        QStringLiteral("Players"),     QStringLiteral("AutoSave"),   QStringLiteral("Hot"),
-        QStringLiteral("History"),     QStringLiteral("Editor"),     QStringLiteral("Wizard"),
-        QStringLiteral("Rules"),       QStringLiteral("Contents"),
+        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"), QStringLiteral("AddFav"),
+        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),  QStringLiteral("OrgPend"),
+        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),  QStringLiteral("GameStat"),
+        QStringLiteral("SessionStat"), QStringLiteral("Toolbar"),  QStringLiteral("Animation"),
+        QStringLiteral("Background"),  QStringLiteral("Deck"),     QStringLiteral("Players"),
+        QStringLiteral("AutoSave"),    QStringLiteral("Hot"),      QStringLiteral("History"),
+        QStringLiteral("Editor"),      QStringLiteral("Wizard"),   QStringLiteral("Rules"),
+        QStringLiteral("Contents"),
     };
     return !later.contains(key);
 }
