@@ -27,7 +27,9 @@
 #include "shell/mGen.h"
 #include "shell/frmAbout.h"
 #include "shell/frmFinish.h"
+#include "shell/frmToolbar.h"
 #include "shell/mMenu.h"
+#include "shell/mToolbar.h"
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
 #include "appearance/frmSounds.h"
@@ -389,11 +391,20 @@ void frmMain::createToolbar()
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(22, 22));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (const mMenu::ButtonSlot &slot : mMenu::ToolbarSlots()) {
-        if (QAction *action = actions_.value(QLatin1String(slot.key)))
+    for (const mToolbar::ButtonSlot &slot : mToolbar::ToolbarSlots()) {
+        const QString key = QLatin1String(slot.key);
+        if (mToolbar::IsSeparator(key)) {
+            auto *separator = new QAction(this);
+            separator->setSeparator(true);
+            separator->setObjectName(key);
+            separators_.insert(key, separator);
+        } else if (QAction *action = actions_.value(key)) {
             action->setToolTip(QString::fromLatin1(slot.tooltip));
+        }
     }
-    ApplyToolbar();
+    // The start-up steps apply the stored choice again and report nothing; a choice that
+    // cannot be read here leaves the toolbar empty rather than the window unbuilt.
+    ignoreErrors([this] { ApplyToolbar(); });
 }
 
 void frmMain::InitMenuItems()
@@ -403,22 +414,18 @@ void frmMain::InitMenuItems()
 
 void frmMain::ApplyToolbar()
 {
-    // The buttons chosen, left to right; a separator shows when a button of its group does.
+    // Buttons share their menu item's action, so a hidden button is left out rather than
+    // hidden; separators are the toolbar's own and keep their place.
+    const QHash<QString, bool> shown = mToolbar::ToolbarItems(ctx_);
     Toolbar1->clear();
-    bool pendingSeparator = false;
-    for (const mMenu::ButtonSlot &slot : mMenu::ToolbarSlots()) {
+    for (const mToolbar::ButtonSlot &slot : mToolbar::ToolbarSlots()) {
         const QString key = QLatin1String(slot.key);
-        if (key.startsWith(QLatin1String("Sep"))) {
-            pendingSeparator = pendingSeparator || !Toolbar1->actions().isEmpty();
-            continue;
+        if (QAction *separator = separators_.value(key)) {
+            separator->setVisible(shown.value(key));
+            Toolbar1->addAction(separator);
+        } else if (QAction *action = actions_.value(key); action && shown.value(key)) {
+            Toolbar1->addAction(action);
         }
-        QAction *action = actions_.value(key);
-        if (!action || !mMenu::ButtonShown(ctx_, key))
-            continue;
-        if (pendingSeparator)
-            Toolbar1->addSeparator();
-        pendingSeparator = false;
-        Toolbar1->addAction(action);
     }
 }
 
@@ -483,6 +490,8 @@ void frmMain::DoCommand(const QString &key)
             frmOptions(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
+        } else if (key == QLatin1String("Toolbar")) {
+            frmToolbar(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {
             frmAbout(ctx_, this).exec();
         } else if (key == QLatin1String("Rules")) {

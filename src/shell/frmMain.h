@@ -55,6 +55,8 @@ public:
     // The command's one action, shared by its menu item and its toolbar button.
     QAction *commandAction(const QString &key) const { return actions_.value(key); }
     QToolBar *toolbar() const { return Toolbar1; }
+    // A toolbar separator by its key, "Sep1".."Sep12".
+    QAction *toolbarSeparator(const QString &key) const { return separators_.value(key); }
 
     // Stops both replay timers and disables "Stop".
     void StopReplay();
@@ -110,6 +112,7 @@ private:
     BoardView *view_ = nullptr;
     QToolBar *Toolbar1 = nullptr;
     QHash<QString, QAction *> actions_;
+    QHash<QString, QAction *> separators_;
     // Separators of the favourites and pending menus: shown only when items follow them.
     QAction *favSeparator_ = nullptr;
     QAction *pendSeparator_ = nullptr;

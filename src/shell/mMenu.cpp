@@ -7,7 +7,6 @@
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
 #include "store/mOptions.h"
-#include "store/mRegistry.h"
 
 namespace mMenu {
 
@@ -130,113 +129,6 @@ std::int16_t GetMenuImageIndex(const QString &key)
     return static_cast<std::int16_t>(ImageKeys().indexOf(key) + 1);
 }
 
-const QList<ButtonSlot> &ToolbarSlots()
-{
-    static const QList<ButtonSlot> buttons = {
-        {"New", "New Game"},
-        {"Select", "Select Game"},
-        {"Restart", "Restart Game"},
-        {"Sep1", ""},
-        {"Open", "Open a Saved Game"},
-        {"Save", "Save Game"},
-        {"Sep2", ""},
-        {"UndoAll", "Undo All"},
-        {"Undo", "Undo"},
-        {"Redo", "Redo"},
-        {"RedoAll", "Redo All"},
-        {"Sep3", ""},
-        {"AutoPlay", "AutoPlay"},
-        {"Sep4", ""},
-        {"Pause", "Pause Game"},
-        {"Sep5", ""},
-        {"Back", "Replay Back"},
-        {"Stop", "Replay Stop"},
-        {"Forward", "Replay Forward"},
-        {"Sep6", ""},
-        {"MovesMan", "Moves Manager"},
-        {"Sep7", ""},
-        {"AddFav", "Add to Favorites"},
-        {"OrgFav", "Organize Favorites"},
-        {"Sep8", ""},
-        {"AddPend", "Move to Pending List"},
-        {"OrgPend", "Organize Pending List"},
-        {"Sep9", ""},
-        {"HighScore", "High Score"},
-        {"GameStat", "Game Statistics"},
-        {"Sep10", ""},
-        {"Sounds", "Customize Sounds"},
-        {"Background", "Customize Background"},
-        {"Sep11", ""},
-        {"Players", "Players"},
-        {"AutoSave", "AutoSave"},
-        {"Hot", "Hot Games"},
-        {"History", "Game History"},
-        {"Options", "Options"},
-        {"Editor", "Game Editor"},
-        {"Wizard", "Add New Game Wizard"},
-        {"Sep12", ""},
-        {"Rules", "Rules"},
-        {"Contents", "Help Contents"},
-    };
-    return buttons;
-}
-
-ButtonDef GetButtonDef(int n)
-{
-    struct Row {
-        const char *key;
-        const char *text;
-        std::int16_t def;
-    };
-    static const Row rows[] = {
-        {"New", "New Game", 1},
-        {"Select", "Select Game", 1},
-        {"Restart", "Restart Game", 1},
-        {"Open", "Open Game", 1},
-        {"Save", "Save Game", 1},
-        {"UndoAll", "Undo All", 0},
-        {"Undo", "Undo", 1},
-        {"Redo", "Redo", 1},
-        {"RedoAll", "Redo All", 0},
-        {"AutoPlay", "AutoPlay", 1},
-        {"Pause", "PauseGame", 1},
-        {"Back", "Replay Back", 1},
-        {"Stop", "Replay Stop", 1},
-        {"Forward", "Replay Forward", 1},
-        {"MovesMan", "Moves Manager", 1},
-        {"AddFav", "Add to Favorites", 1},
-        {"OrgFav", "Organize Favorites", 0},
-        {"AddPend", "Move to Pending List", 1},
-        {"OrgPend", "Organize Pending List", 0},
-        {"HighScore", "High Score", 0},
-        {"GameStat", "Game Statistics", 1},
-        {"Sounds", "Customize Sounds", 0},
-        {"Background", "Customize Backgrounds", 1},
-        {"Players", "Players", 0},
-        {"AutoSave", "AutoSave", 0},
-        {"Hot", "Hot Games", 0},
-        {"History", "Game History", 0},
-        {"Options", "Options", 1},
-        {"Rules", "Rules", 1},
-        {"Contents", "Help Contents", 0},
-    };
-    if (n < 1 || n > static_cast<int>(std::size(rows)))
-        return {};
-    const Row &r = rows[n - 1];
-    return {QString::fromLatin1(r.key), QString::fromLatin1(r.text), r.def};
-}
-
-bool ButtonShown(Context &ctx, const QString &key)
-{
-    for (int n = 1;; ++n) {
-        const ButtonDef def = GetButtonDef(n);
-        if (def.Key.isEmpty())
-            return false;
-        if (def.Key == key)
-            return mRegistry::GetRegInteger(ctx, QStringLiteral("Toolbar"), key, def.Default) != 0;
-    }
-}
-
 void InitMenuItems(Context &ctx)
 {
     kMenu &menu = ctx.menu();
@@ -250,14 +142,13 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"), QStringLiteral("AddFav"),
-        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),  QStringLiteral("OrgPend"),
-        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),  QStringLiteral("GameStat"),
-        QStringLiteral("SessionStat"), QStringLiteral("Toolbar"),  QStringLiteral("Animation"),
-        QStringLiteral("Background"),  QStringLiteral("Deck"),     QStringLiteral("Players"),
-        QStringLiteral("AutoSave"),    QStringLiteral("Hot"),      QStringLiteral("History"),
-        QStringLiteral("Editor"),      QStringLiteral("Wizard"),   QStringLiteral("Rules"),
-        QStringLiteral("Contents"),
+        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"),  QStringLiteral("AddFav"),
+        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),   QStringLiteral("OrgPend"),
+        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),   QStringLiteral("GameStat"),
+        QStringLiteral("SessionStat"), QStringLiteral("Animation"), QStringLiteral("Background"),
+        QStringLiteral("Deck"),        QStringLiteral("Players"),   QStringLiteral("AutoSave"),
+        QStringLiteral("Hot"),         QStringLiteral("History"),   QStringLiteral("Editor"),
+        QStringLiteral("Wizard"),      QStringLiteral("Rules"),     QStringLiteral("Contents"),
     };
     return !later.contains(key);
 }

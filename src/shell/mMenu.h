@@ -1,8 +1,7 @@
 // The menu bar as data: every static item of the nine menus with its caption, command
-// key, icon, toolbar button and shortcut; the menu image list's keys; the toolbar's
-// buttons with their default visibility; and the enabled and checked states that the
-// window's 100 ms refresh applies, computed from the session, the move record and the
-// options. Keys are compared exactly.
+// key, icon, toolbar button and shortcut; the menu image list's keys; and the enabled
+// and checked states that the window's 100 ms refresh applies, computed from the
+// session, the move record and the options. Keys are compared exactly.
 #pragma once
 
 #include <QHash>
@@ -40,23 +39,6 @@ QString ItemKey(const MenuItemDef &item);
 // The keys of the menu image list, in order; GetMenuImageIndex is 1-based, 0 unknown.
 const QStringList &ImageKeys();
 std::int16_t GetMenuImageIndex(const QString &key);
-
-// Toolbar buttons left to right: a key, or "SepN" for a separator, with the tooltip.
-struct ButtonSlot {
-    const char *key;
-    const char *tooltip;
-};
-const QList<ButtonSlot> &ToolbarSlots();
-// The button table: key, the name in the customise list, shown by default.
-struct ButtonDef {
-    QString Key;
-    QString Text;
-    std::int16_t Default = 0;
-};
-// Rows 1..30; any other row is empty.
-ButtonDef GetButtonDef(int n);
-// Whether the button of the key is shown: the stored choice, else the row's default.
-bool ButtonShown(Context &ctx, const QString &key);
 
 // Gives the menu-icon control its image list and every item of the table its icon (the
 // toolbar buttons share their item's action, and so its image). The window registers its
