@@ -8,6 +8,7 @@
 #include "core/FolderList.h"
 #include "core/TextFile.h"
 #include "engine/cEngine.h"
+#include "library/AutoSaveRows.h"
 #include "app/Context.h"
 #include "store/cData.h"
 #include "store/mFile.h"
@@ -63,18 +64,9 @@ bool DeleteAllAutoSaves(Context &ctx, bool finished)
     if (answer != MsgResult::Yes)
         return false;
     const QStringList files = GetAutoSaveFiles(ctx, finished);
-    for (qsizetype i = 1; i < files.size(); ++i) {
-        const QString &path = files[i];
-        // A read-only file is not forced, whoever runs the program.
-        const QFileDevice::Permissions writable =
-            QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        if (!(QFileInfo(path).permissions() & writable))
-            raiseError(err::PermissionDenied, QStringLiteral("Permission denied: %1").arg(path));
-        QFile file(path);
-        if (!file.remove())
-            raiseError(err::PathFileAccess,
-                       QStringLiteral("Could not delete the file %1: %2").arg(path, file.errorString()));
-    }
+    // A file that cannot be deleted stops here; those deleted stay deleted.
+    for (qsizetype i = 1; i < files.size(); ++i)
+        AutoSaveRows::DeleteFile(files[i]);
     return true;
 }
 

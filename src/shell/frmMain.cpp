@@ -33,6 +33,7 @@
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
 #include "appearance/frmSounds.h"
+#include "library/frmAutoSave.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
@@ -488,6 +489,16 @@ void frmMain::DoCommand(const QString &key)
             tmrForward.setEnabled(true);
         } else if (key == QLatin1String("Options")) {
             frmOptions(ctx_, this).exec();
+        } else if (key == QLatin1String("AutoSave")) {
+            QString path;
+            {
+                frmAutoSave browser(ctx_, this);
+                browser.exec();
+                path = browser.chosenPath();
+            }
+            // Played once the browser has gone; a damaged file is reported and changes nothing.
+            if (!path.isEmpty())
+                session.PlayFile(path, true);
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("Toolbar")) {

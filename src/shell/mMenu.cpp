@@ -146,9 +146,9 @@ bool CommandAvailable(const QString &key)
         QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),   QStringLiteral("OrgPend"),
         QStringLiteral("HighScore"),   QStringLiteral("LogStat"),   QStringLiteral("GameStat"),
         QStringLiteral("SessionStat"), QStringLiteral("Animation"), QStringLiteral("Background"),
-        QStringLiteral("Deck"),        QStringLiteral("Players"),   QStringLiteral("AutoSave"),
-        QStringLiteral("Hot"),         QStringLiteral("History"),   QStringLiteral("Editor"),
-        QStringLiteral("Wizard"),      QStringLiteral("Rules"),     QStringLiteral("Contents"),
+        QStringLiteral("Deck"),        QStringLiteral("Players"),   QStringLiteral("Hot"),
+        QStringLiteral("History"),     QStringLiteral("Editor"),    QStringLiteral("Wizard"),
+        QStringLiteral("Rules"),       QStringLiteral("Contents"),
     };
     return !later.contains(key);
 }
