@@ -139,7 +139,7 @@ void DragFrameWidget(benchmark::State &state)
     for (auto _ : state) {
         list.move(lifted, list.left(lifted) + step, list.top(lifted) + step);
         step = -step;
-        list.animationStep();
+        list.animationStep(1);
     }
 }
 

@@ -96,6 +96,7 @@ public:
 
     // Lets the window handle pending events other than user input.
     virtual void processEvents() = 0;
-    // Shows the state reached by one step of an animation and waits out one frame.
-    virtual void animationStep() = 0;
+    // Shows the state reached by one step of an animation and waits out the given share
+    // of a display frame (1 for a move's step; a dealt card's steps share one frame).
+    virtual void animationStep(double frames) = 0;
 };

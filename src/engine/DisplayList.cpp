@@ -287,11 +287,12 @@ void DisplayList::processEvents()
         observer_->processEvents();
 }
 
-void DisplayList::animationStep()
+void DisplayList::animationStep(double frames)
 {
     ++animationStepCount_;
+    animationFrames_ += frames;
     if (observer_)
-        observer_->animationStep();
+        observer_->animationStep(frames);
 }
 
 std::vector<PicRef> DisplayList::riders(PicRef carrier) const

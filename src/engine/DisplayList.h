@@ -18,7 +18,7 @@ public:
     // An area of the board in twips whose pixels may have changed.
     virtual void areaChanged(const QRectF &twips) = 0;
     virtual void processEvents() = 0;
-    virtual void animationStep() = 0;
+    virtual void animationStep(double frames) = 0;
 };
 
 class DisplayList : public CardSurface {
@@ -55,7 +55,7 @@ public:
 
     // Without an observer these only count their calls.
     void processEvents() override;
-    void animationStep() override;
+    void animationStep(double frames) override;
 
     // --- Queries for the window and for tests ---
 
@@ -92,6 +92,8 @@ public:
     DisplayListObserver *observer() const { return observer_; }
     int processEventsCount() const { return processEventsCount_; }
     int animationStepCount() const { return animationStepCount_; }
+    // The display frames all animation steps so far have waited out together.
+    double animationFrames() const { return animationFrames_; }
 
 private:
     struct Entry {
@@ -127,4 +129,5 @@ private:
     DisplayListObserver *observer_ = nullptr;
     int processEventsCount_ = 0;
     int animationStepCount_ = 0;
+    double animationFrames_ = 0;
 };

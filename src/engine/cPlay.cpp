@@ -550,7 +550,7 @@ void cPlay::PutCard(int card, int area, int pile, int pos, bool faceUp)
 
 void cPlay::DealFromStock(int area, int pile, int pos, bool faceUp)
 {
-    AnimateCard(GetTopPicID(cGames::StockArea, 0), area, pile, pos, 2, faceUp, true);
+    AnimateCard(GetTopPicID(cGames::StockArea, 0), area, pile, pos, 2, faceUp, true, true);
 }
 
 void cPlay::DealWasteCards()
@@ -671,7 +671,7 @@ void cPlay::DealHome()
 
 // ---- Placement --------------------------------------------------------------------
 
-void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate)
+void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate, bool dealt)
 {
     checkCard(card);
     checkPlace(area, pile, pos);
@@ -691,7 +691,7 @@ void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool f
         for (int k = 1; k <= speed; ++k) {
             const auto fk = static_cast<float>(k);
             surface.move(pic, l0 + (fx - l0) * fk / fs, t0 + (fy - t0) * fk / fs);
-            surface.animationStep();
+            surface.animationStep(dealt ? 1.0 / speed : 1.0);
         }
     }
     surface.move(pic, x, y);

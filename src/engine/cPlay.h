@@ -213,7 +213,9 @@ private:
     void UnloadControls(PicArray array);
 
     // Placement.
-    void AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate);
+    // A dealt card's steps share one display frame, so a deal is seen card by card yet
+    // over in about a second; every other move waits a frame per step.
+    void AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate, bool dealt = false);
     void SetLocation(int card, int area, int pile, int pos, bool faceUp, bool vacate);
     void GrowPile(int area, int pos);
     // Raises the bounds error unless a card may be placed there (one past the grid grows it).

@@ -120,7 +120,7 @@ void BoardView::processEvents()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void BoardView::animationStep()
+void BoardView::animationStep(double frames)
 {
     if (!isVisible())
         return;
@@ -129,7 +129,8 @@ void BoardView::animationStep()
     if (!pending_.isEmpty())
         repaint(pending_);
     // A plain wait: an animation step lets no event in.
-    const auto left = pacing_ - std::chrono::milliseconds(clock.elapsed());
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(pacing_ * frames);
+    const auto left = wait - std::chrono::milliseconds(clock.elapsed());
     if (left.count() > 0)
         std::this_thread::sleep_for(left);
 }

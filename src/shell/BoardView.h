@@ -104,7 +104,7 @@ protected:
 private:
     void areaChanged(const QRectF &twips) override;
     void processEvents() override;
-    void animationStep() override;
+    void animationStep(double frames) override;
 
     const QPixmap &pixmapFor(const CardPicture &picture, qreal ratio);
     void paintBackground(QPainter &painter, const QRect &area);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
@@ -40,6 +41,10 @@
 
 namespace {
 constexpr int kSaveSpacingMs = 1000;
+// How soon a save that met a drag or a busy board looks again.
+constexpr int kIdleRetryMs = 50;
+// How often a close on request looks for dialogs to cancel.
+constexpr int kCloseRequestTickMs = 20;
 // Codes of the dynamic menu items.
 constexpr std::int32_t kRecentlySaved = 200;
 constexpr std::int32_t kRecentlyOpened = 201;
@@ -104,6 +109,7 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
 
     saveTimer_.setSingleShot(true);
     connect(&saveTimer_, &QTimer::timeout, this, [this] { saveProgress(); });
+    connect(&closeRequest_, &QTimer::timeout, this, [this] { closeRequestTick(); });
 
     // The menu-icon control holds the dynamic items; a click arrives after the menu is done.
     Menu1 = new QtMenuControl(ctx_.menu(), this);
@@ -212,6 +218,9 @@ void frmMain::PicCD_MouseDown(int index, double x, double y)
         drag.gPressLeft = static_cast<int>(roundHalfEven(ctx_.surface().left(card)));
         drag.gPressTop = static_cast<int>(roundHalfEven(ctx_.surface().top(card)));
         play.MouseDown(index, play.Cell(index), play.Pile(index), play.Pos(index));
+        // A press the board did not refuse hands the keyboard to the toolbar.
+        if (play.PressGivesFocus())
+            Toolbar1->setFocus(Qt::MouseFocusReason);
     });
     // Nothing is half-done here, so pending events may run.
     QCoreApplication::processEvents();
@@ -663,8 +672,9 @@ void frmMain::afterPlayerAction()
 void frmMain::saveProgress()
 {
     // Never in the middle of a move, a drag or a replay: it would keep a half-made state.
+    // The save is then made as soon as the board is idle again, so a kill loses little.
     if (Busy() || ctx_.play().drag().gDragActive || tmrForward.enabled() || tmrBackward.enabled()) {
-        saveTimer_.start(kSaveSpacingMs);
+        saveTimer_.start(kIdleRetryMs);
         return;
     }
     // A failed save is tried again after the next action; it is no reason to interrupt play.
@@ -696,6 +706,51 @@ void frmMain::ShutDown()
 
     ignoreErrors([&] { ctx_.play().CancelDrag(); });
     runGuarded(ctx_.messages(), [&] { m_Main::ShutDown(ctx_); });
+}
+
+void frmMain::CloseOnRequest()
+{
+    if (shutDown_ && !closeRequest_.isActive()) {
+        QCoreApplication::quit();
+        return;
+    }
+    cancelOpenDialogs();
+    // The close itself runs from the event loop, once the cancelled dialogs have returned.
+    if (!closeRequest_.isActive())
+        closeRequest_.start(kCloseRequestTickMs);
+}
+
+bool frmMain::cancelOpenDialogs()
+{
+    bool found = false;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(w);
+        if (!dialog || !dialog->isVisible() || qobject_cast<frmFinish *>(dialog))
+            continue;
+        dialog->reject();
+        found = true;
+    }
+    return found;
+}
+
+void frmMain::closeRequestTick()
+{
+    // Dialogs are cancelled also while the shutdown runs: an error it reports waits for nobody.
+    if (cancelOpenDialogs())
+        return;
+    if (shutDown_) {
+        closeRequest_.stop();
+        QCoreApplication::quit();
+        return;
+    }
+    if (closeQueued_)
+        return;
+    // A close while a move is under way is deferred to its end (closeEvent).
+    closeQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        closeQueued_ = false;
+        close();
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -65,6 +65,11 @@ public:
     // Keeps or ends the game and closes the help windows; runs once, whatever asks first
     // (the window closing, a termination signal, the desktop logging out).
     void ShutDown();
+    // A termination signal or the desktop's log-out: every open dialog closes as cancelled
+    // (and so does one that opens meanwhile), then the window closes the ordinary way and
+    // the program ends. Nothing waits for the user; asked again after the shutdown, the
+    // program ends at once.
+    void CloseOnRequest();
 
     // IMainWindow
     void setCaption(const QString &caption) override;
@@ -100,13 +105,18 @@ private:
     // Runs a board-changing handler as an entry point: errors are reported, the window
     // is busy meanwhile, and a close asked for meanwhile happens after it.
     void boardOperation(const std::function<void()> &body);
-    // After a completed player action: keep the game on disk, at most about once a second.
+    // After a completed player action: keep the game on disk, at most about once a second,
+    // and as soon as the board is idle again when a drag or a move was under way.
     void afterPlayerAction();
     void saveProgress();
     void announceWin();
     void tickGuarded(const std::function<void()> &body);
     // Announces a win whose announcement is still queued; true when there was one.
     bool announcePendingWin();
+    // Cancels every open dialog but the win dialog, whose shutdown steps record the win;
+    // true when there was one.
+    bool cancelOpenDialogs();
+    void closeRequestTick();
 
     Context &ctx_;
     BoardView *view_ = nullptr;
@@ -125,4 +135,6 @@ private:
     bool pauseMark_ = false;
     QElapsedTimer lastSave_;
     QTimer saveTimer_;
+    QTimer closeRequest_;
+    bool closeQueued_ = false;
 };

@@ -1,6 +1,7 @@
 // The program: creates the shared objects, sets up the product data and shows the
 // splash window, which hands over to the board window. Termination signals and the
-// desktop's log-out close the board window the ordinary way, so the game is kept.
+// desktop's log-out cancel open dialogs and close the board window the ordinary way, so
+// the game is kept.
 #include <QApplication>
 #include <QIcon>
 #include <QSocketNotifier>
@@ -40,13 +41,12 @@ void watchTerminationSignals(frmMain &window)
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-        notifier->setEnabled(false);
-        // The ordinary close: deferred while a move is under way, then the game is kept.
-        if (window.close())
-            QApplication::quit();
+        // The ordinary close with open dialogs cancelled; every signal counts, so one
+        // arriving after the shutdown ends the program.
+        window.CloseOnRequest();
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -100,7 +100,7 @@ int main(int argc, char **argv)
     ArtCardImages images(ctx.art());
     frmMain window(ctx, board, images);
     watchTerminationSignals(window);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
 
     const QString line = commandLine(QCoreApplication::arguments());

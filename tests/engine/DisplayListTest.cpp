@@ -42,7 +42,7 @@ void place(DisplayList &list, PicRef pic, double left, double top)
 struct Recorder : DisplayListObserver {
     void areaChanged(const QRectF &twips) override { areas.push_back(twips); }
     void processEvents() override { ++yields; }
-    void animationStep() override { ++steps; }
+    void animationStep(double) override { ++steps; }
     std::vector<QRectF> areas;
     int yields = 0;
     int steps = 0;
@@ -275,14 +275,14 @@ TEST(DisplayList, ObserverIsToldTheOldAndNewAreaOfWhatIsSeen)
     EXPECT_TRUE(seen.areas.empty());
 
     list.processEvents();
-    list.animationStep();
-    list.animationStep();
+    list.animationStep(1);
+    list.animationStep(1);
     EXPECT_EQ(seen.yields, 1);
     EXPECT_EQ(seen.steps, 2);
     EXPECT_EQ(list.processEventsCount(), 1);
     EXPECT_EQ(list.animationStepCount(), 2);
 
     list.setObserver(nullptr);
-    list.animationStep();
+    list.animationStep(1);
     EXPECT_EQ(list.animationStepCount(), 3);
 }

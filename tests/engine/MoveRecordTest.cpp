@@ -74,7 +74,7 @@ class Intruder : public DisplayListObserver {
 public:
     explicit Intruder(cEngine &engine) : engine_(engine) {}
     void areaChanged(const QRectF &) override {}
-    void animationStep() override {}
+    void animationStep(double) override {}
     void processEvents() override
     {
         ++calls;

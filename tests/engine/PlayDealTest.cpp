@@ -8,6 +8,7 @@
 
 #include "core/AppError.h"
 #include "engine/cCustom.h"
+#include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
@@ -212,13 +213,20 @@ TEST(PlayDeal, SlotsShowWhatMayFillThem)
     EXPECT_FALSE(t.surface.isShown({PicArray::Waste, 0}));
 }
 
-TEST(PlayDeal, DealingMovesEachCardInTwoShownSteps)
+TEST(PlayDeal, DealingShowsEachCardInTwoStepsWithinOneFrameWhileAMoveTakesAFramePerStep)
 {
     BoardContext t;
     t.load("Freecell");
     const int steps = t.surface.animationStepCount();
+    const double frames = t.surface.animationFrames();
     t.play().Init(GameNumber::fromNumber(8));
     EXPECT_EQ(t.surface.animationStepCount() - steps, 2 * 52);
+    EXPECT_DOUBLE_EQ(t.surface.animationFrames() - frames, 52);
+
+    const double dealt = t.surface.animationFrames();
+    std::int32_t kind = cEngine::KindPlain;
+    t.play().MoveCard(t.play().GetTopPicID(cGames::Tableau, 0), cGames::FreeCell, 0, 0, kind, 4, 0, true);
+    EXPECT_DOUBLE_EQ(t.surface.animationFrames() - dealt, 4);
 }
 
 TEST(PlayDeal, InitClearsTheBoardLeftFromBefore)

@@ -22,7 +22,7 @@ public:
     StepRecorder(DisplayList &list, int card) : list_(list), card_(card) {}
     void areaChanged(const QRectF &) override {}
     void processEvents() override { ++events; }
-    void animationStep() override
+    void animationStep(double) override
     {
         steps.emplace_back(list_.left({PicArray::Card, card_}), list_.top({PicArray::Card, card_}));
     }

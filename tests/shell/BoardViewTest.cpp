@@ -318,7 +318,7 @@ TEST_F(BoardViewTest, ChangedAreasArePaintedByAnAnimationStep)
     EXPECT_TRUE(pending.contains(QPoint(320, 245)));
     // Old and new places only, not the whole span between them.
     EXPECT_FALSE(pending.contains(QPoint(210, 240)));
-    list.animationStep();
+    list.animationStep(1);
     EXPECT_TRUE(view.pendingRegion().isEmpty());
 
     bool ran = false;

@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -17,6 +19,7 @@
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
 #include "store/cData.h"
+#include "store/frmOptions.h"
 #include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
@@ -191,6 +194,24 @@ TEST(MainWindowCards, APressResumesAPausedGameAndAReleaseAlwaysSounds)
     EXPECT_TRUE(BoardIsConsistent(w.ctx, w.board));
 }
 
+TEST(MainWindowCards, APressThatIsNotRefusedGivesTheKeyboardToTheToolbar)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(5));
+    w.window->boardView().setFocus();
+    const int card = w.play().GetPicID(cGames::Tableau, 1, w.play().GetTop(cGames::Tableau, 1) - 1);
+    // A face-down card under the top is refused: the keyboard stays where it was.
+    w.play().ChangeFaceMode(card, false);
+    w.window->PicCD_MouseDown(card, 300, 200);
+    w.window->PicCD_MouseUp(card);
+    EXPECT_EQ(w.window->focusWidget(), &w.window->boardView());
+    // A press that lifts nothing but was not refused (a broken run) hands it over.
+    w.play().ChangeFaceMode(card, true);
+    w.window->PicCD_MouseDown(card, 300, 200);
+    w.window->PicCD_MouseUp(card);
+    EXPECT_EQ(w.window->focusWidget(), w.window->toolbar());
+}
+
 TEST(MainWindowTimers, ClockCaptionAndStockTicks)
 {
     Window w;
@@ -242,6 +263,24 @@ TEST(MainWindowClose, ClosingKeepsTheGameForTheNextStart)
     QFile::remove(w.unfinished());
     w.window->ShutDown();
     EXPECT_FALSE(QFile::exists(w.unfinished()));
+}
+
+TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    QString seen;
+    QTimer::singleShot(50, w.window.get(), [&] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            seen = QString::fromLatin1(modal->metaObject()->className());
+        w.window->CloseOnRequest();
+    });
+    // Returns only once the dialog is gone: nobody answers it.
+    w.window->DoCommand(QStringLiteral("Options"));
+    EXPECT_EQ(seen, QStringLiteral("frmOptions"));
+    QTRY_COMPARE_WITH_TIMEOUT(mGen::GetUnFinFlag(w.ctx), 1, 2000);
+    EXPECT_TRUE(QFile::exists(w.unfinished()));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
@@ -347,6 +386,26 @@ TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
     w.window->tmrTime_Timer();
     EXPECT_EQ(w.box.prompts().size(), 1);
     EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
+}
+
+TEST(MainWindowTimers, ProgressIsKeptAsSoonAsADragThatHeldTheSaveBackEnds)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(19));
+    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 0));
+    ASSERT_TRUE(QFile::exists(w.unfinished()));
+    const QByteArray first = bytesOf(w.unfinished());
+    // A second action within the second is kept later, and not in the middle of a drag.
+    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 1));
+    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    const int card = w.play().GetTopPicID(cGames::Tableau, 2);
+    w.window->PicCD_MouseDown(card, 300, 200);
+    ASSERT_TRUE(w.play().drag().gDragActive);
+    QTest::qWait(1100);
+    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    w.window->PicCD_MouseUp(card);
+    QTest::qWait(300);
+    EXPECT_NE(bytesOf(w.unfinished()), first);
 }
 
 TEST(MainWindowTimers, NoProgressIsKeptWhileAReplayRuns)
