@@ -3,16 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QRegularExpression>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <unistd.h>
 
 #include "core/AppError.h"
+#include "core/DurableWrite.h"
 #include "core/Numbers.h"
 
 namespace TextFile {
@@ -77,10 +72,9 @@ QStringList readLines(const QString &path)
 
 void writeAtomic(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        raiseError(err::PathFileAccess,
-                   QStringLiteral("Could not write the file %1: %2").arg(path, file.errorString()));
+    QString reason;
+    if (!DurableWrite::replaceFile(path, bytes, reason))
+        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1: %2").arg(path, reason));
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -100,37 +94,13 @@ void writeLines(const QString &path, const QStringList &lines)
 
 bool createExclusive(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo target(path);
-    if (target.exists() || target.isSymLink())
-        return false;
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.tmp-XXXXXX"));
-    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush())
-        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
-    ::fsync(temp.handle());
-    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    // link() never replaces an existing name, so a name taken meanwhile is never lost.
-    const QByteArray from = QFile::encodeName(temp.fileName());
-    const QByteArray to = QFile::encodeName(path);
-    if (::link(from.constData(), to.constData()) == 0)
-        return true; // the temporary name is removed with temp
-    if (errno == EEXIST)
-        return false;
-    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
-        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
-    // A file system without hard links: create the name exclusively and write into it.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        // Only a name that is taken lets the caller try another; any other failure is reported.
-        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-            return false;
-        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
+    QString reason;
+    switch (DurableWrite::createFile(path, bytes, reason)) {
+    case DurableWrite::Created::Yes: return true;
+    case DurableWrite::Created::NameTaken: return false;
+    case DurableWrite::Created::Failed: break;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.remove();
-        raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1").arg(path));
-    }
-    return true;
+    raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1: %2").arg(path, reason));
 }
 
 QString quoted(const QString &text)

@@ -26,15 +26,17 @@ QStringList readLines(const QString &path);
 
 // --- writing ---------------------------------------------------------------
 
-// Replaces the file atomically: the old content stays when writing fails, and the
-// failure raises the access error (75) naming the path.
+// Replaces the file atomically, the new content synced to disk first: the old content
+// stays when anything fails (a full disk included), and the failure raises the access
+// error (75) naming the path and the reason.
 void writeAtomic(const QString &path, const QByteArray &bytes);
 // Each line followed by CR LF, UTF-8.
 QByteArray joinLines(const QStringList &lines);
 void writeLines(const QString &path, const QStringList &lines);
 // Writes a new file only if nothing has that name yet: the content goes to a
 // temporary file first and is moved into place without replacing anything.
-// Returns false (and leaves no file behind) when the name was taken.
+// Returns false (and leaves no file behind) when the name was taken; any other failure
+// raises the access error (75) and leaves no file either.
 bool createExclusive(const QString &path, const QByteArray &bytes);
 
 // --- record style ----------------------------------------------------------

@@ -8,11 +8,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <sys/stat.h>
+
+#include "core/DurableWrite.h"
 
 namespace {
 
@@ -168,14 +169,8 @@ bool SettingsValue::operator==(const SettingsValue &other) const
 
 bool AtomicFileWriter::write(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    reason_.clear();
+    return DurableWrite::replaceFile(path, bytes, reason_);
 }
 
 // --- SettingsFile ----------------------------------------------------------
@@ -267,11 +262,13 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
             corruptHash_.reset();
             return Load::Loaded;
         }
+        loadError_ = file.errorString();
         return Load::Unreadable;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         becomeEmpty(now);
+        loadError_ = file.errorString();
         return Load::Unreadable;
     }
     const std::size_t h = hashOf(bytes);
@@ -403,7 +400,16 @@ QString SettingsFile::spellNewKey(const Keys &keys, const QString &key) const
 SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &name, const SettingsValue &value)
 {
     if (!isValidKeyPath(key))
-        return Status::KeyNotCreated;
+        return fail(Status::KeyNotCreated, QStringLiteral("the key path \"%1\" is not valid").arg(key));
+    refresh();
+    if (const auto k = keys_.constFind(fold(key)); k != keys_.constEnd()) {
+        const auto v = k->values.constFind(fold(name));
+        if (v != k->values.constEnd() && v->value == value) {
+            deliverNotice();
+            lastError_.clear();
+            return Status::Ok;
+        }
+    }
     const Status status = modify([&](Keys &keys) {
         const QString folded = fold(key);
         auto k = keys.find(folded);
@@ -426,7 +432,7 @@ SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &n
 SettingsFile::Status SettingsFile::removeValue(const QString &key, const QString &name)
 {
     if (!isValidKeyPath(key))
-        return Status::KeyNotCreated;
+        return fail(Status::KeyNotCreated, QStringLiteral("the key path \"%1\" is not valid").arg(key));
     const Status status = modify([&](Keys &keys) {
         auto k = keys.find(fold(key));
         return k != keys.end() && k->values.remove(fold(name));
@@ -435,28 +441,45 @@ SettingsFile::Status SettingsFile::removeValue(const QString &key, const QString
     return status;
 }
 
+SettingsFile::Status SettingsFile::fail(Status status, const QString &reason)
+{
+    lastError_ = reason;
+    return status;
+}
+
 SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &change)
 {
     if (path_.isEmpty())
-        return Status::KeyNotCreated;
+        return fail(Status::KeyNotCreated, QStringLiteral("no folder for the settings is known"));
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        return Status::KeyNotCreated;
+        return fail(Status::KeyNotCreated,
+                    QStringLiteral("the folder \"%1\" cannot be created").arg(QDir::toNativeSeparators(folder)));
     QLockFile lock(lockPathOf(path_));
-    if (!lock.tryLock(lockTimeoutMs_))
-        return Status::KeyNotCreated;
+    if (!lock.tryLock(lockTimeoutMs_)) {
+        const QString lockFile = QDir::toNativeSeparators(lockPathOf(path_));
+        return fail(Status::KeyNotCreated,
+                    lock.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("another copy of the program holds the lock file \"%1\"").arg(lockFile)
+                        : QStringLiteral("the lock file \"%1\" cannot be created").arg(lockFile));
+    }
 
     // Another copy may have written since we last looked: start from the file as it is now.
     const Load load = reload(true);
-    if (load == Load::Unreadable || (load == Load::Corrupt && corruptHash_ && !corruptKept_))
-        return Status::WriteFailed;
+    if (load == Load::Unreadable)
+        return fail(Status::WriteFailed, QStringLiteral("the file cannot be read: %1").arg(loadError_));
+    if (load == Load::Corrupt && corruptHash_ && !corruptKept_)
+        return fail(Status::WriteFailed, QStringLiteral("the file is damaged and could not be kept aside"));
 
     Keys next = keys_;
+    lastError_.clear();
     if (!change(next))
         return Status::Ok;
     const QByteArray bytes = serialize(next, generation_ + 1);
-    if (!writer_->write(path_, bytes))
-        return Status::WriteFailed;
+    if (!writer_->write(path_, bytes)) {
+        const QString reason = writer_->reason();
+        return fail(Status::WriteFailed, reason.isEmpty() ? QStringLiteral("the file cannot be written") : reason);
+    }
     keys_ = std::move(next);
     ++generation_;
     hash_ = hashOf(bytes);

@@ -49,12 +49,19 @@ public:
     virtual ~SettingsWriter() = default;
     // Returns false when the content could not be put in place; the old file must then be intact.
     virtual bool write(const QString &path, const QByteArray &bytes) = 0;
+    // Why the last write failed, in words for the user; "" when not known.
+    virtual QString reason() const { return {}; }
 };
 
-// Writes a temporary file beside the target and renames it over the target.
+// Writes a temporary file beside the target, syncs it to disk and renames it over the
+// target; a full disk or any other failure leaves the old file as it was.
 class AtomicFileWriter : public SettingsWriter {
 public:
     bool write(const QString &path, const QByteArray &bytes) override;
+    QString reason() const override { return reason_; }
+
+private:
+    QString reason_;
 };
 
 class SettingsFile {
@@ -87,8 +94,11 @@ public:
     QString keySpelling(const QString &key);
 
     // Creates the key (and stores nothing else) when it is missing, then sets the value.
+    // A value already stored as given takes no lock and leaves the file untouched.
     Status setValue(const QString &key, const QString &name, const SettingsValue &value);
     Status removeValue(const QString &key, const QString &name);
+    // Why the last setValue or removeValue failed, in words for the user; "" after one that succeeded.
+    const QString &lastError() const { return lastError_; }
 
     // A key path is names separated by "\"; no name may be empty.
     static bool isValidKeyPath(const QString &key);
@@ -127,6 +137,7 @@ private:
     void deliverNotice();
 
     Status modify(const std::function<bool(Keys &)> &change);
+    Status fail(Status status, const QString &reason);
     QByteArray serialize(const Keys &keys, std::uint64_t generation) const;
     static bool parse(const QByteArray &bytes, Keys &keys, std::uint64_t &generation);
     // The path of a new key, taking the spelling of every leading part that already exists.
@@ -148,4 +159,6 @@ private:
     std::optional<std::size_t> corruptHash_;
     bool corruptKept_ = false;
     std::optional<std::pair<QString, QString>> pendingNotice_;
+    QString loadError_;
+    QString lastError_;
 };

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "support/Errors.h"
+#include "support/FullDisk.h"
+#include "support/QtPrint.h"
 
 #include "core/AppError.h"
 #include "core/FolderList.h"
@@ -60,6 +62,32 @@ TEST(TextFile, FailedAtomicWriteKeepsTheOldFileAndRaises)
     writeRaw(dir.filePath("blocker"), "x");
     EXPECT_EQ(errorOf([&] { TextFile::writeLines(dir.filePath("blocker/f.txt"), {"new"}); }), err::PathFileAccess);
     EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
+}
+
+TEST(TextFile, OnAFullDiskEveryWriteFailsWithItsReasonAndLeavesWhatWasThere)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("disk");
+    FullDisk disk(folder);
+    const QString path = folder + "/f.txt";
+    TextFile::writeLines(path, {"old"});
+    const auto entries = [&] {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    };
+    const QStringList before = entries();
+
+    disk.fill();
+    QString text;
+    EXPECT_EQ(errorOf([&] { TextFile::writeLines(path, {"new"}); }, &text), err::PathFileAccess);
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
+    EXPECT_EQ(errorOf([&] { TextFile::createExclusive(folder + "/g.txt", "new"); }), err::PathFileAccess);
+    // No half-written file, temporary or not, is left behind.
+    EXPECT_EQ(entries(), disk.mounted() ? QStringList({".filler", "f.txt"}) : before);
+
+    disk.free();
+    TextFile::writeLines(path, {"new"});
+    EXPECT_EQ(fileBytes(path), QByteArray("new\r\n"));
 }
 
 TEST(TextFile, ReadingAMissingFileRaisesFileNotFound)

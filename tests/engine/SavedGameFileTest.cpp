@@ -18,6 +18,7 @@
 #include "store/mFile.h"
 #include "support/Errors.h"
 #include "support/FileBytes.h"
+#include "support/FullDisk.h"
 #include "support/TestContext.h"
 
 namespace {
@@ -458,11 +459,12 @@ TEST(SavedGameFile, FailedWriteKeepsTheOldFileAndNamesThePath)
 {
     FileContext t;
     t.session.name = "Freecell";
-    // The longest name a folder takes: the temporary file beside it cannot be created, even
-    // by a user who may write anywhere.
-    const QString path = t.path(QString(251, QLatin1Char('g')) + ".qx0");
+    // A full disk stops every user, root included.
+    FullDisk disk(t.path("full"));
+    const QString path = t.path("full/Game.qx0");
     writeBytes(path, "old\r\n");
     ASSERT_EQ(bytesOf(path), QByteArray("old\r\n"));
+    disk.fill();
     QString text;
     EXPECT_EQ(errorOf([&] { t.engine().SavetoFile(path); }, &text), err::PathFileAccess);
     EXPECT_TRUE(text.contains(path));

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "platform/SettingsFile.h"
+#include "support/FullDisk.h"
 
 namespace {
 
@@ -119,8 +120,34 @@ TEST(SettingsFile, AHeldLockRefusesTheWriteAndChangesNothing)
     EXPECT_EQ(contentOf(folder.file()), before);
     EXPECT_EQ(a.value(kKey, "n")->number, 1u);
 
+    // The value it holds already needs no lock and no write.
+    EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    EXPECT_EQ(contentOf(folder.file()), before);
+
     held.unlock();
     EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(2)), SettingsFile::Status::Ok);
+}
+
+TEST(SettingsFile, OnAFullDiskAChangeFailsWithItsReasonAndTheFileKeepsEverySetting)
+{
+    Folder folder;
+    FullDisk disk(folder.dir.path() + "/cfg");
+    SettingsFile a(folder.file());
+    ASSERT_EQ(a.setValue(kKey, "long", SettingsValue::string(QString(6000, u'x'))), SettingsFile::Status::Ok);
+    ASSERT_EQ(a.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    const QByteArray before = contentOf(folder.file());
+
+    // Room for the lock file, none for the settings.
+    disk.fill(4096);
+    EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(2)), SettingsFile::Status::WriteFailed);
+    EXPECT_TRUE(a.lastError().contains(disk.mounted() ? "No space left" : "too large")) << a.lastError().toStdString();
+    EXPECT_EQ(contentOf(folder.file()), before);
+    EXPECT_EQ(a.value(kKey, "n")->number, 1u);
+    EXPECT_EQ(SettingsFile(folder.file()).value(kKey, "n")->number, 1u);
+
+    disk.free();
+    EXPECT_EQ(a.setValue(kKey, "n", SettingsValue::dword(2)), SettingsFile::Status::Ok);
+    EXPECT_TRUE(a.lastError().isEmpty());
 }
 
 TEST(SettingsFile, KeyPathsNeedEveryPartNamed)

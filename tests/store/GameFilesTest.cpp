@@ -24,6 +24,7 @@
 #include "store/mRegistry.h"
 #include "support/Errors.h"
 #include "support/FileBytes.h"
+#include "support/FullDisk.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
 
@@ -457,10 +458,12 @@ TEST(GameFiles, AFailedSaveIsReportedAndKeepsTheOldFile)
     Files t;
     t.gp().PlayNumber("Mania", GameNumber::fromNumber(1234));
     const QStringList savedList = mRecent::GetRecent(t.ctx, mRecent::kSaved);
-    // The longest name a folder takes: the temporary file beside it cannot be made.
+    // A full disk: the new content has no room.
     const QString dir = t.folder("mine");
-    const QString path = dir + "/" + QString(251, QLatin1Char('m')) + ".qx0";
+    FullDisk disk(dir);
+    const QString path = dir + "/Mania-1234.qx0";
     writeBytes(path, "old\r\n");
+    disk.fill();
     t.dialogs.expectSave(path);
     QString text;
     EXPECT_EQ(errorOf([&] { mFile::SaveGameDialog(t.ctx, t.ctx.data().IncExt()); }, &text), err::PathFileAccess);

@@ -1,0 +1,23 @@
+// Writing a file so that it survives a full disk and a crash: the content goes to a
+// temporary file beside the target, every write, the flush and the sync to disk are
+// checked, and only a complete file is put in place. On any failure the temporary file
+// is removed, whatever stood at the target stays as it was, and the reason is given.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace DurableWrite {
+
+// Replaces the file at path (the file a symbolic link points to, for a link) by the
+// bytes. A new file takes the mode that the process's umask gives; a replaced one keeps
+// its mode. Returns false, with the system's reason, when anything failed.
+bool replaceFile(const QString &path, const QByteArray &bytes, QString &reason);
+
+enum class Created { Yes, NameTaken, Failed };
+// Creates the file only if nothing has that name: the complete content is linked into
+// place, which never replaces a name taken meanwhile. NameTaken leaves nothing behind;
+// Failed gives the reason.
+Created createFile(const QString &path, const QByteArray &bytes, QString &reason);
+
+} // namespace DurableWrite
