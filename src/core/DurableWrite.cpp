@@ -179,4 +179,42 @@ Created createFile(const QString &path, const QByteArray &bytes, QString &reason
     return Created::Yes;
 }
 
+Created moveFile(const QString &from, const QString &to, QString &reason)
+{
+    const QFileInfo target(to);
+    if (target.exists() || target.isSymLink())
+        return Created::NameTaken;
+    const QByteArray source = QFile::encodeName(QFileInfo(from).absoluteFilePath());
+    const QByteArray dest = QFile::encodeName(target.absoluteFilePath());
+    // A second name first, then the old one dropped: the file is never without a name.
+    if (::link(source.constData(), dest.constData()) == 0) {
+        syncFolder(QFile::encodeName(target.absolutePath()));
+        ::unlink(source.constData());
+        syncFolder(QFile::encodeName(QFileInfo(from).absolutePath()));
+        return Created::Yes;
+    }
+    const int error = errno;
+    if (error == EEXIST)
+        return Created::NameTaken;
+    if (error != EXDEV && error != EPERM && error != ENOTSUP && error != EOPNOTSUPP) {
+        reason = reasonOf(error);
+        return Created::Failed;
+    }
+    QFile file(from);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return Created::Failed;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return Created::Failed;
+    }
+    file.close();
+    const Created created = createFile(to, bytes, reason);
+    if (created == Created::Yes)
+        ::unlink(source.constData());
+    return created;
+}
+
 } // namespace DurableWrite

@@ -19,5 +19,9 @@ enum class Created { Yes, NameTaken, Failed };
 // place, which never replaces a name taken meanwhile. NameTaken leaves nothing behind;
 // Failed gives the reason.
 Created createFile(const QString &path, const QByteArray &bytes, QString &reason);
+// Moves the file to a name that nothing has yet, never replacing one. Within one file
+// system the file is renamed, which needs no room on a full disk; across file systems
+// it is copied as createFile writes and then removed. Failed leaves the file in place.
+Created moveFile(const QString &from, const QString &to, QString &reason);
 
 } // namespace DurableWrite

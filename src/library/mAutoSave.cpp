@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <limits>
+#include <optional>
 
 #include "core/AppError.h"
+#include "core/DurableWrite.h"
 #include "core/FolderList.h"
 #include "core/TextFile.h"
 #include "engine/cEngine.h"
@@ -13,6 +15,7 @@
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
+#include "platform/Guard.h"
 #include "store/mRegistry.h"
 
 namespace mAutoSave {
@@ -49,6 +52,34 @@ QString AutoSaveGame(Context &ctx, bool finished)
     }
     raiseError(err::Overflow,
                QStringLiteral("Overflow: every auto-save name of %1 - %2 is taken").arg(gameName, number.toString()));
+}
+
+QString KeepAsIncomplete(Context &ctx, const QString &path)
+{
+    const cData &data = ctx.data();
+    std::optional<SavedGameInfo> header;
+    ignoreErrors([&] { header = mFile::ReadGameHeader(path); });
+    for (std::int32_t n = 0; n <= std::numeric_limits<std::int16_t>::max(); ++n) {
+        QString name;
+        if (header) {
+            name = AutoSaveName(header->GameName, header->GameNo, n, data.IncExt());
+        } else {
+            name = mFile::SafeFileName(QFileInfo(path).completeBaseName());
+            if (n > 0)
+                name += QStringLiteral("-(") + QString::number(n) + QStringLiteral(")");
+            name += data.IncExt();
+        }
+        QString target = FolderList::join(data.AutoSaveFolder(), name);
+        QString reason;
+        switch (DurableWrite::moveFile(path, target, reason)) {
+        case DurableWrite::Created::Yes: return target;
+        case DurableWrite::Created::NameTaken: continue;
+        case DurableWrite::Created::Failed:
+            raiseError(err::PathFileAccess,
+                       QStringLiteral("Could not move the file %1 to %2: %3").arg(path, target, reason));
+        }
+    }
+    raiseError(err::Overflow, QStringLiteral("Overflow: every auto-save name for %1 is taken").arg(path));
 }
 
 QStringList GetAutoSaveFiles(Context &ctx, bool finished)

@@ -17,6 +17,11 @@ namespace mAutoSave {
 // that kind ("EnableFin", "EnableInc") is 0. Returns the path written, "" when switched
 // off. Write errors reach the caller; more than 32,767 names taken raise the overflow error.
 QString AutoSaveGame(Context &ctx, bool finished);
+// Moves a saved-game file into the auto-save folder as an incomplete game, under the
+// first free name made from the game name and number its header gives (the file's own
+// name where the header cannot be read), never replacing a file. Returns the new path;
+// raises the access error, with the file left where it was, when it cannot be moved.
+QString KeepAsIncomplete(Context &ctx, const QString &path);
 // The file name of the n-th save of a game (n = 0 for the first), extension included.
 QString AutoSaveName(const QString &gameName, const GameNumber &number, std::int32_t n, const QString &extension);
 // The auto-saved files of one kind (not those of sub-folders), as a list result: element

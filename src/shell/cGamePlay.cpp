@@ -24,6 +24,7 @@
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
+#include "store/cRegistry.h"
 #include "store/mRegistry.h"
 
 namespace {
@@ -86,15 +87,27 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
     }
 
     if (loadType != Finished) {
-        mRecent::AddRecent(ctx_, mRecent::kPlayed, name + QStringLiteral(" - ") + number.toString());
         running_ = true;
         setClock(true);
-        setLastGName(name);
         status_ = Playing;
         gameStarted_ = true;
         // The deal's automatic moves need a game in play to run.
         if (loadType == NewDeal)
             ctx_.play().AutoMoveCheck();
+        // Remembered once the game stands on the table: a setting that cannot be written
+        // costs the setting, never the game.
+        keepSetting(
+            [&] { mRecent::AddRecent(ctx_, mRecent::kPlayed, name + QStringLiteral(" - ") + number.toString()); });
+        keepSetting([&] { setLastGName(name); });
+    }
+}
+
+void cGamePlay::keepSetting(const std::function<void()> &write)
+{
+    try {
+        write();
+    } catch (const AppError &e) {
+        ctx_.registry().ReportWriteFailure(e.description());
     }
 }
 
@@ -227,7 +240,7 @@ void cGamePlay::Unload()
         EndGame(0, true);
         return;
     }
-    if (mOptions::GetGameSave(ctx_) == 1) {
+    if (mOptions::GetGameSave(ctx_) == 1 && !unfinishedHeld_) {
         // The flag is set only once the file is safely written; a game that cannot be
         // kept is recorded as lost instead, and shutdown goes on.
         const bool saved = ignoreErrors([&] { ctx_.engine().SavetoFile(ctx_.data().UnFinFile()); });
@@ -283,6 +296,8 @@ bool cGamePlay::SaveProgress()
         ctx_.engine().SavetoFile(pendingFile_);
         return true;
     }
+    if (unfinishedHeld_)
+        return false;
     ctx_.engine().SavetoFile(ctx_.data().UnFinFile());
     if (mGen::GetUnFinFlag(ctx_) != 1)
         mGen::SetUnFinFlag(ctx_, 1);

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "core/GameNumber.h"
@@ -62,6 +63,9 @@ public:
     // last action. Does nothing unless a game is played, not won, the board is at rest
     // and the option "GameSave" is on. True when the game was written.
     bool SaveProgress();
+    // The unfinished-game file holds a game that was not resumed and could not be kept
+    // aside: no game is written over it in this run.
+    void HoldUnfinishedFile() { unfinishedHeld_ = true; }
 
     std::int32_t Time() const override { return time_; }
     void setTime(std::int32_t seconds) { time_ = seconds; }
@@ -104,6 +108,8 @@ private:
     // A new deal of a game the table names; any other name goes to the selection.
     void newDeal(const QString &name, const GameNumber &number);
     void setClock(bool on);
+    // Runs a settings write; a failure is reported once per run and play goes on.
+    void keepSetting(const std::function<void()> &write);
 
     Context &ctx_;
     bool running_ = false;
@@ -123,4 +129,5 @@ private:
     bool restarting_ = false;
     // A game reached the table in this run.
     bool gameStarted_ = false;
+    bool unfinishedHeld_ = false;
 };

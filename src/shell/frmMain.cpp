@@ -149,12 +149,12 @@ void frmMain::StartFirstGame(const QString &commandLine)
     // The question is asked, and the game resumed, only when the file is really there.
     bool unfinished = false;
     ignoreErrors([&] { unfinished = mGen::GetUnFinFlag(ctx_) == 1 && QFile::exists(ctx_.data().UnFinFile()); });
+    // A game whose flag was lost is not resumed, and kept aside before any save can reach it.
+    if (!unfinished && m_Main::UnFinFlagLost(ctx_))
+        m_Main::KeepUnfinishedAside(ctx_, QStringLiteral("the setting that marks it was lost"));
 
     auto resumeOrSelect = [&] {
-        bool resumed = false;
-        if (unfinished)
-            resumed = ignoreErrors([&] { session.PlayFile(ctx_.data().UnFinFile(), false); });
-        if (!resumed || session.Game_Status() == cGamePlay::NoGame)
+        if (!(unfinished && m_Main::ResumeUnfinished(ctx_)))
             runGuarded(ctx_.messages(), [&] { session.SelectGame(); });
     };
     auto openCommandLine = [&] { return runGuarded(ctx_.messages(), [&] { session.PlayFile(c, true); }); };

@@ -69,9 +69,19 @@ QString GetFileTitle(const QString &path)
 
 namespace mGen {
 
-std::int16_t GetUnFinFlag(Context &ctx)
+std::int16_t GetUnFinFlag(Context &ctx, bool *damaged)
 {
-    return mRegistry::GetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), 0);
+    if (damaged)
+        *damaged = false;
+    try {
+        return mRegistry::GetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), 0);
+    } catch (const AppError &e) {
+        if (e.number() != err::TypeMismatch && e.number() != err::Overflow)
+            throw;
+    }
+    if (damaged)
+        *damaged = true;
+    return 0;
 }
 
 void SetUnFinFlag(Context &ctx, std::int16_t value)

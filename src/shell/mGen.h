@@ -10,7 +10,9 @@ class Context;
 
 namespace mGen {
 // "General" / "UnFin": 1 when the last session left its game in the unfinished-game file.
-std::int16_t GetUnFinFlag(Context &ctx);
+// A damaged value (not a 16-bit number) reads as 0 and sets *damaged, so the next
+// setting of the flag writes the right value over it.
+std::int16_t GetUnFinFlag(Context &ctx, bool *damaged = nullptr);
 void SetUnFinFlag(Context &ctx, std::int16_t value);
 
 // The win check after a move: true when a game is being played, not yet marked won,

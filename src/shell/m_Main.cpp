@@ -1,18 +1,24 @@
 #include "shell/m_Main.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 #include "appearance/mCustomize.h"
 #include "appearance/cSound.h"
+#include "core/AppError.h"
 #include "engine/cPlay.h"
+#include "library/mAutoSave.h"
 #include "library/mFavorites.h"
 #include "library/mPending.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
 #include "app/Context.h"
 #include "shell/cGamePlay.h"
+#include "shell/mGen.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "store/cRegistry.h"
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
 
@@ -42,6 +48,51 @@ void InitSession(Context &ctx)
         if (mode == 5)
             mCustomize::ChangeBackground(ctx);
     });
+}
+
+bool ResumeUnfinished(Context &ctx)
+{
+    cGamePlay &session = ctx.gamePlay();
+    QString why;
+    try {
+        session.PlayFile(ctx.data().UnFinFile(), false);
+    } catch (const AppError &e) {
+        why = e.description();
+    } catch (const std::exception &e) {
+        why = QString::fromLocal8Bit(e.what());
+    }
+    if (why.isEmpty() && session.Game_Status() != cGamePlay::NoGame)
+        return true;
+    KeepUnfinishedAside(ctx, why.isEmpty() ? QStringLiteral("no game reached the table") : why);
+    return false;
+}
+
+bool UnFinFlagLost(Context &ctx)
+{
+    bool damaged = false;
+    ignoreErrors([&] { mGen::GetUnFinFlag(ctx, &damaged); });
+    return damaged || ctx.registry().SettingsLost();
+}
+
+void KeepUnfinishedAside(Context &ctx, const QString &why)
+{
+    const QString file = ctx.data().UnFinFile();
+    if (!QFileInfo(file).isFile())
+        return;
+    QString text = QStringLiteral("The unfinished game of the last session could not be resumed: %1").arg(why);
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    try {
+        const QString kept = mAutoSave::KeepAsIncomplete(ctx, file);
+        text += QStringLiteral("\r\nIt has been kept as \"%1\".").arg(QDir::toNativeSeparators(kept));
+        ignoreErrors([&] { mGen::SetUnFinFlag(ctx, 0); });
+    } catch (const AppError &e) {
+        // Left where it is, it must outlive this session: nothing is saved over it.
+        ctx.gamePlay().HoldUnfinishedFile();
+        text += QStringLiteral("\r\nIt stays as \"%1\" and no game is saved over it in this session (%2).")
+                    .arg(QDir::toNativeSeparators(file), e.description());
+    }
+    ctx.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void TogglePause(Context &ctx)

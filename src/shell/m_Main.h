@@ -2,12 +2,24 @@
 // and the game-keeping part of shutdown.
 #pragma once
 
+#include <QString>
+
 class Context;
 
 namespace m_Main {
 // The start-up steps of the main window's load. The settings path is set first and its
 // errors pass on; every later step runs with its errors ignored.
 void InitSession(Context &ctx);
+// Plays the unfinished game of the last session. When it cannot be played, the file is
+// kept aside (KeepUnfinishedAside) with the reason. True when the game is on the table.
+bool ResumeUnfinished(Context &ctx);
+// True when the "UnFin" flag cannot be trusted: the settings file was found damaged in
+// this run, or the value is not a number.
+bool UnFinFlagLost(Context &ctx);
+// An unfinished-game file that is not resumed is never overwritten: it is moved into the
+// auto-save folder as an incomplete game (never replacing a file) and the user is told
+// why and where it went. Where it cannot be moved, the session holds it for this run.
+void KeepUnfinishedAside(Context &ctx, const QString &why);
 // The commands behind "Pause", "AutoPlay", "ViewTool" and "Rules".
 void TogglePause(Context &ctx);
 // Turning automatic moves on plays at once the moves the board allows.

@@ -21,6 +21,7 @@ QString settingsPath(const Context &ctx)
 cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
 {
     file_.setCorruptNotice([this](const QString &file, const QString &keptAs) {
+        settingsLost_ = true;
         const QString text =
             keptAs.isEmpty()
                 ? QStringLiteral("The settings file \"%1\" is damaged and cannot be read. The default settings are "
@@ -31,6 +32,18 @@ cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
                       .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(keptAs));
         ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
     });
+}
+
+void cRegistry::ReportWriteFailure(const QString &errorText)
+{
+    if (writeFailureReported_)
+        return;
+    writeFailureReported_ = true;
+    const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
+    ctx_.messages().show(QStringLiteral("The settings cannot be saved to the file \"%1\": %2.\r\nPlay goes on, but "
+                                        "settings changed from now on may not be kept.")
+                             .arg(QDir::toNativeSeparators(file_.path()), reason),
+                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 QString cRegistry::rootName(std::int32_t classKey)

@@ -69,6 +69,12 @@ public:
     const QString &RegPath() const { return regPath_; }
     void setRegPath(const QString &value) { regPath_ = value; }
 
+    // True once a damaged settings file was found in this run: every value it held is unknown.
+    bool SettingsLost() const { return settingsLost_; }
+    // Tells the user, once per run, that a setting could not be kept: the settings file and
+    // why (the store's reason, else the error's text). Play goes on.
+    void ReportWriteFailure(const QString &errorText);
+
     // The store underneath, for tests and tools (writer seam, direct access).
     SettingsFile &settingsFile() { return file_; }
 
@@ -96,4 +102,6 @@ private:
     std::int32_t valueType_ = reg::REG_SZ;
     QVariant default_;
     QString regPath_;
+    bool settingsLost_ = false;
+    bool writeFailureReported_ = false;
 };
