@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <cerrno>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include "core/DurableWrite.h"
 
@@ -109,6 +111,16 @@ std::size_t hashOf(const QByteArray &bytes)
 std::int64_t nanoseconds(const timespec &t)
 {
     return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// The usual reason a small file cannot be made, which the lock does not tell: ": No space
+// left on device" when the folder's file system is full, else "".
+QString spaceLeft(const QString &folder)
+{
+    struct statvfs fs {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &fs) == 0 && fs.f_bavail == 0)
+        return QStringLiteral(": ") + qt_error_string(ENOSPC);
+    return {};
 }
 
 QString lockPathOf(const QString &path)
@@ -461,7 +473,7 @@ SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &cha
         return fail(Status::KeyNotCreated,
                     lock.error() == QLockFile::LockFailedError
                         ? QStringLiteral("another copy of the program holds the lock file \"%1\"").arg(lockFile)
-                        : QStringLiteral("the lock file \"%1\" cannot be created").arg(lockFile));
+                        : QStringLiteral("the lock file \"%1\" cannot be created%2").arg(lockFile, spaceLeft(folder)));
     }
 
     // Another copy may have written since we last looked: start from the file as it is now.

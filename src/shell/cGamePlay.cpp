@@ -233,7 +233,15 @@ void cGamePlay::Unload()
     // question or the first deal) the last session's unfinished game stays where it is.
     if (!gameStarted_)
         return;
-    mGen::SetUnFinFlag(ctx_, 0);
+    // A flag that cannot be cleared (a full disk) cannot be set either: the game kept
+    // last, which it points to, stays the one the next start resumes.
+    bool cleared = false;
+    keepSetting([&] {
+        mGen::SetUnFinFlag(ctx_, 0);
+        cleared = true;
+    });
+    if (!cleared)
+        return;
     if (status_ != Playing || won_)
         return;
     if (loadType_ == Pending) {

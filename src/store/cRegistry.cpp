@@ -40,8 +40,8 @@ void cRegistry::ReportWriteFailure(const QString &errorText)
         return;
     writeFailureReported_ = true;
     const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
-    ctx_.messages().show(QStringLiteral("The settings cannot be saved to the file \"%1\": %2.\r\nPlay goes on, but "
-                                        "settings changed from now on may not be kept.")
+    ctx_.messages().show(QStringLiteral("The settings cannot be saved to the file \"%1\": %2.\r\nSettings changed "
+                                        "from now on may not be kept.")
                              .arg(QDir::toNativeSeparators(file_.path()), reason),
                          MsgButtons::Ok, MsgIcon::Exclamation);
 }
