@@ -2,6 +2,13 @@
 
 #include "core/AppError.h"
 
+GameNumber GameNumber::fromNumber(std::int64_t value)
+{
+    if (value > MaxValue || value < -MaxValue)
+        raiseError(err::Overflow);
+    return GameNumber(value, false);
+}
+
 GameNumber GameNumber::fromText(const QString &text)
 {
     const QString t = text.trimmed();
@@ -24,5 +31,10 @@ GameNumber GameNumber::fromText(const QString &text)
         if (digits > 15)
             raiseError(err::Overflow);
     }
-    return GameNumber(negative ? -value : value, true);
+    return GameNumber(negative ? -value : value, true, t);
+}
+
+GameNumber GameNumber::parseNumber(const QString &text)
+{
+    return fromNumber(fromText(text).value());
 }

@@ -76,19 +76,23 @@ bool cCustom::LoadStudioFile(const QString &name)
     const QList<std::int16_t> home = readValues(lines, 1, 7, path);
     const QList<std::int16_t> goal = readValues(lines, 2, 3, path);
     const QList<std::int16_t> res = readValues(lines, 3, 2, path);
-    gameName_ = nameFields.value(0).text;
-    hPiles_ = home[0];
-    hOrder_ = home[1];
-    hSpace_ = home[2];
-    hak_ = home[3];
-    hMulti_ = home[4];
-    suits_ = home[5];
-    mOrder_ = home[6];
-    gOrder_ = goal[0];
-    gBase_ = goal[1];
-    gCards_ = goal[2];
-    rPiles_ = res[0];
-    rCards_ = res[1];
+    GameDefinition d;
+    d.GameName = nameFields.value(0).text;
+    d.HPiles = home[0];
+    d.HOrder = home[1];
+    d.HSpace = home[2];
+    d.HAK = home[3];
+    d.HMulti = home[4];
+    d.Suits = home[5];
+    d.MOrder = home[6];
+    d.GOrder = goal[0];
+    d.GBase = goal[1];
+    d.GCards = goal[2];
+    d.RPiles = res[0];
+    d.RCards = res[1];
+    // A value no board can hold would only fail later, in the deal or in its saved games.
+    CheckDefinition(d, QStringLiteral("The studio game file ") + path);
+    def_ = d;
     return true;
 }
 
@@ -98,33 +102,33 @@ void cCustom::Home(std::int32_t hPiles, std::int32_t hOrder, std::int32_t hSpace
     // Every value is checked before any is stored.
     const std::int16_t values[7] = {toInt16(hPiles), toInt16(hOrder), toInt16(hSpace), toInt16(hak),
                                     toInt16(hMulti), toInt16(suits),  toInt16(mOrder)};
-    hPiles_ = values[0];
-    hOrder_ = values[1];
-    hSpace_ = values[2];
-    hak_ = values[3];
-    hMulti_ = values[4];
-    suits_ = values[5];
-    mOrder_ = values[6];
+    def_.HPiles = values[0];
+    def_.HOrder = values[1];
+    def_.HSpace = values[2];
+    def_.HAK = values[3];
+    def_.HMulti = values[4];
+    def_.Suits = values[5];
+    def_.MOrder = values[6];
 }
 
 void cCustom::Goal(std::int32_t gOrder, std::int32_t gBase, std::int32_t gCards)
 {
     const std::int16_t values[3] = {toInt16(gOrder), toInt16(gBase), toInt16(gCards)};
-    gOrder_ = values[0];
-    gBase_ = values[1];
-    gCards_ = values[2];
+    def_.GOrder = values[0];
+    def_.GBase = values[1];
+    def_.GCards = values[2];
 }
 
 void cCustom::Res(std::int32_t rPiles, std::int32_t rCards)
 {
     const std::int16_t values[2] = {toInt16(rPiles), toInt16(rCards)};
-    rPiles_ = values[0];
-    rCards_ = values[1];
+    def_.RPiles = values[0];
+    def_.RCards = values[1];
 }
 
 bool cCustom::SaveStudioGame(const QString &name, bool mAdd, bool mGameEdit)
 {
-    gameName_ = name;
+    def_.GameName = name;
     IMessageBox &box = ctx_.messages();
     // A built-in name could never be loaded from a studio file, so it is refused too.
     if (name.isEmpty() || !mFavorites::IsValidFileName(name) || mStudio::IsBuiltInName(name)) {
@@ -143,9 +147,10 @@ bool cCustom::SaveStudioGame(const QString &name, bool mAdd, bool mGameEdit)
             parts.append(QString::number(v));
         return parts.join(QLatin1Char(','));
     };
-    TextFile::writeLines(path, {TextFile::quoted(gameName_),
-                                join({hPiles_, hOrder_, hSpace_, hak_, hMulti_, suits_, mOrder_}),
-                                join({gOrder_, gBase_, gCards_}), join({rPiles_, rCards_})});
+    const GameDefinition &d = def_;
+    TextFile::writeLines(path, {TextFile::quoted(d.GameName),
+                                join({d.HPiles, d.HOrder, d.HSpace, d.HAK, d.HMulti, d.Suits, d.MOrder}),
+                                join({d.GOrder, d.GBase, d.GCards}), join({d.RPiles, d.RCards})});
     box.show(QStringLiteral("Successfully Saved Game : ") + name, MsgButtons::Ok, MsgIcon::Information);
     ctx_.data().Refresh_NewGames();
     return true;
@@ -153,7 +158,7 @@ bool cCustom::SaveStudioGame(const QString &name, bool mAdd, bool mGameEdit)
 
 void cCustom::LoadGameFile(const QString &path)
 {
-    SetDefinition(mFile::HeaderDefinition(mFile::ReadGameHeader(path)));
+    def_ = mFile::ReadGameHeader(path).Definition;
 }
 
 QStringList cCustom::GetStudioGames() const
@@ -177,30 +182,7 @@ void cCustom::Update_Pic(QPaintDevice &box) const
 {
     ArtLibrary &art = ctx_.art();
     QPainter painter(&box);
-    painter.drawImage(QPoint(0, 0), art.ResPicture(rPiles_, rCards_));
-    painter.drawImage(QPoint(125, 0), art.GoalPicture(gBase_, gCards_));
-    painter.drawImage(QPoint(0, 36), art.TableauPicture(hPiles_, suits_));
-}
-
-GameDefinition cCustom::Definition() const
-{
-    return {gameName_, gOrder_, gBase_,  gCards_, hOrder_, hSpace_, hPiles_,
-            hak_,      hMulti_, rPiles_, rCards_, mOrder_, suits_};
-}
-
-void cCustom::SetDefinition(const GameDefinition &d)
-{
-    gameName_ = d.GameName;
-    gOrder_ = d.GOrder;
-    gBase_ = d.GBase;
-    gCards_ = d.GCards;
-    hOrder_ = d.HOrder;
-    hSpace_ = d.HSpace;
-    hPiles_ = d.HPiles;
-    hak_ = d.HAK;
-    hMulti_ = d.HMulti;
-    rPiles_ = d.RPiles;
-    rCards_ = d.RCards;
-    mOrder_ = d.MOrder;
-    suits_ = d.Suits;
+    painter.drawImage(QPoint(0, 0), art.ResPicture(def_.RPiles, def_.RCards));
+    painter.drawImage(QPoint(125, 0), art.GoalPicture(def_.GBase, def_.GCards));
+    painter.drawImage(QPoint(0, 36), art.TableauPicture(def_.HPiles, def_.Suits));
 }

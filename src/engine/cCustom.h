@@ -33,40 +33,37 @@ public:
     QString StudioFilePath(const QString &name) const;
 
     // The whole definition held, as a value, and putting one back.
-    GameDefinition Definition() const;
-    void SetDefinition(const GameDefinition &d);
+    const GameDefinition &Definition() const { return def_; }
+    void SetDefinition(const GameDefinition &d) { def_ = d; }
 
-    QString GameName() const { return gameName_; }
-    void setGameName(const QString &v) { gameName_ = v; }
-    std::int16_t GOrder() const { return gOrder_; }
-    void setGOrder(std::int16_t v) { gOrder_ = v; }
-    std::int16_t GBase() const { return gBase_; }
-    void setGBase(std::int16_t v) { gBase_ = v; }
-    std::int16_t GCards() const { return gCards_; }
-    void setGCards(std::int16_t v) { gCards_ = v; }
-    std::int16_t HOrder() const { return hOrder_; }
-    void setHOrder(std::int16_t v) { hOrder_ = v; }
-    std::int16_t HSpace() const { return hSpace_; }
-    void setHSpace(std::int16_t v) { hSpace_ = v; }
-    std::int16_t HPiles() const { return hPiles_; }
-    void setHPiles(std::int16_t v) { hPiles_ = v; }
-    std::int16_t HAK() const { return hak_; }
-    void setHAK(std::int16_t v) { hak_ = v; }
-    std::int16_t HMulti() const { return hMulti_; }
-    void setHMulti(std::int16_t v) { hMulti_ = v; }
-    std::int16_t RPiles() const { return rPiles_; }
-    void setRPiles(std::int16_t v) { rPiles_ = v; }
-    std::int16_t RCards() const { return rCards_; }
-    void setRCards(std::int16_t v) { rCards_ = v; }
-    std::int16_t MOrder() const { return mOrder_; }
-    void setMOrder(std::int16_t v) { mOrder_ = v; }
-    std::int16_t Suits() const { return suits_; }
-    void setSuits(std::int16_t v) { suits_ = v; }
+    QString GameName() const { return def_.GameName; }
+    void setGameName(const QString &v) { def_.GameName = v; }
+    std::int16_t GOrder() const { return def_.GOrder; }
+    void setGOrder(std::int16_t v) { def_.GOrder = v; }
+    std::int16_t GBase() const { return def_.GBase; }
+    void setGBase(std::int16_t v) { def_.GBase = v; }
+    std::int16_t GCards() const { return def_.GCards; }
+    void setGCards(std::int16_t v) { def_.GCards = v; }
+    std::int16_t HOrder() const { return def_.HOrder; }
+    void setHOrder(std::int16_t v) { def_.HOrder = v; }
+    std::int16_t HSpace() const { return def_.HSpace; }
+    void setHSpace(std::int16_t v) { def_.HSpace = v; }
+    std::int16_t HPiles() const { return def_.HPiles; }
+    void setHPiles(std::int16_t v) { def_.HPiles = v; }
+    std::int16_t HAK() const { return def_.HAK; }
+    void setHAK(std::int16_t v) { def_.HAK = v; }
+    std::int16_t HMulti() const { return def_.HMulti; }
+    void setHMulti(std::int16_t v) { def_.HMulti = v; }
+    std::int16_t RPiles() const { return def_.RPiles; }
+    void setRPiles(std::int16_t v) { def_.RPiles = v; }
+    std::int16_t RCards() const { return def_.RCards; }
+    void setRCards(std::int16_t v) { def_.RCards = v; }
+    std::int16_t MOrder() const { return def_.MOrder; }
+    void setMOrder(std::int16_t v) { def_.MOrder = v; }
+    std::int16_t Suits() const { return def_.Suits; }
+    void setSuits(std::int16_t v) { def_.Suits = v; }
 
 private:
     Context &ctx_;
-    QString gameName_;
-    std::int16_t gOrder_ = 0, gBase_ = 0, gCards_ = 0;
-    std::int16_t hOrder_ = 0, hSpace_ = 0, hPiles_ = 0, hak_ = 0, hMulti_ = 0;
-    std::int16_t rPiles_ = 0, rCards_ = 0, mOrder_ = 0, suits_ = 0;
+    GameDefinition def_;
 };

@@ -72,19 +72,22 @@ QByteArray cEngine::SavedGameBytes() const
 {
     const ISessionInfo &session = ctx_.session();
     cCustom &custom = ctx_.custom();
-    // The definition is reloaded by name; a game the table no longer names is saved with
-    // the definition its board was built from, not with whatever was loaded last.
+    // The definition is reloaded by name. A game on the table is saved with the
+    // definition its board was built from, so its moves fit the header even when its
+    // studio game was edited or deleted since the deal; without a board, the name's.
     GameDefinition def = custom.Definition();
-    if (custom.Init(session.GameName()))
-        def = custom.Definition();
-    else if (const std::optional<GameDefinition> board = session.BoardDefinition())
+    const bool named = custom.Init(session.GameName());
+    if (const std::optional<GameDefinition> board = session.BoardDefinition())
         def = *board;
+    else if (named)
+        def = custom.Definition();
 
     const GameNumber number = session.GameNo();
     QStringList lines;
     lines.reserve(kHeaderLines + current_);
     lines << session.GameName();
-    lines << (number.isText() ? number.toString() : TextFile::printed(number.value()));
+    // A number held as text is written as the text it was given ("007" stays "007").
+    lines << (number.isText() ? number.text() : TextFile::printed(number.value()));
     for (const std::int64_t v : {std::int64_t{session.Time()}, std::int64_t{session.Moves()},
                                  std::int64_t{session.Score()}, std::int64_t{session.Percentage()}})
         lines << TextFile::printed(v);

@@ -77,7 +77,7 @@ void checkRange(const QString &what, int value, int lo, int hi)
 }
 } // namespace
 
-cPlay::cPlay(Context &ctx) : ctx_(ctx)
+cPlay::cPlay(Context &ctx, bool scratch) : ctx_(ctx), scratch_(scratch)
 {
     ClearTops();
 }
@@ -248,7 +248,7 @@ void cPlay::Init(const GameNumber &gameNumber)
     try {
         gameNumber_ = gameNumber;
         totalCards_ = ctx_.games().TotalCards();
-        back_ = CardPicture::back(GetDeckIndex(ctx_));
+        back_ = CardPicture::back(scratch_ ? 1 : GetDeckIndex(ctx_));
         CreateBoard();
         ClearTops();
         ShuffleDeck();
@@ -258,7 +258,8 @@ void cPlay::Init(const GameNumber &gameNumber)
         SetupStock();
         DealWasteCards();
         DealResCards();
-        ctx_.sound().StartGame();
+        if (!scratch_)
+            ctx_.sound().StartGame();
         DealHome();
     } catch (...) {
         ClearAll();
@@ -398,7 +399,8 @@ void cPlay::CreateCards()
     loadSlots(PicArray::Right, g.Piles(cGames::Foundation));
     loadSlots(PicArray::Home, g.Piles(cGames::Tableau));
     loadSlots(PicArray::Res, g.Piles(cGames::FreeCell));
-    ctx_.art().EndCards();
+    if (!scratch_)
+        ctx_.art().EndCards();
     surface.processEvents();
 }
 
@@ -525,7 +527,8 @@ void cPlay::ShowSlots()
         ShowHomeSlot(i, n);
     if (g.Piles(cGames::WasteArea) > 0)
         ShowWasteSlot();
-    ctx_.art().EndSlots();
+    if (!scratch_)
+        ctx_.art().EndSlots();
 }
 
 void cPlay::SetupStock()

@@ -66,7 +66,10 @@ public:
     static constexpr int RiderDown = 250;
     static constexpr int RiderAcross = 180;
 
-    explicit cPlay(Context &ctx);
+    // A scratch board deals and moves on its context's display list only: no card
+    // pictures, no sounds and no settings are asked for, so it can try a game's moves
+    // apart from the table.
+    explicit cPlay(Context &ctx, bool scratch = false);
 
     // Builds and deals the board for the game number, on the layout of gGames. Clears any
     // board left from before and cancels a drag first. A layout that cannot be dealt
@@ -240,4 +243,5 @@ private:
     bool across_ = false;
     int lifted_ = -1;
     bool lastPressFocus_ = true;
+    bool scratch_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <algorithm>
+#include <utility>
 
 #include "appearance/mCustomize.h"
 #include "core/AppError.h"
@@ -40,6 +41,7 @@ cGamePlay::cGamePlay(Context &ctx) : ctx_(ctx) {}
 void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::int32_t loadType, std::int32_t time,
                           std::int16_t score, std::int16_t redeals)
 {
+    const std::optional<GameDefinition> fileDefinition = std::exchange(fileDefinition_, std::nullopt);
     ctx_.play().CancelDrag();
     if (status_ == Playing) {
         // A won game is already recorded: it only leaves the table.
@@ -67,9 +69,14 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
     // The definition of the game of that name wins over one read from a file's header.
     // When the table no longer names the game, a restart deals again from the
     // definition its board was built from.
+    // A saved game plays with the definition its moves were found to fit.
     cCustom &custom = ctx_.custom();
-    if (!custom.Init(name) && restarting_ && boardDefinition_ && boardDefinition_->GameName == name)
+    if (fileDefinition)
+        custom.SetDefinition(*fileDefinition);
+    else if (!custom.Init(name) && restarting_ && boardDefinition_ && boardDefinition_->GameName == name)
         custom.SetDefinition(*boardDefinition_);
+    // The ranges every reader of a definition holds it to, before a layout is built.
+    CheckDefinition(custom.Definition(), QStringLiteral("The game ") + name);
     mStudio::BuildLayout(ctx_);
     ctx_.play().Init(number);
     boardDefinition_ = custom.Definition();
@@ -174,7 +181,7 @@ void cGamePlay::PlayLoadedGame(const QString &path, const LoadedGame &game, bool
     ctx_.engine().SetRecords(game.moves);
     const std::int32_t loadType = mFile::IsFinishedGameFile(ctx_, path) ? Finished : Unfinished;
     const SavedGameInfo &header = game.header;
-    ctx_.custom().SetDefinition(mFile::HeaderDefinition(header));
+    fileDefinition_ = game.definition;
     StartGame(header.GameName, header.GameNo, loadType, header.Time, header.Score, 0);
     // Listed only once the game stands on the table.
     if (addToRecent)
@@ -190,18 +197,29 @@ void cGamePlay::PlayPendFile(const QString &path)
     pendingFile_ = path;
     ctx_.engine().SetRecords(game.moves);
     kMenu &menu = ctx_.menu();
+    const QString caption = menu.HasItem(path) ? menu.ItemCaption(path) : QString();
     if (menu.HasItem(path)) {
         menu.setItemCaption(path, menu.ItemCaption(path) + QStringLiteral(" - (Now Playing)"));
         menu.setItemEnabled(path, false);
     }
     const SavedGameInfo &header = game.header;
-    ctx_.custom().SetDefinition(mFile::HeaderDefinition(header));
-    ignoreErrors([&] {
-        QFile::remove(path);
+    fileDefinition_ = game.definition;
+    try {
         StartGame(header.GameName, header.GameNo, Pending, header.Time, header.Score, 0);
-        // StartGame clears the pending file when it ends the table; the game keeps its own.
-        pendingFile_ = path;
-    });
+    } catch (...) {
+        // A game that did not start keeps its file and its menu entry; the error is reported.
+        if (menu.HasItem(path)) {
+            menu.setItemCaption(path, caption);
+            menu.setItemEnabled(path, true);
+        }
+        throw;
+    }
+    // StartGame clears the pending file when it ends the table; the game keeps its own.
+    pendingFile_ = path;
+    // The file goes only once the game stands on the table and runs; it is written back
+    // when the game ends. A file that cannot be deleted is simply written over then.
+    if (status_ == Playing)
+        QFile::remove(path);
 }
 
 void cGamePlay::PlayFavFile(const QString &path)
@@ -268,7 +286,9 @@ void cGamePlay::EndGame(std::int16_t won, bool terminating)
         ctx_.score().AddScore(0);
         if (!terminating)
             ctx_.score().AddSesGame(won);
-        mAutoSave::AutoSaveGame(ctx_, false);
+        // A game whose auto-save fails still ends, or it could never be left; the failure
+        // is reported.
+        runGuarded(ctx_.messages(), [&] { mAutoSave::AutoSaveGame(ctx_, false); });
     }
     if (!terminating)
         ClearArea();

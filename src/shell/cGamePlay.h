@@ -44,9 +44,11 @@ public:
     // Reads and checks the whole file (mFile::ReadSavedGame), then PlayLoadedGame.
     void PlayFile(const QString &path, bool addToRecent);
     // Plays a saved game already read: ends the game in play, takes the moves and the
-    // header's definition, starts it (replayed when the path has the finished-game
-    // extension) and then lists the path as recently opened when asked.
+    // definition they were checked against, starts it (replayed when the path has the
+    // finished-game extension) and then lists the path as recently opened when asked.
     void PlayLoadedGame(const QString &path, const LoadedGame &game, bool addToRecent) override;
+    // Resumes a pending-list game, read and checked whole first. Its file is deleted only
+    // once the game runs; a start that fails raises and leaves the file and its menu entry.
     void PlayPendFile(const QString &path);
     void PlayFavFile(const QString &path);
     // The way to a game when none was named: the selection of a game (a random deal of
@@ -124,6 +126,9 @@ private:
     QString pendingFile_;
     std::int32_t status_ = NoGame;
     bool won_ = false;
+    // The definition the next StartGame deals from instead of the name's: the one a
+    // saved game's moves were checked against.
+    std::optional<GameDefinition> fileDefinition_;
     // The definition the board on the table was dealt from.
     std::optional<GameDefinition> boardDefinition_;
     bool restarting_ = false;

@@ -10,6 +10,8 @@
 #include "core/FolderList.h"
 #include "core/Numbers.h"
 #include "core/TextFile.h"
+#include "engine/ScratchBoard.h"
+#include "engine/cCustom.h"
 #include "engine/cPlay.h"
 #include "library/mRecent.h"
 #include "platform/FileDialog.h"
@@ -36,6 +38,43 @@ void checkValue(const QString &path, int line, const char *what, std::int64_t va
 {
     if (value < lo || value > hi)
         refuse(path, line, QLatin1String(what), value, lo, hi);
+}
+
+// The definition of a game's name, as a new deal would load it; nothing for a name no
+// game has, or one whose studio file cannot be read. The held definition is kept.
+std::optional<GameDefinition> definitionByName(Context &ctx, const QString &name)
+{
+    cCustom &custom = ctx.custom();
+    const GameDefinition held = custom.Definition();
+    std::optional<GameDefinition> named;
+    try {
+        if (custom.Init(name))
+            named = custom.Definition();
+    } catch (const AppError &) {
+        // A damaged studio file: the header's definition is tried instead.
+    }
+    custom.SetDefinition(held);
+    return named;
+}
+
+// The definition the moves of a checked file fit on a scratch board.
+GameDefinition fittingDefinition(Context &ctx, const LoadedGame &game, const QString &path)
+{
+    const SavedGameInfo &h = game.header;
+    ScratchBoard board;
+    const std::optional<GameDefinition> named = definitionByName(ctx, h.GameName);
+    if (named && !board.Try(*named, h.GameNo, game.moves))
+        return *named;
+    const std::optional<ScratchBoard::Misfit> misfit = board.Try(h.Definition, h.GameNo, game.moves);
+    if (!misfit)
+        return h.Definition;
+    if (misfit->move == 0)
+        raiseError(err::BadSavedGame,
+                   QStringLiteral("The saved game %1 cannot be opened: %2").arg(path, misfit->reason));
+    raiseError(err::BadSavedGame, QStringLiteral("The saved game %1 cannot be opened: its move %2 (line %3) does not "
+                                                 "fit the dealt game. %4")
+                                      .arg(path, QString::number(misfit->move),
+                                           QString::number(kHeaderLines + misfit->move), misfit->reason));
 }
 
 QString incFilter(const cData &data)
@@ -85,19 +124,15 @@ SavedGameInfo ParseGameHeader(const QStringList &lines, const QString &path)
     auto int16At = [&](int line) { return at(line, [](const QString &s) { return TextFile::parseInt16(s); }); };
     SavedGameInfo info;
     info.GameName = lines[0];
-    info.GameNo = at(2, [](const QString &s) {
-        const std::int64_t number = TextFile::parseInteger(s);
-        if (number > 999999999999999LL || number < -999999999999999LL)
-            raiseError(err::Overflow);
-        return GameNumber::fromNumber(number);
-    });
+    info.GameNo = at(2, [](const QString &s) { return GameNumber::parseNumber(s); });
     info.Time = at(3, [](const QString &s) { return toInt32(TextFile::parseInteger(s)); });
     info.Moves = int16At(4);
     info.Score = int16At(5);
     info.Percentage = int16At(6);
-    std::int16_t *const values[12] = {&info.GOrder, &info.GBase,  &info.GCards, &info.HOrder,
-                                      &info.HSpace, &info.HPiles, &info.HAK,    &info.HMulti,
-                                      &info.RPiles, &info.RCards, &info.MOrder, &info.Suits};
+    GameDefinition &d = info.Definition;
+    d.GameName = info.GameName;
+    std::int16_t *const values[12] = {&d.GOrder, &d.GBase,  &d.GCards, &d.HOrder, &d.HSpace, &d.HPiles,
+                                      &d.HAK,    &d.HMulti, &d.RPiles, &d.RCards, &d.MOrder, &d.Suits};
     for (int i = 0; i < 12; ++i)
         *values[i] = int16At(7 + i);
     return info;
@@ -128,8 +163,7 @@ FavoriteInfo ReadFavRecord(const QString &path)
         raiseError(err::TypeMismatch, QStringLiteral("Not a favourite: %1").arg(path));
     FavoriteInfo info;
     info.GameName = fields[0].text;
-    info.GameNo = fields[1].quoted ? GameNumber::fromText(fields[1].text)
-                                   : GameNumber::fromNumber(TextFile::parseInteger(fields[1].text));
+    info.GameNo = fields[1].quoted ? GameNumber::fromText(fields[1].text) : GameNumber::parseNumber(fields[1].text);
     info.AddedBy = fields[2].text;
     QString date = fields[3].text.trimmed();
     if (date.size() < 2 || !date.startsWith(QLatin1Char('#')) || !date.endsWith(QLatin1Char('#')))
@@ -183,18 +217,8 @@ void CheckSavedGame(const LoadedGame &game, const QString &path)
     checkValue(path, 3, "the time played", h.Time, 0, std::numeric_limits<std::int32_t>::max());
     checkValue(path, 4, "the number of moves", h.Moves, 0, std::numeric_limits<std::int16_t>::max());
     checkValue(path, 6, "the percentage", h.Percentage, 0, 100);
-    checkValue(path, 7, "the foundation order", h.GOrder, 0, 15);
-    checkValue(path, 8, "the foundation base rank", h.GBase, 0, 12);
-    checkValue(path, 9, "the number of foundation start cards", h.GCards, 0, 4);
-    checkValue(path, 10, "the tableau order", h.HOrder, 0, 15);
-    checkValue(path, 11, "the rank that fills an empty tableau pile", h.HSpace, -1, 13);
-    checkValue(path, 12, "the number of tableau piles", h.HPiles, 1, maxPile);
-    checkValue(path, 13, "the wrap flag", h.HAK, 0, 1);
-    checkValue(path, 14, "the group-move flag", h.HMulti, 0, 1);
-    checkValue(path, 15, "the number of free cells", h.RPiles, 0, maxPile);
-    checkValue(path, 16, "the number of free-cell start cards", h.RCards, 0, h.RPiles);
-    checkValue(path, 17, "the group-move order", h.MOrder, 0, 15);
-    checkValue(path, 18, "the suit kind", h.Suits, 0, 2);
+    if (const std::optional<DefinitionFault> f = FindDefinitionFault(h.Definition))
+        refuse(path, 7 + f->index, f->what, f->value, f->lo, f->hi);
 
     for (qsizetype i = 0; i < game.moves.size(); ++i) {
         const TransRecord &r = game.moves[i];
@@ -212,32 +236,14 @@ void CheckSavedGame(const LoadedGame &game, const QString &path)
     }
 }
 
-GameDefinition HeaderDefinition(const SavedGameInfo &info)
-{
-    GameDefinition d;
-    d.GameName = info.GameName;
-    d.GOrder = info.GOrder;
-    d.GBase = info.GBase;
-    d.GCards = info.GCards;
-    d.HOrder = info.HOrder;
-    d.HSpace = info.HSpace;
-    d.HPiles = info.HPiles;
-    d.HAK = info.HAK;
-    d.HMulti = info.HMulti;
-    d.RPiles = info.RPiles;
-    d.RCards = info.RCards;
-    d.MOrder = info.MOrder;
-    d.Suits = info.Suits;
-    return d;
-}
-
-LoadedGame ReadSavedGame(Context &, const QString &path)
+LoadedGame ReadSavedGame(Context &ctx, const QString &path)
 {
     const QStringList lines = TextFile::readLines(path);
     LoadedGame game;
     game.header = ParseGameHeader(lines, path);
     game.moves = cEngine::ParseMoves(lines, path);
     CheckSavedGame(game, path);
+    game.definition = fittingDefinition(ctx, game, path);
     game.header.DatePlayed = FileDate(path);
     return game;
 }

@@ -22,8 +22,8 @@ struct SavedGameInfo {
     std::int16_t Score = 0;
     std::int16_t Percentage = 0;
     QString DatePlayed; // the file's creation date (its modification time where none is kept)
-    std::int16_t GOrder = 0, GBase = 0, GCards = 0, HOrder = 0, HSpace = 0, HPiles = 0, HAK = 0, HMulti = 0, RPiles = 0,
-                 RCards = 0, MOrder = 0, Suits = 0;
+    // Lines 7 to 18, under the header's game name.
+    GameDefinition Definition;
 };
 
 // A whole saved-game file as read and checked, kept apart from the session and the move
@@ -31,6 +31,9 @@ struct SavedGameInfo {
 struct LoadedGame {
     SavedGameInfo header;
     QVector<TransRecord> moves;
+    // The definition every move was found to fit, the one the game is played with: the
+    // definition of the game's name, else the header's.
+    GameDefinition definition;
 };
 
 // A favourite as read from its file: one record of game name, number, player and date.
@@ -69,12 +72,13 @@ QString SafeFileName(const QString &name);
 // "name-number", made safe: the base of every file named after a game.
 QString GameFileBase(const QString &gameName, const GameNumber &number);
 
-// The definition a saved-game header holds, as cCustom::LoadGameFile takes it.
-GameDefinition HeaderDefinition(const SavedGameInfo &info);
-
-// Reads and checks a whole saved-game file without touching the session or the move
-// record: the read errors as for ReadGameHeader and the move lines (naming the line),
-// then CheckSavedGame. DatePlayed is the file's date.
+// Reads and checks a whole saved-game file without touching the session, the move
+// record or the board: the read errors as for ReadGameHeader and the move lines (naming
+// the line), then CheckSavedGame, then every move redone on a scratch board. The moves
+// are tried on the definition of the game's name (a new deal of that name would use it),
+// then, when they do not fit it (a studio game edited or deleted since the save), on the
+// header's; when neither fits, err::BadSavedGame names the file and the first move that
+// does not fit. DatePlayed is the file's date.
 LoadedGame ReadSavedGame(Context &ctx, const QString &path);
 // Refuses (err::BadSavedGame, naming the path, the line and the allowed range) a header
 // value or a move field outside what a board can hold: tableau piles 1..21, free cells

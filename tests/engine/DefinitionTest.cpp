@@ -125,17 +125,17 @@ TEST(StudioFiles, SavedDefinitionIsByteExact)
     EXPECT_TRUE(t.ctx.data().IsOriginal("My Freecell"));
 }
 
-TEST(StudioFiles, RoundTripKeepsImpossibleValuesUnchanged)
+TEST(StudioFiles, RoundTripKeepsValuesTheStudioDoesNotOfferUnchanged)
 {
     TestContext t;
     cCustom &c = t.ctx.custom();
     const QString path = t.ctx.data().GamesFolder() + "/Odd.gam";
-    const QByteArray bytes("\"Odd\"\r\n12,15,13,1,0,1,0\r\n8,12,4\r\n21,-3\r\n");
+    const QByteArray bytes("\"Odd\"\r\n12,15,13,1,0,1,0\r\n8,12,4\r\n21,5\r\n");
     writeBytes(path, bytes);
     t.ctx.data().Refresh_NewGames();
     ASSERT_TRUE(c.Init("Odd"));
     EXPECT_EQ(c.HPiles(), 12);
-    EXPECT_EQ(c.RCards(), -3);
+    EXPECT_EQ(c.RCards(), 5);
     t.box.expect(MsgResult::Ok, "Successfully Saved Game");
     ASSERT_TRUE(c.SaveStudioGame("Odd", false, false));
     EXPECT_EQ(bytesOf(path), bytes);
@@ -162,10 +162,18 @@ TEST(StudioFiles, ADamagedFileRaisesAndChangesNothing)
     writeBytes(folder + "/Text.gam", "\"Text\"\r\n8,six,13,0,1,2,0\r\n0,0,0\r\n4,0\r\n");
     writeBytes(folder + "/Few.gam", "\"Few\"\r\n8,6,13\r\n0,0,0\r\n4,0\r\n");
     writeBytes(folder + "/Big.gam", "\"Big\"\r\n8,6,13,0,1,2,0\r\n0,0,0\r\n40000,0\r\n");
+    // Values a deal would take but no saved game of them could be read back with.
+    writeBytes(folder + "/Wrap.gam", "\"Wrap\"\r\n8,6,13,2,1,2,0\r\n0,0,0\r\n4,0\r\n");
+    writeBytes(folder + "/Order.gam", "\"Order\"\r\n8,6,13,0,1,2,0\r\n16,0,0\r\n4,0\r\n");
     EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Short"); }), err::InputPastEnd);
     EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Text"); }), err::TypeMismatch);
     EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Few"); }), err::InputPastEnd);
     EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Big"); }), err::Overflow);
+    QString text;
+    EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Wrap"); }, &text), err::BadDefinition);
+    EXPECT_TRUE(text.contains("Wrap.gam") && text.contains("wrap flag is 2")) << text.toStdString();
+    EXPECT_EQ(errorOf([&] { c.LoadStudioFile("Order"); }, &text), err::BadDefinition);
+    EXPECT_TRUE(text.contains("foundation order is 16")) << text.toStdString();
     EXPECT_EQ(c.GameName(), "Two Cells");
     EXPECT_EQ(c.RPiles(), 2);
 }

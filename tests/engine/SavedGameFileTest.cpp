@@ -279,6 +279,11 @@ TEST(SavedGameFile, GameNumberHeldAsTextIsWrittenBare)
     EXPECT_EQ(TextFile::readLines(asText).value(1), "123456");
     EXPECT_EQ(mFile::ReadGameHeader(asNumber).GameNo.value(), 123456);
     EXPECT_EQ(mFile::ReadGameHeader(asText).GameNo.value(), 123456);
+    // The text is written as it was given, trimmed; it names the same deal.
+    t.session.number = GameNumber::fromText(" 007 ");
+    t.engine().SavetoFile(asText);
+    EXPECT_EQ(TextFile::readLines(asText).value(1), "007");
+    EXPECT_EQ(mFile::ReadGameHeader(asText).GameNo.value(), 7);
 
     t.session.number = GameNumber::fromNumber(-5);
     t.engine().SavetoFile(asNumber);
@@ -338,9 +343,9 @@ TEST(SavedGameFile, DefinitionIsReloadedByNameElseTakenFromTheBoard)
     t.session.board.reset();
     t.engine().SavetoFile(path);
     const SavedGameInfo info = mFile::ReadGameHeader(path);
-    EXPECT_EQ(info.Suits, c.Suits());
-    EXPECT_EQ(info.HPiles, c.HPiles());
-    EXPECT_EQ(info.RPiles, c.RPiles());
+    EXPECT_EQ(info.Definition.Suits, c.Suits());
+    EXPECT_EQ(info.Definition.HPiles, c.HPiles());
+    EXPECT_EQ(info.Definition.RPiles, c.RPiles());
 }
 
 TEST(SavedGameFile, LineEndingsOfEveryKindAreRead)

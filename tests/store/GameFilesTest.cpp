@@ -13,9 +13,11 @@
 #include "engine/cCustom.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
+#include "engine/DisplayList.h"
 #include "engine/cPlay.h"
 #include "library/mRecent.h"
 #include "platform/QtFileDialog.h"
+#include "platform/kMenu.h"
 #include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "app/mGen1.h"
@@ -31,6 +33,8 @@
 namespace {
 
 struct Files : GameContext {
+    Files() = default;
+    explicit Files(CardSurface *surface) : GameContext(surface) {}
     QString saved() const { return ctx.data().SavedFolder(); }
     // A folder of the home, created.
     QString folder(const QString &name) const
@@ -156,8 +160,8 @@ TEST(GameFiles, ReadingASavedGameTakesItWholeAndTouchesNothing)
     const LoadedGame game = mFile::ReadSavedGame(t.ctx, path);
     EXPECT_EQ(game.header.GameName, "Freecell");
     EXPECT_EQ(game.header.GameNo.value(), 77);
-    EXPECT_EQ(game.header.HPiles, 8);
-    EXPECT_EQ(game.header.RPiles, 4);
+    EXPECT_EQ(game.header.Definition.HPiles, 8);
+    EXPECT_EQ(game.header.Definition.RPiles, 4);
     EXPECT_FALSE(game.header.DatePlayed.isEmpty());
     ASSERT_EQ(game.moves.size(), 2);
     EXPECT_EQ(game.moves[0].DCell, cGames::FreeCell);
@@ -165,7 +169,7 @@ TEST(GameFiles, ReadingASavedGameTakesItWholeAndTouchesNothing)
     EXPECT_EQ(stateOf(t), before);
 
     // The definition handed to the session is the header's.
-    const GameDefinition def = mFile::HeaderDefinition(game.header);
+    const GameDefinition def = game.header.Definition;
     EXPECT_EQ(def.GameName, "Freecell");
     EXPECT_EQ(def.HOrder, 6);
     EXPECT_EQ(def.HSpace, 13);
@@ -221,6 +225,34 @@ TEST(GameFiles, EveryHeaderValueOutsideItsRangeIsRefused)
     }
 }
 
+TEST(GameFiles, EveryReaderHoldsAGameNumberToFifteenDigitsQuotedOrBare)
+{
+    Files t;
+    const QString fav = t.folder("fav") + "/Fav.fav";
+    const QString game = t.folder("games") + "/Number.qx0";
+    auto readFavourite = [&](const QString &number) {
+        writeBytes(fav, ("\"Freecell\"," + number + ",\"Player1\",#2024-01-02 03:04:05#\r\n").toUtf8());
+        return mFile::ReadFavRecord(fav).GameNo;
+    };
+    auto readHeader = [&](const QString &number) {
+        QStringList lines = freecellHeader();
+        lines[1] = number;
+        writeBytes(game, TextFile::joinLines(lines));
+        return mFile::ReadGameHeader(game).GameNo;
+    };
+    for (const QString &digits : {QStringLiteral("999999999999999"), QStringLiteral("000999999999999999")}) {
+        EXPECT_EQ(readFavourite(digits).value(), 999999999999999LL) << digits.toStdString();
+        EXPECT_EQ(readFavourite("\"" + digits + "\"").value(), 999999999999999LL) << digits.toStdString();
+        EXPECT_EQ(readHeader(" " + digits + " ").value(), 999999999999999LL) << digits.toStdString();
+    }
+    for (const QString &digits : {QStringLiteral("1000000000000000"), QStringLiteral("9223372036854775807")}) {
+        EXPECT_EQ(errorOf([&] { readFavourite(digits); }), err::Overflow) << digits.toStdString();
+        EXPECT_EQ(errorOf([&] { readFavourite("\"" + digits + "\""); }), err::Overflow) << digits.toStdString();
+        EXPECT_EQ(errorOf([&] { readHeader(digits); }), err::Overflow) << digits.toStdString();
+    }
+    EXPECT_EQ(errorOf([&] { readFavourite("12e3"); }), err::TypeMismatch);
+}
+
 TEST(GameFiles, EveryMoveFieldOutsideTheBoardIsRefused)
 {
     Files t;
@@ -245,8 +277,11 @@ TEST(GameFiles, EveryMoveFieldOutsideTheBoardIsRefused)
     }
     const std::vector<int> edges = {51, 4, 20, 51, 4, 20, 51, -1, 3, 1};
     const std::vector<int> low = {0, 0, 0, 0, 0, 0, 0, 51, 0, 0};
-    writeBytes(path, TextFile::joinLines(freecellHeader() << moveLine(edges) << moveLine(low)));
-    EXPECT_EQ(mFile::ReadSavedGame(t.ctx, path).moves.size(), 2);
+    // The edges pass the range check; whether they fit the dealt game is the redo's matter.
+    const QStringList lines = freecellHeader() << moveLine(edges) << moveLine(low);
+    LoadedGame game{mFile::ParseGameHeader(lines, path), cEngine::ParseMoves(lines, path), {}};
+    EXPECT_EQ(errorOf([&] { mFile::CheckSavedGame(game, path); }), 0);
+    EXPECT_EQ(game.moves.size(), 2);
 }
 
 TEST(GameFiles, ARefusedDamagedOrMissingFileLeavesTheGameInPlay)
@@ -272,15 +307,25 @@ TEST(GameFiles, ARefusedDamagedOrMissingFileLeavesTheGameInPlay)
         {"nine numbers", freecellHeader() << " 1  0  3  6  4  0  0  0  0 "},
         {"an empty line after the moves", freecellHeader() << moveLine(kGoodMove) << ""},
         {"a short header", freecellHeader().mid(0, 12)},
+        // Every value in range, but card 51 lies under six others on the dealt board.
+        {"a move that does not fit the deal",
+         freecellHeader() << moveLine({0, 0, 3, 6, 4, 0, 0, 0, 0, 0}) << moveLine({51, 0, 0, 0, 4, 1, 0, 0, 0, 0})},
     };
     for (const auto &[what, lines] : files) {
         const QString path = dir + "/Bad.qx0";
         writeBytes(path, TextFile::joinLines(lines));
         EXPECT_NE(errorOf([&] { t.gp().PlayFile(path, true); }), 0) << what;
         EXPECT_EQ(stateOf(t), before) << what;
+        // A pending-list game is refused the same way, and its file stays.
+        EXPECT_NE(errorOf([&] { t.gp().PlayPendFile(path); }), 0) << what;
+        EXPECT_EQ(stateOf(t), before) << what;
+        EXPECT_TRUE(QFile::exists(path)) << what;
         EXPECT_EQ(t.gp().Time(), 40) << what;
         EXPECT_TRUE(t.gp().Game_Running()) << what;
     }
+    QString text;
+    EXPECT_EQ(errorOf([&] { t.gp().PlayFile(dir + "/Bad.qx0", true); }, &text), err::BadSavedGame);
+    EXPECT_TRUE(text.contains(dir + "/Bad.qx0") && text.contains("move 2 (line 20)")) << text.toStdString();
     EXPECT_EQ(errorOf([&] { t.gp().PlayFile(dir + "/Missing.qx0", true); }), err::FileNotFound);
     EXPECT_EQ(stateOf(t), before);
     // The game was never ended: nothing was auto-saved for it.
@@ -303,6 +348,76 @@ TEST(GameFiles, AGoodFileEndsTheGameInPlayAndIsRedone)
     EXPECT_EQ(t.play().GetTop(cGames::FreeCell, 1), 0);
     // The Bouquet game was ended as lost and auto-saved.
     EXPECT_TRUE(QFile::exists(t.ctx.data().AutoSaveFolder() + "/Bouquet-3.qx0"));
+}
+
+TEST(GameFiles, AGameWhoseStudioGameChangedSinceItWasSavedPlaysWithItsHeadersDefinition)
+{
+    Files t;
+    const QString studio = t.ctx.data().GamesFolder() + "/Wide.gam";
+    writeBytes(studio, "\"Wide\"\r\n8,6,13,0,1,2,0\r\n0,0,0\r\n4,0\r\n");
+    t.ctx.data().Refresh_NewGames();
+    const QString path = t.folder("games") + "/Wide.qx0";
+    t.gp().PlayNumber("Wide", GameNumber::fromNumber(5));
+    t.moveToFreeCell(0);
+    t.moveToFreeCell(1);
+    t.engine().SavetoFile(path);
+    // The studio game now has one free cell: the second move no longer fits it.
+    writeBytes(studio, "\"Wide\"\r\n8,6,13,0,1,2,0\r\n0,0,0\r\n1,0\r\n");
+
+    t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(3));
+    t.gp().PlayFile(path, false);
+    EXPECT_EQ(t.gp().GameName(), "Wide");
+    EXPECT_EQ(t.engine().GetTransID(), 2);
+    EXPECT_EQ(t.ctx.games().Piles(cGames::FreeCell), 4);
+    EXPECT_EQ(t.play().GetTop(cGames::FreeCell, 1), 0);
+    // Kept again, it is kept with the definition its board was dealt from.
+    t.engine().SavetoFile(path);
+    EXPECT_EQ(mFile::ReadSavedGame(t.ctx, path).header.Definition.RPiles, 4);
+    // A new deal of the name takes the studio game as it is now.
+    t.gp().Restart();
+    EXPECT_EQ(t.ctx.games().Piles(cGames::FreeCell), 1);
+}
+
+// A table whose card pictures can be made to fail, so a deal fails after its file was read.
+struct BreakableTable : DisplayList {
+    bool broken = false;
+    void load(PicRef pic) override
+    {
+        if (broken)
+            raiseError(err::PathFileAccess, "The table cannot show the cards");
+        DisplayList::load(pic);
+    }
+};
+struct TableParts {
+    BreakableTable table;
+};
+struct PendingFiles : TableParts, Files {
+    PendingFiles() : Files(&table) {}
+};
+
+TEST(GameFiles, APendingGameKeepsItsFileUntilItRunsAndAfterAFailedStart)
+{
+    PendingFiles t;
+    const QString path = t.folder("pending") + "/Freecell-77.qx0";
+    t.writeGame(path, 77);
+    kMenu &menu = t.ctx.menu();
+    menu.AddItem("Freecell-77 (0% Completed)", path, {}, 300, menu.AddStaticItem("mPendMain", "Pending List", true),
+                 -1);
+    ASSERT_TRUE(t.ctx.menu().HasItem(path));
+
+    t.table.broken = true;
+    EXPECT_EQ(errorOf([&] { t.gp().PlayPendFile(path); }), err::PathFileAccess);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(t.ctx.menu().ItemCaption(path), "Freecell-77 (0% Completed)");
+    EXPECT_TRUE(t.ctx.menu().ItemEnabled(path));
+
+    t.table.broken = false;
+    t.gp().PlayPendFile(path);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_TRUE(t.gp().IsPending());
+    EXPECT_EQ(t.engine().GetTransID(), 2);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(t.ctx.menu().ItemCaption(path), "Freecell-77 (0% Completed) - (Now Playing)");
 }
 
 // ---- The Open dialog --------------------------------------------------------------
