@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/DesktopTools.h"
 #include "platform/FileDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
@@ -38,6 +39,8 @@ struct Services {
     ISoundPlayer *soundPlayer = nullptr;
     // The file dialogs; without them every dialog is cancelled.
     IFileDialog *fileDialogs = nullptr;
+    // The desktop's database tools; without them none is run.
+    IDesktopTools *desktopTools = nullptr;
     // The board's pictures; without one the context keeps its own display list.
     CardSurface *surface = nullptr;
 };
@@ -68,6 +71,7 @@ public:
     ISoundPlayer &soundPlayer() const { return *services_.soundPlayer; }
     IFileDialog &fileDialogs() const { return services_.fileDialogs ? *services_.fileDialogs : nullFileDialogs_; }
     CardSurface &surface() const { return *services_.surface; }
+    IDesktopTools &desktopTools() const { return services_.desktopTools ? *services_.desktopTools : nullTools_; }
 
     // Creates every shared object that is not created yet, in start-up order.
     void createSharedObjects();
@@ -109,6 +113,7 @@ private:
     IMainWindow *mainWindow_ = &nullWindow_;
     SilentSoundPlayer silentPlayer_;
     mutable NullFileDialog nullFileDialogs_;
+    mutable NullDesktopTools nullTools_;
     std::unique_ptr<DisplayList> ownSurface_;
     std::unique_ptr<kMenu> menu_;
 };

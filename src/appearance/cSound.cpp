@@ -1,5 +1,6 @@
 #include "appearance/cSound.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "appearance/mSound.h"
@@ -204,7 +205,19 @@ QString cSound::GetSound(const QString &tag)
 
 QString cSound::GetDefault(const QString &fileName)
 {
-    return FolderList::join(ctx_.data().ProgramFolder(), fileName);
+    return FolderList::join(DefaultSoundFolder(ctx_.data().ProgramFolder(), fileName), fileName);
+}
+
+QString cSound::DefaultSoundFolder(const QString &programFolder, const QString &fileName)
+{
+    // The build tree keeps the sounds beside the program; an installed program keeps them
+    // in its data folder, "share/brackenfold" beside its "bin".
+    if (QFileInfo(FolderList::join(programFolder, fileName)).isFile())
+        return programFolder;
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/brackenfold"));
+    if (QFileInfo(FolderList::join(installed, fileName)).isFile())
+        return installed;
+    return programFolder;
 }
 
 void cSound::SetSound(const QString &tag, const QString &path)

@@ -52,8 +52,12 @@ public:
     // The path stored for the tag; its default when none is stored. A stored empty path
     // stays empty. Raises the store's errors.
     QString GetSound(const QString &tag);
-    // The program folder joined with the file name; the file need not exist.
+    // The default sound folder joined with the file name; the file need not exist.
     QString GetDefault(const QString &fileName);
+    // Where a default sound file lies: beside the program when it is there, else in the
+    // installed data folder ("../share/brackenfold" from the program) when it is there,
+    // else beside the program.
+    static QString DefaultSoundFolder(const QString &programFolder, const QString &fileName);
     // Stores the path for the tag (an empty path silences the event). Raises the
     // store's errors, so the Sounds dialog can report a failed store.
     void SetSound(const QString &tag, const QString &path);

@@ -36,6 +36,7 @@
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
 #include "shell/mMenu.h"
+#include "store/BrowseFolder.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mRegistry.h"
@@ -308,10 +309,8 @@ void frmFinish::chkFav_Click()
 void frmFinish::cmdBrowse_Click()
 {
     runGuarded(ctx_.messages(), [&] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Save Folder");
-        request.folder = ctx_.data().SavedFolder();
-        const QString folder = ctx_.fileDialogs().chooseFolder(request);
+        const QString folder =
+            BrowseFolder::BrowseForFolder(ctx_, QStringLiteral("Save Folder"), ctx_.data().SavedFolder());
         if (folder.isEmpty() || !QFileInfo(folder).isDir())
             return;
         txtSave->setText(FolderList::join(folder, SaveFileName(ctx_)));

@@ -17,6 +17,7 @@
 #include "shell/cGamePlay.h"
 #include "shell/mGen.h"
 #include "store/cData.h"
+#include "store/mReg.h"
 #include "store/mFile.h"
 #include "store/cRegistry.h"
 #include "store/mOptions.h"
@@ -47,6 +48,17 @@ void InitSession(Context &ctx)
         ignoreErrors([&] { mode = mCustomize::GetWPTimerValue(ctx); });
         if (mode == 5)
             mCustomize::ChangeBackground(ctx);
+    });
+    ignoreErrors([&] {
+        // A test that fails with an error counts as "not registered".
+        bool registered = false;
+        ignoreErrors([&] {
+            const cData &data = ctx.data();
+            registered = !mReg::GetClassDefault(ctx, data.IncExt()).isEmpty() &&
+                         !mReg::GetClassDefault(ctx, data.FinExt()).isEmpty();
+        });
+        if (!registered)
+            mReg::RegisterFileTypes(ctx);
     });
 }
 

@@ -16,6 +16,7 @@
 #include "engine/mStudio.h"
 #include "platform/ArtLibrary.h"
 #include "platform/CanberraSoundPlayer.h"
+#include "platform/DesktopTools.h"
 #include "platform/Guard.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
@@ -68,11 +69,15 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackenfold.svg")));
+    // Ties the windows to the installed launcher, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brackenfold"));
 
     QtMessageBox messages;
     StandardShellFolders shellFolders;
     CanberraSoundPlayer soundPlayer;
     QtFileDialog fileDialogs;
+    SystemDesktopTools desktopTools;
     DisplayList board;
     Services services;
     services.messages = &messages;
@@ -80,6 +85,7 @@ int main(int argc, char **argv)
     services.soundPlayer = &soundPlayer;
     services.surface = &board;
     services.fileDialogs = &fileDialogs;
+    services.desktopTools = &desktopTools;
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {
