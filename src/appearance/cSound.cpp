@@ -214,7 +214,7 @@ QString cSound::DefaultSoundFolder(const QString &programFolder, const QString &
     // in its data folder, "share/brackenfold" beside its "bin".
     if (QFileInfo(FolderList::join(programFolder, fileName)).isFile())
         return programFolder;
-    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/brackenfold"));
+    QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/brackenfold"));
     if (QFileInfo(FolderList::join(installed, fileName)).isFile())
         return installed;
     return programFolder;
