@@ -22,10 +22,8 @@ namespace mAutoSave {
 
 QString AutoSaveName(const QString &gameName, const GameNumber &number, std::int32_t n, const QString &extension)
 {
-    QString name = mFile::GameFileBase(gameName, number);
-    if (n > 0)
-        name += QStringLiteral("-(") + QString::number(n) + QStringLiteral(")");
-    return name + extension;
+    const QString counter = n > 0 ? QStringLiteral("-(") + QString::number(n) + QStringLiteral(")") : QString();
+    return mFile::GameFileName(gameName, number, counter + extension);
 }
 
 QString AutoSaveGame(Context &ctx, bool finished)
@@ -64,10 +62,8 @@ QString KeepAsIncomplete(Context &ctx, const QString &path)
         if (header) {
             name = AutoSaveName(header->GameName, header->GameNo, n, data.IncExt());
         } else {
-            name = mFile::SafeFileName(QFileInfo(path).completeBaseName());
-            if (n > 0)
-                name += QStringLiteral("-(") + QString::number(n) + QStringLiteral(")");
-            name += data.IncExt();
+            const QString counter = n > 0 ? QStringLiteral("-(") + QString::number(n) + QStringLiteral(")") : QString();
+            name = mFile::FitFileName(mFile::SafeFileName(QFileInfo(path).completeBaseName()), counter + data.IncExt());
         }
         QString target = FolderList::join(data.AutoSaveFolder(), name);
         QString reason;

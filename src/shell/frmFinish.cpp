@@ -406,7 +406,7 @@ void frmFinish::setAddtoFav(Context &ctx, std::int16_t value)
 QString frmFinish::SaveFileName(Context &ctx)
 {
     const cGamePlay &session = ctx.gamePlay();
-    return mFile::GameFileBase(session.GameName(), session.GameNo()) + ctx.data().FinExt();
+    return mFile::GameFileName(session.GameName(), session.GameNo(), ctx.data().FinExt());
 }
 
 QString frmFinish::SavePath(Context &ctx)

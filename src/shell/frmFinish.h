@@ -71,8 +71,8 @@ public:
     static std::int16_t AddtoFav(Context &ctx);
     static void setAddtoFav(Context &ctx, std::int16_t value);
 
-    // "name-number" made safe for a file name (mFile::GameFileBase), and the
-    // finished-game extension.
+    // "name-number" and the finished-game extension, made safe and cut to fit
+    // (mFile::GameFileName).
     static QString SaveFileName(Context &ctx);
     // The saved-games folder joined with SaveFileName.
     static QString SavePath(Context &ctx);

@@ -77,6 +77,16 @@ GameDefinition fittingDefinition(Context &ctx, const LoadedGame &game, const QSt
                                            QString::number(kHeaderLines + misfit->move), misfit->reason));
 }
 
+// Path separators, NUL and control characters become "_".
+QString withoutSeparators(QString name)
+{
+    for (QChar &c : name) {
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    return name;
+}
+
 QString incFilter(const cData &data)
 {
     const QString ext = data.IncExt();
@@ -197,17 +207,30 @@ QString SafeFileName(const QString &name)
 {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return QString(name.size(), QLatin1Char('_'));
-    QString safe = name;
-    for (QChar &c : safe) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
-    }
-    return safe;
+    return FitFileName(withoutSeparators(name), {});
 }
 
-QString GameFileBase(const QString &gameName, const GameNumber &number)
+QString FitFileName(const QString &stem, const QString &tail)
 {
-    return SafeFileName(gameName + QStringLiteral("-") + number.toString());
+    const qsizetype room = MaxFileNameBytes - tail.toUtf8().size();
+    // Characters are taken whole: a surrogate pair is one character of four bytes.
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < stem.size()) {
+        const char16_t c = stem[end].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && end + 1 < stem.size() && stem[end + 1].isLowSurrogate();
+        const qsizetype size = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (bytes + size > room)
+            break;
+        bytes += size;
+        end += pair ? 2 : 1;
+    }
+    return stem.left(end) + tail;
+}
+
+QString GameFileName(const QString &gameName, const GameNumber &number, const QString &tail)
+{
+    return FitFileName(withoutSeparators(gameName), QStringLiteral("-") + number.toString() + withoutSeparators(tail));
 }
 
 void CheckSavedGame(const LoadedGame &game, const QString &path)
@@ -272,7 +295,7 @@ void SaveGameDialog(Context &ctx, const QString &extension)
     request.title = QStringLiteral("Save As");
     request.filter = extension.compare(data.IncExt(), Qt::CaseInsensitive) == 0 ? incFilter(data) : finFilter(data);
     request.defaultExt = extension;
-    request.fileName = GameFileBase(session.GameName(), session.GameNo()) + extension;
+    request.fileName = GameFileName(session.GameName(), session.GameNo(), extension);
     request.folder = mGen1::GetSaveInitDir(ctx);
     request.promptOverwrite = true;
     const QString path = ctx.fileDialogs().saveFile(request);

@@ -65,12 +65,20 @@ QStringList GetSavedGames(Context &ctx);
 // The same list for any folder and set of extensions.
 QStringList ListGameFiles(const QString &folder, const QStringList &extensions);
 
+// The longest file name the file system takes, in bytes of its UTF-8 form.
+constexpr int MaxFileNameBytes = 255;
 // A file name made from text read in a file or typed by a user: path separators, NUL and
-// every control character become "_", and a name of only "." or ".." becomes underscores,
-// so the name never leads out of its folder. Names without those characters are unchanged.
+// every control character become "_", a name of only "." or ".." becomes underscores,
+// so the name never leads out of its folder, and a name longer than the file system
+// takes is cut. Other names are unchanged.
 QString SafeFileName(const QString &name);
-// "name-number", made safe: the base of every file named after a game.
-QString GameFileBase(const QString &gameName, const GameNumber &number);
+// stem + tail, the stem cut at a character boundary (never inside a UTF-8 sequence) so
+// the whole name fits MaxFileNameBytes: a counter or extension in the tail is kept.
+QString FitFileName(const QString &stem, const QString &tail);
+// "name-number" and the tail (a counter, an extension), made safe and cut to fit: every
+// file named after a game (auto-saves, the save proposal, the win dialog's file,
+// pending games and favourites) is named here. Only the game name is ever cut.
+QString GameFileName(const QString &gameName, const GameNumber &number, const QString &tail = {});
 
 // Reads and checks a whole saved-game file without touching the session, the move
 // record or the board: the read errors as for ReadGameHeader and the move lines (naming

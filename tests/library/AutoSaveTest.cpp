@@ -17,6 +17,7 @@
 #include "store/mOptions.h"
 #include "support/Errors.h"
 #include "support/FileBytes.h"
+#include "support/FullDisk.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
 
@@ -140,14 +141,59 @@ TEST(AutoSave, NamesReadFromAFileNeverLeaveTheFolder)
     EXPECT_FALSE(QFileInfo::exists(t.home.path() + "/escape-3.qx0"));
 }
 
-TEST(AutoSave, AWriteThatFailsReachesTheCaller)
+TEST(AutoSave, AWriteThatFailsReachesTheCallerAndAGameEndedMeanwhileStillEnds)
 {
     AutoSaves t;
+    FullDisk disk(t.folder());
+    disk.fill();
     t.gp().PlayNumber("Freecell", GameNumber::fromNumber(3));
-    // A name longer than a folder takes.
-    t.gp().setGameName(QString(300, QLatin1Char('n')));
     EXPECT_EQ(errorOf([&] { mAutoSave::AutoSaveGame(t.ctx, false); }), err::PathFileAccess);
-    EXPECT_EQ(t.entries(), QStringList());
+    EXPECT_EQ(mAutoSave::GetAutoSaveFiles(t.ctx, false), QStringList{"0"});
+
+    // A new game ends the one in play: the failed auto-save is reported once and the new
+    // game is dealt, or no game could ever be left.
+    t.box.expect(MsgResult::Ok, "Freecell-3.qx0");
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(4));
+    EXPECT_EQ(t.box.prompts().size(), 1);
+    EXPECT_EQ(t.gp().GameNo().value(), 4);
+    EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Playing);
+}
+
+TEST(AutoSave, AGameWithANameLongerThanAFileNameCanBeLeftAndEveryNameFits)
+{
+    AutoSaves t;
+    // 100 four-byte and 100 two-byte characters: 600 bytes of UTF-8.
+    QString name;
+    for (int i = 0; i < 100; ++i)
+        name += QString::fromUcs4(U"\U0001F0A1") + QChar(0x00DC);
+    const QString path = t.home.path() + "/Long.qx0";
+    writeBytes(path, TextFile::joinLines({name, " 12345 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 6 ",
+                                          " 13 ", " 8 ", " 0 ", " 1 ", " 4 ", " 0 ", " 0 ", " 2 "}));
+    t.gp().PlayFile(path, false);
+    ASSERT_EQ(t.gp().GameName(), name);
+    t.gp().Restart();
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(1));
+    EXPECT_EQ(t.gp().GameNo().value(), 1);
+
+    QStringList kept = t.entries();
+    ASSERT_EQ(kept.size(), 2);
+    for (const QString &tail : {QStringLiteral("-12345-(1).qx0"), QStringLiteral("-12345.qx0")}) {
+        const QString file = kept.takeFirst();
+        const QByteArray bytes = QFile::encodeName(file);
+        EXPECT_LE(bytes.size(), 255);
+        EXPECT_GT(bytes.size(), 250);
+        EXPECT_TRUE(file.endsWith(tail)) << file.toStdString();
+        // Cut between characters: the name is the game name's beginning, whole.
+        EXPECT_TRUE(name.startsWith(file.chopped(tail.size()))) << file.toStdString();
+        EXPECT_EQ(mFile::ReadGameHeader(t.at(file)).GameName, name);
+    }
+    // The longest counter and either extension still fit, for every name made from a game.
+    for (const QString &tail : {QStringLiteral("-(32767).qx1"), QStringLiteral(".qx0")}) {
+        const QString file = mFile::GameFileName(name, GameNumber::fromNumber(999999999999999), tail);
+        EXPECT_LE(QFile::encodeName(file).size(), 255);
+        EXPECT_TRUE(file.endsWith("-999999999999999" + tail)) << file.toStdString();
+        EXPECT_TRUE(name.startsWith(file.chopped(16 + tail.size())));
+    }
 }
 
 TEST(AutoSave, ListsHoldOneKindInAnyLetterCase)

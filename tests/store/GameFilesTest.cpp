@@ -140,10 +140,10 @@ TEST(GameFiles, FileNamesFromTextNeverLeaveTheirFolder)
     EXPECT_EQ(mFile::SafeFileName("."), "_");
     EXPECT_EQ(mFile::SafeFileName(".."), "__");
 
-    EXPECT_EQ(mFile::GameFileBase("Mania", GameNumber::fromNumber(1234)), "Mania-1234");
-    EXPECT_EQ(mFile::GameFileBase("Mania", GameNumber::fromText("1234")), "Mania-1234");
-    EXPECT_EQ(mFile::GameFileBase("..", GameNumber::fromNumber(-5)), "..--5");
-    EXPECT_EQ(mFile::GameFileBase("/tmp/x", GameNumber::fromNumber(1)), "_tmp_x-1");
+    EXPECT_EQ(mFile::GameFileName("Mania", GameNumber::fromNumber(1234)), "Mania-1234");
+    EXPECT_EQ(mFile::GameFileName("Mania", GameNumber::fromText("1234")), "Mania-1234");
+    EXPECT_EQ(mFile::GameFileName("..", GameNumber::fromNumber(-5)), "..--5");
+    EXPECT_EQ(mFile::GameFileName("/tmp/x", GameNumber::fromNumber(1)), "_tmp_x-1");
 }
 
 // ---- Reading a whole saved game ---------------------------------------------------
