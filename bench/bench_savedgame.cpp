@@ -1,0 +1,93 @@
+// Speed of the check a saved game passes before it is opened: a Freecell game of 1,000
+// recorded moves (cards going to a free cell and back, pile by pile) read from its file,
+// checked value by value and redone whole on a scratch board; and the redo on the
+// scratch board alone.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "app/Context.h"
+#include "core/TextFile.h"
+#include "engine/ScratchBoard.h"
+#include "engine/mStudio.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellFolders.h"
+#include "store/mFile.h"
+
+namespace {
+
+class SilentBox : public IMessageBox {
+protected:
+    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
+    QString askText(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+constexpr int kMoves = 1000;
+
+// A Freecell deal puts card id 51 - k, the k-th card dealt, on pile k mod 8 at position
+// k / 8: the top of pile p is the card dealt last onto it.
+QStringList savedGameLines()
+{
+    QStringList lines{"Freecell", " 12345 ", " 600 ", " 1000 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ",
+                      " 6 ",      " 13 ",    " 8 ",   " 0 ",    " 1 ", " 4 ", " 0 ", " 0 ", " 2 "};
+    auto line = [](std::initializer_list<int> fields) {
+        QString text;
+        for (const int v : fields)
+            text += TextFile::printed(v);
+        return text;
+    };
+    for (int i = 0; i < kMoves / 2; ++i) {
+        const int pile = i % 8;
+        const int k = pile + (pile < 4 ? 48 : 40);
+        const int card = 51 - k;
+        const int pos = k / 8;
+        lines << line({card, 0, pile, pos, 4, 0, 0, 0, 0, 0}) << line({card, 4, 0, 0, 0, pile, pos, 0, 0, 0});
+    }
+    return lines;
+}
+
+struct Files {
+    Files()
+        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
+              Services s;
+              s.messages = &box;
+              s.shellFolders = &folders;
+              return s;
+          }())
+    {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+        path = home.path() + "/Long.qx0";
+        TextFile::writeAtomic(path, TextFile::joinLines(savedGameLines()));
+    }
+    QTemporaryDir home;
+    SilentBox box;
+    FixedShellFolders folders;
+    Context ctx;
+    QString path;
+};
+
+void BM_CheckSavedGameOf1000Moves(benchmark::State &state)
+{
+    Files f;
+    for (auto _ : state) {
+        const LoadedGame game = mFile::ReadSavedGame(f.ctx, f.path);
+        benchmark::DoNotOptimize(game.moves.size());
+    }
+}
+BENCHMARK(BM_CheckSavedGameOf1000Moves)->Unit(benchmark::kMillisecond);
+
+void BM_RedoOf1000MovesOnAScratchBoard(benchmark::State &state)
+{
+    Files f;
+    const LoadedGame game = mFile::ReadSavedGame(f.ctx, f.path);
+    ScratchBoard board;
+    for (auto _ : state) {
+        const auto misfit = board.Try(game.definition, game.header.GameNo, game.moves);
+        if (misfit)
+            state.SkipWithError(misfit->reason.toStdString().c_str());
+    }
+}
+BENCHMARK(BM_RedoOf1000MovesOnAScratchBoard)->Unit(benchmark::kMillisecond);
+
+} // namespace
