@@ -236,12 +236,18 @@ TEST_F(MoveRecord, AGroupIsUndoneAndRedoneWholeAtTheGroupSpeed)
     EXPECT_EQ(played("Redo"), 1);
     EXPECT_TRUE(t.consistent());
 
-    // Speed 3 or less makes no sound.
+    // Speed 3 or less makes no sound, 4 does.
     int speed = 3;
     ASSERT_TRUE(engine().Redo(speed));
     EXPECT_EQ(played("Redo"), 1);
     EXPECT_EQ(snapshot(t.play()), done);
     EXPECT_TRUE(t.consistent());
+    speed = 3;
+    ASSERT_TRUE(engine().Undo(speed));
+    EXPECT_EQ(played("Undo"), 2);
+    speed = 4;
+    ASSERT_TRUE(engine().Undo(speed));
+    EXPECT_EQ(played("Undo"), 3);
 }
 
 TEST_F(MoveRecord, UndoAllAndRedoAllRunEveryStepAfterAGroupAtTheGroupSpeed)
@@ -293,8 +299,12 @@ TEST_F(MoveRecord, AJumpTakesGroupsWholeInBothDirections)
     EXPECT_EQ(e.GetTransID(), 5);
     EXPECT_EQ(steps(), before);
 
+    // A jump places the cards at once, but for the group's moves at the group speed, silently.
+    withSounds();
     e.MoveTo(0);
     EXPECT_EQ(e.GetTransID(), 0);
+    EXPECT_EQ(steps() - before, 2 + 2);
+    EXPECT_EQ(played("Undo"), 0);
     EXPECT_EQ(snapshot(t.play()), dealt);
     EXPECT_TRUE(t.consistent());
 }

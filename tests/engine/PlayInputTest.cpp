@@ -2,6 +2,9 @@
 // first slot that is hit and accepts it or sends it back, double-clicks send cards up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "core/Numbers.h"
 #include "engine/cCustom.h"
 #include "engine/cEngine.h"
@@ -9,6 +12,7 @@
 #include "engine/cPlay.h"
 #include "engine/mFunc.h"
 #include "engine/mStudio.h"
+#include "store/mOptions.h"
 #include "support/BoardChecker.h"
 #include "support/Errors.h"
 
@@ -48,6 +52,43 @@ void release(BoardContext &t, int card)
     cPlay &p = t.play();
     p.drag().gDragActive = false;
     p.MouseUp(card, p.Cell(card), p.Pile(card), p.Pos(card));
+}
+
+// Drags the card to a place where it overlaps both slots (area, pile, position) but its
+// centre lies in no slot of the board, and drops it there.
+void dropStraddling(BoardContext &t, int card, std::array<int, 3> a, std::array<int, 3> b)
+{
+    cPlay &p = t.play();
+    const cGames &g = t.ctx.games();
+    auto overlaps = [&](std::array<int, 3> s, int mode) { return p.IsOverSlot(card, s[0], s[1], s[2], mode); };
+    auto centreInAnySlot = [&] {
+        for (int j = 0; j < g.Piles(0); ++j) {
+            if (overlaps({0, j, p.GetTop(0, j)}, 0))
+                return true;
+        }
+        for (int area : {3, 4}) {
+            for (int l = 0; l < g.Piles(area); ++l) {
+                if (overlaps({area, l, 0}, 0))
+                    return true;
+            }
+        }
+        return false;
+    };
+    const int ax = g.GetCordX(a[0], a[1], a[2]);
+    const int ay = g.GetCordY(a[0], a[1], a[2]);
+    const int bx = g.GetCordX(b[0], b[1], b[2]);
+    const int by = g.GetCordY(b[0], b[1], b[2]);
+    ASSERT_TRUE(press(t, card));
+    for (int top = std::min(ay, by) - 1440; top < std::max(ay, by) + 1440; top += 10) {
+        for (int left = std::min(ax, bx) - 1065; left < std::max(ax, bx) + 1065; left += 10) {
+            dragTo(t, card, left, top);
+            if (overlaps(a, 1) && overlaps(b, 1) && !centreInAnySlot()) {
+                release(t, card);
+                return;
+            }
+        }
+    }
+    FAIL() << "no place overlaps both slots with its centre in none";
 }
 
 // The top card of the tallest tableau pile other than pile 0 and `avoid`.
@@ -306,6 +347,16 @@ TEST(PlayInput, DoubleClickSendsACardUpOrIntoAFreeCell)
     p.DoubleClick(ace); // a foundation card stays
     EXPECT_EQ(p.Cell(ace), 3);
     EXPECT_TRUE(t.consistent());
+
+    // Without automatic moves nothing mends the order: a card a foundation takes goes there,
+    // not into the free cell before it.
+    mOptions::SetAutoPlay(t.ctx, 0);
+    const int spadeAce = t.find(0, 0);
+    if (p.Pile(spadeAce) != 5 || p.Pos(spadeAce) != p.GetTop(0, 5))
+        t.place(spadeAce, 0, p.Pile(spadeAce) == 5 ? 6 : 5, true, 7);
+    p.DoubleClick(spadeAce);
+    EXPECT_EQ(p.Cell(spadeAce), 3);
+    EXPECT_TRUE(t.consistent());
 }
 
 TEST(PlayInput, APressOnTheStockPlaysIt)
@@ -443,4 +494,56 @@ TEST(PlayInput, ADropTheRecordCannotTakeLeavesTheBoardAsItWas)
     ASSERT_TRUE(press(t, nine));
     release(t, nine);
     EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayInput, TheOverlapPassTriesTheTableauThenTheFreeCellsThenTheFoundations)
+{
+    BoardContext t;
+    t.deal("Freecell", 1);
+    cPlay &p = t.play();
+    t.empty(0, 1, 7);
+    // Over the empty pile 1 and a free cell: the pile takes it.
+    int card = p.GetTopPicID(0, 3);
+    dropStraddling(t, card, {0, 1, -1}, {4, 1, 0});
+    EXPECT_EQ(p.Cell(card), 0);
+    EXPECT_EQ(p.Pile(card), 1);
+
+    // An Ace over free cell 3 and foundation 0: the free cell takes it.
+    const int ace = t.find(0, 2);
+    if (p.Pile(ace) != 4 || p.Pos(ace) != p.GetTop(0, 4))
+        t.place(ace, 0, p.Pile(ace) == 4 ? 5 : 4, true, 7);
+    dropStraddling(t, ace, {4, 3, 0}, {3, 0, 0});
+    EXPECT_EQ(p.Cell(ace), 4);
+    EXPECT_EQ(p.Pile(ace), 3);
+    EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayInput, TheCentreIsRoundedHalfToEvenOnOddAndEvenSlotEdges)
+{
+    BoardContext t;
+    t.deal("Freecell", 1);
+    cPlay &p = t.play();
+    const int card = p.GetTopPicID(0, 0);
+    // Free cells 1115 twips apart: one with an odd left edge, the next with an even one.
+    for (const bool odd : {true, false}) {
+        int cell = 0;
+        while (cell < 3 && (t.ctx.games().GetCordX(4, cell, 0) % 2 != 0) != odd)
+            ++cell;
+        const int x = t.ctx.games().GetCordX(4, cell, 0);
+        const int y = t.ctx.games().GetCordY(4, cell, 0);
+        ASSERT_EQ(x % 2 != 0, odd);
+        // Odd edge x: a left of x - 532.5 rounds to the even x - 533, centre x - 0.5 to
+        // x - 1 (out); the right edge x + 1065 mirrors it. Even edge x: a left of x - 532
+        // gives the centre x + 0.5, which rounds to the even x (out); x + 532 gives
+        // x + 1064.5, rounded to x + 1064 (in).
+        const struct {
+            double offset;
+            bool inside;
+        } oddCases[] = {{-532.5, false}, {-532.0, true}, {531.5, true}, {532.0, false}},
+          evenCases[] = {{-532.0, false}, {-531.0, true}, {532.0, true}, {533.0, false}};
+        for (const auto &c : odd ? oddCases : evenCases) {
+            t.surface.move(pic(card), x + c.offset, y);
+            EXPECT_EQ(p.IsOverSlot(card, 4, cell, 0, 0), c.inside) << (odd ? "odd " : "even ") << c.offset;
+        }
+    }
 }

@@ -4,12 +4,15 @@
 
 #include <vector>
 
+#include <QFile>
+
 #include "core/AppError.h"
 #include "engine/cCustom.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
 #include "engine/mStudio.h"
+#include "appearance/cSound.h"
 #include "store/mOptions.h"
 #include "support/BoardChecker.h"
 #include "support/Errors.h"
@@ -136,6 +139,11 @@ TEST(PlayMoves, AutomaticMovesChainAceFirstThenTheTwo)
     t.place(king, 0, 0);
     ASSERT_TRUE(t.consistent());
     const int checks = t.session.winChecks;
+    const QString autoSound = t.home.path() + "/AutoPlay.wav";
+    QFile wav(autoSound);
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly) && wav.write("RIFF") == 4);
+    wav.close();
+    t.ctx.sound().SetSound(QStringLiteral("AutoPlay"), autoSound);
 
     std::int32_t kind = cEngine::KindPlain;
     p.MoveCard(king, 4, 0, 0, kind, 1, 0, true);
@@ -150,8 +158,9 @@ TEST(PlayMoves, AutomaticMovesChainAceFirstThenTheTwo)
     EXPECT_EQ(record(t, 3).DPos, 1);
     for (int i = 1; i <= e.GetTransTop(); ++i)
         EXPECT_EQ(record(t, i).Multi, 0) << i;
-    // Every move ran the win check.
+    // Every move ran the win check; each automatic move played its sound.
     EXPECT_EQ(t.session.winChecks - checks, e.GetTransTop());
+    EXPECT_EQ(t.sounds.played.count(autoSound), e.GetTransTop() - 1);
     EXPECT_TRUE(t.consistent());
 
     // Each automatic move is undone by itself.
@@ -431,5 +440,25 @@ TEST(PlayMoves, SpiderTakesACompleteRunOffAsOneGroup)
     int speed = 0;
     t.ctx.engine().Undo(speed);
     EXPECT_EQ(p.GetTop(3, goal), -1);
+    EXPECT_TRUE(t.consistent());
+}
+
+TEST(PlayMoves, AutomaticMovesTryTheTableauBeforeTheFreeCells)
+{
+    BoardContext t;
+    t.deal("Freecell", 1);
+    cPlay &p = t.play();
+    // An Ace in free cell 3 and one on top of a tableau pile: the tableau's goes up first.
+    const int cellAce = t.find(0, 1);
+    const int pileAce = t.find(0, 2);
+    t.place(cellAce, 4, 3, true, p.Pile(cellAce) == 6 ? 5 : 6);
+    const int pile = p.Pile(pileAce) == 7 ? 6 : 7;
+    t.place(pileAce, 0, pile, true, p.Pile(pileAce) == 5 ? 4 : 5);
+    ASSERT_TRUE(t.consistent());
+    t.playing();
+    p.AutoMoveCheck();
+    const cEngine &e = t.ctx.engine();
+    ASSERT_GE(e.GetTransTop(), 2);
+    EXPECT_EQ(e.Record(1).SCell, cGames::Tableau);
     EXPECT_TRUE(t.consistent());
 }

@@ -282,3 +282,45 @@ TEST(Rules, DoubleClickFindsAFreeCellOnlyForATableauTopCard)
     EXPECT_EQ(p.FreeCellFor(top), 2);
     EXPECT_EQ(p.FreeCellFor(p.GetTopPicID(4, 0)), -1);
 }
+
+TEST(Rules, OnlyMissionBuildsAcrossKingAndAceOnTheTableau)
+{
+    const char *const games[] = {"Freecell",  "Baker's Game",      "Forecell",   "Seven By Four",
+                                 "Two Cells", "Bouquet",           "Color Cell", "Freecell Reversed",
+                                 "Luxury",    "Freecell Two Suit", "Mania",      "Mission"};
+    for (const char *game : games) {
+        BoardContext t;
+        t.deal(QString::fromLatin1(game), 1);
+        cPlay &p = t.play();
+        // An Ace alone on pile 0 and a King alone on pile 1.
+        t.empty(0, 0, 2);
+        t.empty(0, 1, 2);
+        for (const auto &[num, pile] : {std::pair{0, 0}, std::pair{12, 1}}) {
+            const int card = t.find(num, 0);
+            t.place(card, 0, pile, true, p.Pile(card) == 2 ? 3 : 2);
+        }
+        ASSERT_TRUE(t.consistent()) << game;
+        auto takesAny = [&](int num, int pile) {
+            for (int c = 0; c < 52; ++c) {
+                if (p.Num(c) == num && p.Pile(c) != pile && p.TableauAccepts(c, p.Cell(c), p.Pile(c), pile))
+                    return true;
+            }
+            return false;
+        };
+        const bool wraps = takesAny(12, 0) || takesAny(0, 1);
+        EXPECT_EQ(wraps, QLatin1String(game) == QLatin1String("Mission")) << game;
+    }
+}
+
+TEST(Rules, AnOrderCodeOutsideItsTableAcceptsNothing)
+{
+    BoardContext t;
+    t.deal("Freecell", 1);
+    const int six = t.find(5, 0);
+    const int five = t.find(4, 1);
+    // Code 15 (either way, any suit) takes the Five; the codes around the table take nothing.
+    EXPECT_TRUE(mStudio::CheckOrder(t.ctx, six, five, 15, false));
+    EXPECT_TRUE(mStudio::CheckOrder(t.ctx, six, five, 10, false));
+    EXPECT_FALSE(mStudio::CheckOrder(t.ctx, six, five, 16, false));
+    EXPECT_FALSE(mStudio::CheckOrder(t.ctx, six, five, -1, false));
+}
