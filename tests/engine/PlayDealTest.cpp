@@ -304,7 +304,9 @@ TEST(PlayDeal, FaceDownCardsAreCountedAndCoveredByTheChosenBack)
     EXPECT_FALSE(p.FaceMode(p.GetPicID(0, 0, 5)));
     EXPECT_EQ(t.surface.top({PicArray::Card, p.GetTopPicID(0, 0)}), t.surface.top({PicArray::Home, 0}) + 6 * 60);
     EXPECT_TRUE(t.consistent());
-    EXPECT_EQ(p.BackPicture(), CardPicture::back(1)); // the default design
+    // Face-down cards show the back in use, whichever design that is.
+    EXPECT_EQ(t.surface.picture({PicArray::Card, p.GetPicID(0, 0, 0)}), p.BackPicture());
+    EXPECT_EQ(p.BackPicture().kind, CardPicture::Kind::Back);
 
     mRegistry::SetRegInteger(t.ctx, "BackGround", "DeckIndex", 3);
     p.ChangeDecks();

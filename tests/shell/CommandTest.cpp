@@ -204,11 +204,12 @@ TEST(Commands, NewSelectAndRestartDeal)
 TEST(Commands, CloseEndsAGameOrClearsAReplayAndSounds)
 {
     Commands c;
-    const QString wav = c.setSoundFile(QStringLiteral("CloseGame"));
+    const QString wav = c.setSoundFile(QStringLiteral("Close"));
     c.deal(6);
     c.window->DoCommand(QStringLiteral("Close"));
     EXPECT_EQ(c.gp().Game_Status(), cGamePlay::NoGame);
     EXPECT_FALSE(c.play().Dealt());
+    EXPECT_EQ(c.sounds.played.count(wav), 1);
 
     const QString path = c.home.path() + QStringLiteral("/W.qx1");
     c.deal(6);
@@ -217,6 +218,7 @@ TEST(Commands, CloseEndsAGameOrClearsAReplayAndSounds)
     c.window->DoCommand(QStringLiteral("Close"));
     EXPECT_EQ(c.gp().Game_Status(), cGamePlay::NoGame);
     EXPECT_FALSE(c.window->tmrForward.enabled());
+    EXPECT_EQ(c.sounds.played.count(wav), 2);
 }
 
 TEST(Commands, UndoRedoAndTheirAllFormsMoveTheRecord)
@@ -294,11 +296,19 @@ TEST(Commands, ACommandEndsADragAndCommandsForLaterWindowsDoNothing)
 TEST(Commands, AboutOpensModallyAndExitClosesTheWindowKeepingTheGame)
 {
     Commands c;
-    QTimer::singleShot(0, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+    QString opened;
+    QWidget *owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            owner = dialog->parentWidget();
             dialog->accept();
+        }
     });
     c.window->DoCommand(QStringLiteral("About"));
+    EXPECT_EQ(opened, QStringLiteral("About..."));
+    // Owned by the board window, so a window manager keeps it above the board.
+    EXPECT_EQ(owner, c.window.get());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     c.window->show();

@@ -17,6 +17,7 @@
 #include "engine/mFunc.h"
 #include "shell/cGamePlay.h"
 #include "shell/mGen.h"
+#include "library/mAutoSave.h"
 #include "store/cData.h"
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
@@ -218,6 +219,12 @@ TEST(GamePlay, TheCaptionFollowsTheOptionsAndTheGame)
 
     s.gp().StartGame(QStringLiteral("Bouquet"), GameNumber::fromNumber(123), cGamePlay::Finished, 0, 7, 0);
     EXPECT_TRUE(s.gp().Title().endsWith(QStringLiteral("[Finished Game]")));
+
+    s.gp().StartGame(QStringLiteral("Bouquet"), GameNumber::fromNumber(123), cGamePlay::Pending, 0, 0, 0);
+    s.gp().PauseGame(true);
+    EXPECT_TRUE(s.gp().Title().endsWith(QStringLiteral("] [Pending List Game] [Game Paused]")))
+        << qPrintable(s.gp().Title());
+    s.gp().ClearArea();
 }
 
 TEST(GamePlay, ElapsedTimesAreShownAsHoursMinutesAndSeconds)
@@ -262,11 +269,17 @@ TEST(GamePlay, ShutdownKeepsTheGameWhenAskedAndOnlyThen)
     // Unload leaves the status as it was.
     EXPECT_EQ(s.gp().Game_Status(), cGamePlay::Playing);
 
+    // Not kept: the game ends as lost, auto-saved as incomplete, and stays on the table.
     QFile::remove(unfin);
     mOptions::SetGameSave(s.ctx, 0);
+    ASSERT_EQ(mAutoSave::GetAutoSaveFiles(s.ctx, false).value(0), QStringLiteral("0"));
     s.gp().Unload();
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 0);
     EXPECT_FALSE(QFile::exists(unfin));
+    const QStringList saved = mAutoSave::GetAutoSaveFiles(s.ctx, false);
+    ASSERT_EQ(saved.value(0), QStringLiteral("1"));
+    EXPECT_TRUE(bytesOf(saved.value(1)).startsWith("Freecell\r\n 12345 \r\n")) << qPrintable(saved.value(1));
+    EXPECT_EQ(s.gp().Game_Status(), cGamePlay::Playing);
 
     // A replay leaves nothing behind.
     mOptions::SetGameSave(s.ctx, 1);

@@ -18,6 +18,9 @@
 #include "shell/frmMain.h"
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
+#include "shell/m_Main.h"
+#include "appearance/mCustomize.h"
+#include "core/AppError.h"
 #include "store/cData.h"
 #include "store/frmOptions.h"
 #include "store/mRegistry.h"
@@ -68,6 +71,35 @@ TEST(MainWindowStart, WithNothingToResumeAGameIsSelected)
     EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(w.gp().GameName(), QStringLiteral("Freecell"));
     EXPECT_TRUE(w.box.prompts().isEmpty());
+}
+
+TEST(MainWindowStart, TheFirstLoadCreatesPlayer1RunsEveryStepAndSelectsAGame)
+{
+    Window w;
+    w.window->Form_Load(QString());
+    EXPECT_EQ(mCustomize::GetPlayer(w.ctx, 1), QStringLiteral("Player1"));
+    EXPECT_EQ(mCustomize::GetCurPlayer(w.ctx), QStringLiteral("Player1"));
+    EXPECT_FALSE(w.ctx.data().SesStartTime().isEmpty());
+    EXPECT_FALSE(w.window->toolbar()->actions().isEmpty());
+    EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
+}
+
+TEST(MainWindowStart, EachStartUpStepFailsAloneAndAStoredPlayerStays)
+{
+    // The menu icons fail; the toolbar after them is still set up.
+    struct FailingIcons : NullMainWindow {
+        void InitMenuItems() override { raiseError(err::FileNotFound); }
+        void ApplyToolbar() override { ++toolbars; }
+        int toolbars = 0;
+    } window;
+    GameContext g;
+    g.ctx.setMainWindow(&window);
+    mCustomize::SetPlayer(g.ctx, 1, QStringLiteral("Ann"), true);
+    m_Main::InitSession(g.ctx);
+    EXPECT_EQ(window.toolbars, 1);
+    EXPECT_EQ(mCustomize::GetPlayer(g.ctx, 1), QStringLiteral("Ann"));
+    EXPECT_EQ(mCustomize::GetCurPlayer(g.ctx), QStringLiteral("Ann"));
+    g.ctx.setMainWindow(nullptr);
 }
 
 TEST(MainWindowStart, TheUnfinishedGameIsResumedWithItsMoves)
