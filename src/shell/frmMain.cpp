@@ -516,6 +516,8 @@ void frmMain::DoCommand(const QString &key)
             frmAbout(ctx_, this).exec();
         } else if (key == QLatin1String("Rules")) {
             m_Main::ShowGameRules(ctx_);
+        } else if (key == QLatin1String("Contents")) {
+            ctx_.data().ShowContents();
         }
     });
     // Refresh at once, so a shortcut pressed twice quickly meets the new states.

@@ -148,7 +148,6 @@ bool CommandAvailable(const QString &key)
         QStringLiteral("SessionStat"), QStringLiteral("Animation"), QStringLiteral("Background"),
         QStringLiteral("Deck"),        QStringLiteral("Players"),   QStringLiteral("Hot"),
         QStringLiteral("History"),     QStringLiteral("Editor"),    QStringLiteral("Wizard"),
-        QStringLiteral("Rules"),       QStringLiteral("Contents"),
     };
     return !later.contains(key);
 }

@@ -25,6 +25,7 @@
 #include "app/Context.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
+#include "store/QtHelpViewer.h"
 #include "store/cData.h"
 
 namespace {
@@ -78,6 +79,7 @@ int main(int argc, char **argv)
     CanberraSoundPlayer soundPlayer;
     QtFileDialog fileDialogs;
     SystemDesktopTools desktopTools;
+    QtHelpViewer help;
     DisplayList board;
     Services services;
     services.messages = &messages;
@@ -86,6 +88,7 @@ int main(int argc, char **argv)
     services.surface = &board;
     services.fileDialogs = &fileDialogs;
     services.desktopTools = &desktopTools;
+    services.help = &help;
 
     Context ctx(services);
     const bool ok = runGuarded(messages, [&] {
