@@ -1,12 +1,15 @@
 #include "appearance/mCustomize.h"
 
+#include "app/Context.h"
 #include "core/AppError.h"
+#include "platform/ArtLibrary.h"
 #include "store/mRegistry.h"
 
 namespace mCustomize {
 namespace {
 const QString kPlayers = QStringLiteral("Players");
 const QString kAnimation = QStringLiteral("Animation");
+const QString kBackGround = QStringLiteral("BackGround");
 } // namespace
 
 std::int16_t GetPlayerCount(Context &ctx)
@@ -61,6 +64,39 @@ std::int16_t GetUndoallSpeed(Context &ctx)
 std::int16_t GetReplaySpeed(Context &ctx)
 {
     return mRegistry::GetRegInteger(ctx, kAnimation, QStringLiteral("ReplaySpeed"), 7);
+}
+
+void SetCardSpeed(Context &ctx, std::int16_t speed)
+{
+    mRegistry::SetRegInteger(ctx, kAnimation, QStringLiteral("CardSpeed"), speed);
+}
+
+void SetUndoSpeed(Context &ctx, std::int16_t speed)
+{
+    mRegistry::SetRegInteger(ctx, kAnimation, QStringLiteral("UndoSpeed"), speed);
+}
+
+void SetUndoallSpeed(Context &ctx, std::int16_t speed)
+{
+    mRegistry::SetRegInteger(ctx, kAnimation, QStringLiteral("UndoallSpeed"), speed);
+}
+
+void SetReplaySpeed(Context &ctx, std::int16_t speed)
+{
+    mRegistry::SetRegInteger(ctx, kAnimation, QStringLiteral("ReplaySpeed"), speed);
+}
+
+std::int16_t GetDeckIndex(Context &ctx)
+{
+    const std::int16_t index = mRegistry::GetRegInteger(ctx, kBackGround, QStringLiteral("DeckIndex"), kDefaultDeck);
+    if (index < 1 || index > ctx.art().DeckCount())
+        return kDefaultDeck;
+    return index;
+}
+
+void SetDeckIndex(Context &ctx, std::int16_t index)
+{
+    mRegistry::SetRegInteger(ctx, kBackGround, QStringLiteral("DeckIndex"), index);
 }
 
 void ApplyBackground(Context &) {}

@@ -23,6 +23,17 @@ std::int16_t GetCardSpeed(Context &ctx);
 std::int16_t GetUndoSpeed(Context &ctx);
 std::int16_t GetUndoallSpeed(Context &ctx);
 std::int16_t GetReplaySpeed(Context &ctx);
+void SetCardSpeed(Context &ctx, std::int16_t speed);
+void SetUndoSpeed(Context &ctx, std::int16_t speed);
+void SetUndoallSpeed(Context &ctx, std::int16_t speed);
+void SetReplaySpeed(Context &ctx, std::int16_t speed);
+// The slowest speed the dialog offers; a card move never takes more steps than this.
+constexpr int kMaxSpeed = 50;
+
+// Card back design, 1..ArtLibrary::DeckCount; anything else stored reads as 7.
+constexpr std::int16_t kDefaultDeck = 7;
+std::int16_t GetDeckIndex(Context &ctx);
+void SetDeckIndex(Context &ctx, std::int16_t index);
 
 // Background: paints the stored one, picks a new one, arms the change timer.
 void ApplyBackground(Context &ctx);

@@ -3,19 +3,15 @@
 #include <algorithm>
 
 #include "appearance/cSound.h"
+#include "appearance/mCustomize.h"
 #include "core/AppError.h"
 #include "core/Numbers.h"
 #include "engine/cGames.h"
 #include "platform/ArtLibrary.h"
 #include "app/Context.h"
-#include "store/mRegistry.h"
 
 namespace {
-// The card-back design chosen in the background settings; design 1 until one is chosen.
-int GetDeckIndex(Context &ctx)
-{
-    return mRegistry::GetRegInteger(ctx, QStringLiteral("BackGround"), QStringLiteral("DeckIndex"), 1);
-}
+using mCustomize::GetDeckIndex;
 
 // Empty-slot pictures.
 constexpr int kSlotAnyCard = 13;
@@ -685,6 +681,8 @@ void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool f
     const PicRef pic = cardPic(card);
     surface.bringToFront(pic);
     surface.setVisible(pic, true);
+    // A hand-edited speed must not hold the board for minutes: the steps are capped.
+    speed = std::min(speed, mCustomize::kMaxSpeed);
     if (speed >= 1) {
         const auto l0 = static_cast<float>(surface.left(pic));
         const auto t0 = static_cast<float>(surface.top(pic));

@@ -110,6 +110,11 @@ ArtLibrary::ArtLibrary(QString decksFolder) : d_(std::make_unique<Impl>(std::mov
 
 ArtLibrary::~ArtLibrary() = default;
 
+QString ArtLibrary::decksFolder() const
+{
+    return d_->decksFolder;
+}
+
 void ArtLibrary::setDevicePixelRatio(qreal ratio)
 {
     const qreal sane = artPaint::saneRatio(ratio);

@@ -44,6 +44,9 @@ public:
     ArtLibrary(const ArtLibrary &) = delete;
     ArtLibrary &operator=(const ArtLibrary &) = delete;
 
+    // The folder the SVG decks were looked for in.
+    QString decksFolder() const;
+
     // Pictures are rendered at this ratio; changing it empties the caches.
     void setDevicePixelRatio(qreal ratio);
     qreal devicePixelRatio() const { return ratio_; }

@@ -33,6 +33,8 @@
 #include "shell/mToolbar.h"
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
+#include "appearance/frmAnimation.h"
+#include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
 #include "library/frmAutoSave.h"
 #include "store/mFile.h"
@@ -510,6 +512,10 @@ void frmMain::DoCommand(const QString &key)
                 session.PlayFile(path, true);
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
+        } else if (key == QLatin1String("Animation")) {
+            frmAnimation(ctx_, this).exec();
+        } else if (key == QLatin1String("Deck")) {
+            frmCardDeck(ctx_, this).exec();
         } else if (key == QLatin1String("Toolbar")) {
             frmToolbar(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {

@@ -142,12 +142,12 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"),  QStringLiteral("AddFav"),
-        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),   QStringLiteral("OrgPend"),
-        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),   QStringLiteral("GameStat"),
-        QStringLiteral("SessionStat"), QStringLiteral("Animation"), QStringLiteral("Background"),
-        QStringLiteral("Deck"),        QStringLiteral("Players"),   QStringLiteral("Hot"),
-        QStringLiteral("History"),     QStringLiteral("Editor"),    QStringLiteral("Wizard"),
+        QStringLiteral("SelNum"),      QStringLiteral("MovesMan"),   QStringLiteral("AddFav"),
+        QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),    QStringLiteral("OrgPend"),
+        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
+        QStringLiteral("SessionStat"), QStringLiteral("Background"), QStringLiteral("Players"),
+        QStringLiteral("Hot"),         QStringLiteral("History"),    QStringLiteral("Editor"),
+        QStringLiteral("Wizard"),
     };
     return !later.contains(key);
 }

@@ -469,6 +469,15 @@ TEST_F(MoveRecord, AMoveReadBackIsRedoneAndMinusOneRidersMeansNone)
     EXPECT_TRUE(t.consistent());
 }
 
+TEST_F(MoveRecord, AHandEditedSpeedMovesACardInFiftyStepsAtMost)
+{
+    engine().SetRecords({firstPileToFreeCell(t.play())});
+    EXPECT_TRUE(runs(&cEngine::Redo, 0, {1, 0, 0}));
+    EXPECT_TRUE(runs(&cEngine::Undo, 30000, {0, 30000, 50}));
+    EXPECT_TRUE(runs(&cEngine::Redo, 50, {1, 50, 50}));
+    EXPECT_TRUE(t.consistent());
+}
+
 TEST_F(MoveRecord, AGroupLeftOpenEndsAtTheLastRecord)
 {
     // Records 2 and 3 stay in the list beyond the top after the new move drops them.

@@ -306,7 +306,7 @@ TEST(PlayDeal, FaceDownCardsAreCountedAndCoveredByTheChosenBack)
     EXPECT_TRUE(t.consistent());
     // Face-down cards show the back in use, whichever design that is.
     EXPECT_EQ(t.surface.picture({PicArray::Card, p.GetPicID(0, 0, 0)}), p.BackPicture());
-    EXPECT_EQ(p.BackPicture().kind, CardPicture::Kind::Back);
+    EXPECT_EQ(p.BackPicture(), CardPicture::back(7)); // the default design
 
     mRegistry::SetRegInteger(t.ctx, "BackGround", "DeckIndex", 3);
     p.ChangeDecks();
