@@ -93,6 +93,10 @@ QString GamePage(int id)
     html += QStringLiteral("<h2>Rules</h2>\n<ul>\n");
     html += QStringLiteral("<li>The foundations start with the %1s and are built %2.</li>\n")
                 .arg(rankName(g.gBase), orderWords(g.gOrder));
+    // The foundations go round the ranks; say so where a pile passes from King to Ace.
+    if (g.gBase != 0 || mStudio::GetOrderRule(g.gOrder).direction < 0)
+        html += QStringLiteral("<li>On the foundations the ranks go round: going up, the Ace follows the King; "
+                               "going down, the King follows the Ace.</li>\n");
     html += QStringLiteral("<li>On the tableau, cards are built %1.</li>\n").arg(orderWords(g.hOrder));
     if (g.hak == 1)
         html += QStringLiteral("<li>On the tableau the Ace and the King are neighbours: a King may go on an Ace "
