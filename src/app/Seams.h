@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "core/GameNumber.h"
@@ -17,15 +18,16 @@ public:
     virtual ~IRulesWindow() = default;
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
-    // Shows the rules of the definition held by gCustom; blocks until closed when modal.
-    virtual void open(bool modal) = 0;
+    // Shows the rules of the definition held by gCustom and runs shown once the window is
+    // on the screen; blocks until closed when modal.
+    virtual void open(bool modal, const std::function<void()> &shown) = 0;
 };
 
 class NullRulesWindow : public IRulesWindow {
 public:
     bool isOpen() const override { return false; }
     void close() override {}
-    void open(bool) override {}
+    void open(bool, const std::function<void()> &shown) override { shown(); }
 };
 
 // What the layout, the sounds and the board read of the game session until it is

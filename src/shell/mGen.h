@@ -1,10 +1,12 @@
-// Shared name tables shown in lists and editors (foundation bases, empty-pile ranks,
-// flags, suit counts), the title of a file and the win check. Plain functions: a value
-// outside a table gives "", nothing is kept between calls.
+// The unfinished-game flag, the title of a file and the win check (the name tables
+// shown in lists and editors are in engine/mGenNames.h). Plain functions: nothing is
+// kept between calls.
 #pragma once
 
 #include <QString>
 #include <cstdint>
+
+#include "engine/mGenNames.h"
 
 class Context;
 
@@ -20,14 +22,6 @@ void SetUnFinFlag(Context &ctx, std::int16_t value);
 // main window opens the win dialog once the winning move has returned.
 bool CheckGameWon(Context &ctx);
 
-// 0 "Ace" .. 12 "King", 13 "Random".
-QString GetBaseCardName(std::int16_t rank);
-// 0 "Ace" .. 12 "King", 13 "Any Card".
-QString GetSpaceCardName(std::int16_t rank);
-// 0 "False", 1 "True".
-QString GetBoolName(std::int16_t value);
-// Suit count code: 0 "One", 1 "Two", 2 "Four".
-QString GetSuitsName(std::int16_t code);
 // The name of the existing file at the path without its last four characters (its
 // extension with the dot): ".../Bouquet-617.qx1" gives "Bouquet-617". Raises the
 // file-not-found error when no file is there.

@@ -132,9 +132,14 @@ void ToggleToolbar(Context &ctx)
 void ShowGameRules(Context &ctx)
 {
     const cGamePlay &session = ctx.gamePlay();
-    if (session.Game_Running())
-        ctx.data().ShowRules(session.GameName(), 0);
-    else
+    // The rules of the board on the table, even when its name no longer loads (a saved
+    // game whose studio game was deleted) or names another definition by now.
+    if (session.Game_Running()) {
+        if (const std::optional<GameDefinition> definition = session.BoardDefinition())
+            ctx.data().ShowRules(*definition, 0);
+        else
+            ctx.data().ShowRules(session.GameName(), 0);
+    } else
         ctx.data().ShowContents();
 }
 

@@ -27,6 +27,7 @@
 #include "shell/frmSplash.h"
 #include "store/QtHelpViewer.h"
 #include "store/cData.h"
+#include "studio/QtRulesWindow.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -89,8 +90,11 @@ int main(int argc, char **argv)
     services.fileDialogs = &fileDialogs;
     services.desktopTools = &desktopTools;
     services.help = &help;
+    QtRulesWindow rulesWindow;
+    services.rulesWindow = &rulesWindow;
 
     Context ctx(services);
+    rulesWindow.setContext(&ctx);
     const bool ok = runGuarded(messages, [&] {
         try {
             ctx.createSharedObjects();

@@ -216,8 +216,17 @@ void cData::ShowRules(const QString &gName, std::int16_t iModal)
     if (rules.isOpen())
         rules.close();
     ctx_.custom().Init(gName);
-    rules.open(iModal == 1);
-    ctx_.sound().Rules();
+    // The sound goes with the window appearing, not with a modal window closing.
+    rules.open(iModal == 1, [this] { ctx_.sound().Rules(); });
+}
+
+void cData::ShowRules(const GameDefinition &definition, std::int16_t iModal)
+{
+    IRulesWindow &rules = ctx_.rulesWindow();
+    if (rules.isOpen())
+        rules.close();
+    ctx_.custom().SetDefinition(definition);
+    rules.open(iModal == 1, [this] { ctx_.sound().Rules(); });
 }
 
 void cData::ShowContents()

@@ -10,6 +10,8 @@
 #include <QVector>
 #include <cstdint>
 
+#include "engine/GameDefinition.h"
+
 class Context;
 
 class cData {
@@ -57,7 +59,10 @@ public:
     QString SesStartTime() const { return sesStartTime_; }
     void setSesStartTime(const QString &value) { sesStartTime_ = value; }
 
+    // Shows the rules of the named game (iModal 1: blocks until closed), one window at a time.
     void ShowRules(const QString &gName, std::int16_t iModal);
+    // The same for a definition held as a value, such as the one a board was dealt from.
+    void ShowRules(const GameDefinition &definition, std::int16_t iModal);
     void ShowContents();
 
     void Refresh_NewGames();

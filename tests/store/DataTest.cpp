@@ -30,10 +30,11 @@ public:
         log += "close;";
         open_ = false;
     }
-    void open(bool modal) override
+    void open(bool modal, const std::function<void()> &shown) override
     {
         log += modal ? "open modal;" : "open;";
         open_ = true;
+        shown();
     }
     QString log;
     bool open_ = false;

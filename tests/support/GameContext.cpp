@@ -13,11 +13,13 @@
 GameContext::GameContext(CardSurface *surface) : TestContext(services(*this, surface))
 {
     ctx.setMainWindow(&nullWindow);
+    rules.setContext(&ctx);
     mOptions::SetAutoPlay(ctx, 0);
 }
 
 GameContext::~GameContext()
 {
+    rules.close();
     ctx.setMainWindow(nullptr);
 }
 
@@ -26,6 +28,7 @@ Services GameContext::services(GameServices &parts, CardSurface *surface)
     Services s;
     s.fileDialogs = &parts.dialogs;
     s.soundPlayer = &parts.sounds;
+    s.rulesWindow = &parts.rules;
     s.surface = surface;
     return s;
 }

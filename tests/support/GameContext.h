@@ -1,11 +1,12 @@
 // A context for playing games: the test context with scripted file dialogs, a sound
-// player that records, a main window that only keeps states, and AutoPlay off so that
+// player that records, the rules window, a main window that only keeps states, and AutoPlay off so that
 // only the test's own moves are made.
 #pragma once
 
 #include <cstdint>
 
 #include "app/Seams.h"
+#include "studio/QtRulesWindow.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedFileDialog.h"
 #include "support/TestContext.h"
@@ -20,6 +21,8 @@ struct GameServices {
     ScriptedFileDialog dialogs;
     RecordingSoundPlayer sounds;
     NullMainWindow nullWindow;
+    // The real rules window; it opens without blocking unless asked to be modal.
+    QtRulesWindow rules;
 };
 
 struct GameContext : GameServices, TestContext {
