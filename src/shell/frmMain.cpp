@@ -40,6 +40,7 @@
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
+#include "studio/frmGameStudio.h"
 
 namespace {
 constexpr int kSaveSpacingMs = 1000;
@@ -520,6 +521,11 @@ void frmMain::DoCommand(const QString &key)
             frmToolbar(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {
             frmAbout(ctx_, this).exec();
+        } else if (key == QLatin1String("Editor") || key == QLatin1String("Wizard")) {
+            // The studio has closed before its game is dealt.
+            const QString game = frmGameStudio::Open(ctx_, this, key == QLatin1String("Wizard"));
+            if (!game.isEmpty())
+                session.PlayRandom(game);
         } else if (key == QLatin1String("Rules")) {
             m_Main::ShowGameRules(ctx_);
         } else if (key == QLatin1String("Contents")) {

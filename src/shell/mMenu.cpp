@@ -146,8 +146,7 @@ bool CommandAvailable(const QString &key)
         QStringLiteral("OrgFav"),      QStringLiteral("AddPend"),    QStringLiteral("OrgPend"),
         QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
         QStringLiteral("SessionStat"), QStringLiteral("Background"), QStringLiteral("Players"),
-        QStringLiteral("Hot"),         QStringLiteral("History"),    QStringLiteral("Editor"),
-        QStringLiteral("Wizard"),
+        QStringLiteral("Hot"),         QStringLiteral("History"),
     };
     return !later.contains(key);
 }

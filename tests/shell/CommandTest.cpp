@@ -290,7 +290,7 @@ TEST(Commands, ACommandEndsADragAndCommandsForLaterWindowsDoNothing)
     EXPECT_EQ(c.play().GetTopPicID(cGames::Tableau, 3), card);
     EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
     c.refresh();
-    for (const char *key : {"HighScore", "Players", "Editor", "History", "Wizard"})
+    for (const char *key : {"HighScore", "Players", "History"})
         EXPECT_FALSE(c.enabled(key)) << key;
 }
 
