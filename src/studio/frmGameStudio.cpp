@@ -61,7 +61,8 @@ frmGameStudio::frmGameStudio(Context &ctx, QWidget *parent) : QDialog(parent), c
     Pic1->setFixedSize(ArtLibrary::BlankWidth, ArtLibrary::BlankHeight);
     lvWiz = makeList(Frame1, "lvWiz", QStringLiteral("Game Details"));
     lvWiz->setSelectionMode(QAbstractItemView::NoSelection);
-    lvWiz->setMinimumWidth(320);
+    // Room for the ten rule lines without a scroll bar.
+    lvWiz->setMinimumSize(400, lvWiz->fontMetrics().height() * 14);
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Pic1, 0, Qt::AlignHCenter);
     frameLayout->addWidget(lvWiz, 1);
