@@ -95,6 +95,15 @@ public:
     virtual bool gameClock() const = 0;
     // tmrForward: the forward replay.
     virtual void setReplayForward(bool on) = 0;
+    // tmrBackward: the backward replay.
+    virtual void setReplayBackward(bool) {}
+    // Either replay timer is on.
+    virtual bool replayRunning() const { return false; }
+    // Stops both replays.
+    virtual void StopReplay() {}
+    // Runs a board-changing step as one of the window's board operations: busy meanwhile,
+    // an error reported, a close asked for meanwhile done after it, the game kept after.
+    virtual void runBoardOperation(const std::function<void()> &body) { body(); }
     // The Pause toolbar button pressed and the Pause menu item checked.
     virtual void setPauseMark(bool paused) = 0;
     // All cards reached the foundations: the window announces the win once the move

@@ -28,6 +28,7 @@
 #include "shell/mGen.h"
 #include "shell/frmAbout.h"
 #include "shell/frmFinish.h"
+#include "shell/frmQuickMove.h"
 #include "shell/frmToolbar.h"
 #include "shell/mMenu.h"
 #include "shell/mToolbar.h"
@@ -193,6 +194,12 @@ void frmMain::boardOperation(const std::function<void()> &body)
         closePending_ = false;
         QTimer::singleShot(0, this, [this] { close(); });
     }
+}
+
+void frmMain::runBoardOperation(const std::function<void()> &body)
+{
+    boardOperation(body);
+    afterPlayerAction();
 }
 
 bool frmMain::Busy() const
@@ -452,6 +459,17 @@ void frmMain::DoCommand(const QString &key)
     CancelDrag();
     if (Busy() || !mMenu::CommandAvailable(key))
         return;
+    if (key == QLatin1String("MovesMan")) {
+        // Opened outside the busy scope: a replay started from it runs while it is shown,
+        // and each of its jumps is a board operation of its own.
+        runGuarded(ctx_.messages(), [&] {
+            if (ctx_.engine().GetTransTop() > 0)
+                frmQuickMove(ctx_, this).exec();
+        });
+        if (!shutDown_)
+            tmrMain_Timer();
+        return;
+    }
     cGamePlay &session = ctx_.gamePlay();
     cEngine &engine = ctx_.engine();
     boardOperation([&] {

@@ -59,7 +59,7 @@ public:
     QAction *toolbarSeparator(const QString &key) const { return separators_.value(key); }
 
     // Stops both replay timers and disables "Stop".
-    void StopReplay();
+    void StopReplay() override;
     bool StopEnabled() const { return stopEnabled_; }
 
     // Keeps or ends the game and closes the help windows; runs once, whatever asks first
@@ -77,6 +77,9 @@ public:
     void setGameClock(bool on) override { tmrGame.setEnabled(on); }
     bool gameClock() const override { return tmrGame.enabled(); }
     void setReplayForward(bool on) override;
+    void setReplayBackward(bool on) override { tmrBackward.setEnabled(on); }
+    bool replayRunning() const override { return tmrForward.enabled() || tmrBackward.enabled(); }
+    void runBoardOperation(const std::function<void()> &body) override;
     void setPauseMark(bool paused) override;
     void gameWon() override;
     void InitMenuItems() override;

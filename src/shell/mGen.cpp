@@ -46,6 +46,11 @@ void SetUnFinFlag(Context &ctx, std::int16_t value)
     mRegistry::SetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), value);
 }
 
+void StopReplay(Context &ctx)
+{
+    ctx.mainWindow().StopReplay();
+}
+
 bool CheckGameWon(Context &ctx)
 {
     const cGamePlay &session = ctx.gamePlay();

@@ -17,6 +17,9 @@ namespace mGen {
 std::int16_t GetUnFinFlag(Context &ctx, bool *damaged = nullptr);
 void SetUnFinFlag(Context &ctx, std::int16_t value);
 
+// Stops the main window's forward and backward replay.
+void StopReplay(Context &ctx);
+
 // The win check after a move: true when a game is being played, not yet marked won,
 // and every card of its layout is on the foundations. The session marks the win; the
 // main window opens the win dialog once the winning move has returned.

@@ -112,8 +112,10 @@ TEST(MenuState, WhilePlayingTheMovesDecideUndoAndRedo)
     EXPECT_TRUE(c.enabled("Close"));
     EXPECT_FALSE(c.enabled("Undo"));
     EXPECT_FALSE(c.enabled("ReplayAll"));
+    EXPECT_FALSE(c.enabled("MovesMan"));
     c.moveToFreeCell(2);
     c.refresh();
+    EXPECT_TRUE(c.enabled("MovesMan"));
     EXPECT_TRUE(c.enabled("Undo"));
     EXPECT_TRUE(c.enabled("UndoAll"));
     EXPECT_TRUE(c.enabled("Back"));
@@ -123,7 +125,6 @@ TEST(MenuState, WhilePlayingTheMovesDecideUndoAndRedo)
     EXPECT_TRUE(c.enabled("Redo"));
     EXPECT_TRUE(c.enabled("Forward"));
     // Commands whose windows are not built stay disabled whatever the game.
-    EXPECT_FALSE(c.enabled("MovesMan"));
     EXPECT_FALSE(c.enabled("AddFav"));
     EXPECT_FALSE(c.enabled("History"));
     // The help stands: the rules of the game or, without one, the contents.
