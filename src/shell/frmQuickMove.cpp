@@ -97,10 +97,12 @@ frmQuickMove::frmQuickMove(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     lvQuick->setSelectionMode(QAbstractItemView::SingleSelection);
     lvQuick->setIconSize(QSize(16, 16));
     lvQuick->header()->setStretchLastSection(false);
-    lvQuick->setColumnWidth(0, 70);
-    lvQuick->setColumnWidth(1, 190);
-    lvQuick->setColumnWidth(2, 190);
-    lvQuick->setColumnWidth(3, 60);
+    lvQuick->setColumnWidth(0, 60);
+    lvQuick->setColumnWidth(1, 170);
+    lvQuick->setColumnWidth(2, 170);
+    lvQuick->setColumnWidth(3, 50);
+    // Wide enough for the four columns of the list, which shows only when expanded.
+    setMinimumWidth(500);
 
     auto *top = new QHBoxLayout;
     top->addWidget(fraQuick, 1);
