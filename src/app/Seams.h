@@ -56,6 +56,12 @@ public:
     virtual std::optional<GameDefinition> BoardDefinition() const { return std::nullopt; }
     // Ends the game in play and plays a saved game that was read and checked whole.
     virtual void PlayLoadedGame(const QString &, const LoadedGame &, bool) {}
+    // 0 a new deal, 1 an unfinished game, 2 a finished game, 3 a pending-list game.
+    virtual std::int32_t Game_LoadingType() const { return 0; }
+    // The file a pending-list game in play is written back to; "" for any other game.
+    virtual QString PendingFile() const { return {}; }
+    // Clears the table and stops the clock; the game is neither logged nor saved.
+    virtual void ClearArea() {}
 };
 
 class NullSessionInfo : public ISessionInfo {

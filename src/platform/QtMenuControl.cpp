@@ -60,8 +60,13 @@ std::int32_t QtMenuControl::registerShown(const QString &key, const QString &cap
     shown.action = action;
     shown.menu = menu;
     shown.caption = caption;
-    shown.enabled = action->isEnabled();
-    model_.setItemEnabled(key, shown.enabled);
+    // The model takes the states the window gave the action, so showing them changes nothing.
+    const bool enabled = action->isEnabled();
+    const bool visible = action->isVisible();
+    shown.enabled = enabled;
+    shown.visible = visible;
+    model_.setItemEnabled(key, enabled);
+    model_.setItemVisible(key, visible);
     return id;
 }
 
@@ -101,15 +106,19 @@ void QtMenuControl::show(const kMenuItem &item, Shown &shown)
             shown.action->setIcon(iconOf(item));
         if (item.enabled != shown.enabled)
             shown.action->setEnabled(item.enabled);
+        if (item.visible != shown.visible)
+            shown.action->setVisible(item.visible);
         shown.caption = item.caption;
         shown.icon = item.icon;
         shown.enabled = item.enabled;
+        shown.visible = item.visible;
         return;
     }
     // Dynamic captions are file names and game names, shown exactly.
     shown.action->setText(literalText(item.caption));
     shown.action->setIcon(iconOf(item));
     shown.action->setEnabled(item.enabled);
+    shown.action->setVisible(item.visible);
     if (item.holdsItems && !shown.menu) {
         shown.menu = new QMenu(window_);
         shown.action->setMenu(shown.menu.data());

@@ -56,6 +56,7 @@ private:
         QString caption;
         std::int32_t icon = -1;
         bool enabled = true;
+        bool visible = true;
     };
 
     void itemAdded(const kMenuItem &item) override;

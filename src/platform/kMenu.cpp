@@ -235,6 +235,20 @@ void kMenu::setItemEnabled(const QString &key, bool enabled)
     changed(item);
 }
 
+bool kMenu::ItemVisible(const QString &key) const
+{
+    return itemByKey(key).visible;
+}
+
+void kMenu::setItemVisible(const QString &key, bool visible)
+{
+    kMenuItem &item = itemByKey(key);
+    if (item.visible == visible)
+        return;
+    item.visible = visible;
+    changed(item);
+}
+
 bool kMenu::ItemSubmenu(const QString &key) const
 {
     return itemByKey(key).holdsItems;

@@ -24,6 +24,8 @@ struct kMenuItem {
     // Zero-based position in the image list, -1 for none.
     std::int32_t icon = -1;
     bool enabled = true;
+    // Shown in its menu; a separator that has nothing to set apart is hidden.
+    bool visible = true;
     // Registered by the main window (its own menu or command item), not added by AddItem.
     bool isStatic = false;
     // Shown as a menu of items: a static menu, or a dynamic item that holds, or once held,
@@ -44,7 +46,7 @@ public:
     // Called for every item that went, the items under an item before the item itself,
     // after all of them have left the model.
     virtual void itemRemoved(std::int32_t id) = 0;
-    // Caption, icon, enabled state or holdsItems changed.
+    // Caption, icon, enabled or visible state or holdsItems changed.
     virtual void itemChanged(const kMenuItem &item) = 0;
     virtual void imageListChanged() = 0;
 };
@@ -100,6 +102,8 @@ public:
     void setItemCaption(const QString &key, const QString &text);
     bool ItemEnabled(const QString &key) const;
     void setItemEnabled(const QString &key, bool enabled);
+    bool ItemVisible(const QString &key) const;
+    void setItemVisible(const QString &key, bool visible);
     // A dynamic item shown as a menu even while empty (a folder without favourites). An
     // item also becomes one when its first item is added, and stays one.
     bool ItemSubmenu(const QString &key) const;

@@ -59,7 +59,7 @@ public:
     bool PauseStatus() const { return paused_; }
     void Unload();
     void EndGame(std::int16_t won, bool terminating);
-    void ClearArea();
+    void ClearArea() override;
 
     // Writes the game in play where shutdown would put it, so a crash loses at most the
     // last action. Does nothing unless a game is played, not won, the board is at rest
@@ -96,8 +96,8 @@ public:
     void setRedealsComp(int v) override { redeals_ = static_cast<std::int16_t>(v); }
     int Game_Status() const override { return status_; }
     bool IsPending() const { return loadType_ == Pending; }
-    std::int32_t Game_LoadingType() const { return loadType_; }
-    QString PendingFile() const { return pendingFile_; }
+    std::int32_t Game_LoadingType() const override { return loadType_; }
+    QString PendingFile() const override { return pendingFile_; }
     QString LastGName() const;
     void setLastGName(const QString &name);
     // True from the winning move until the table is cleared.

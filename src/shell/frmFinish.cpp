@@ -215,10 +215,14 @@ void frmFinish::Form_Load()
 
     ctx_.sound().Win();
 
-    // A pending-list game's file went when it was loaded: its menu entry goes now.
-    if (session.Game_LoadingType() == cGamePlay::Pending)
+    // A won pending-list game leaves the list: the crash checkpoint may have written its
+    // file again while it was played. Its menu entry goes with it.
+    if (session.Game_LoadingType() == cGamePlay::Pending) {
+        runReported(QStringLiteral("The pending list's file of this game could not be deleted."),
+                    [&] { mPending::DeletePendingFile(session.PendingFile()); });
         runReported(QStringLiteral("The pending list's menu could not be rebuilt."),
                     [&] { mPending::BuildPendMenu(ctx_); });
+    }
     for (const RecordStep &step : RecordSteps)
         runReported(step.failure, [&] { step.run(ctx_); });
 }

@@ -38,6 +38,8 @@
 #include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
 #include "library/frmAutoSave.h"
+#include "library/frmPending.h"
+#include "library/mPending.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
@@ -370,10 +372,12 @@ void frmMain::createMenus()
         const QString key = QLatin1String(item.key);
         if (key.isEmpty()) {
             QAction *separator = menu->addSeparator();
-            if (item.menu == QLatin1String("mFav") && item.index == 3)
-                favSeparator_ = separator;
-            if (item.menu == QLatin1String("mPend") && item.index == 3)
-                pendSeparator_ = separator;
+            // The separators above the favourites and the pending games are shown by the
+            // menu model only while there are items below them.
+            if ((item.menu == QLatin1String("mFav") || item.menu == QLatin1String("mPend")) && item.index == 3) {
+                separator->setVisible(false);
+                Menu1->RegisterAction(mMenu::ItemKey(item), separator);
+            }
             continue;
         }
         if (key == QLatin1String("Recent")) {
@@ -400,8 +404,6 @@ void frmMain::createMenus()
         actions_.insert(key, action);
         Menu1->RegisterAction(mMenu::ItemKey(item), action);
     }
-    favSeparator_->setVisible(false);
-    pendSeparator_->setVisible(false);
 }
 
 void frmMain::createToolbar()
@@ -529,6 +531,18 @@ void frmMain::DoCommand(const QString &key)
             // Played once the browser has gone; a damaged file is reported and changes nothing.
             if (!path.isEmpty())
                 session.PlayFile(path, true);
+        } else if (key == QLatin1String("AddPend")) {
+            mPending::AddToPending(ctx_);
+        } else if (key == QLatin1String("OrgPend")) {
+            QString path;
+            {
+                frmPending manager(ctx_, this);
+                manager.exec();
+                path = manager.chosenPath();
+            }
+            // Resumed once the manager has gone; a damaged file is reported and changes nothing.
+            if (!path.isEmpty())
+                session.PlayPendFile(path);
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("Animation")) {

@@ -127,8 +127,6 @@ private:
     QHash<QString, QAction *> actions_;
     QHash<QString, QAction *> separators_;
     // Separators of the favourites and pending menus: shown only when items follow them.
-    QAction *favSeparator_ = nullptr;
-    QAction *pendSeparator_ = nullptr;
     int busy_ = 0;
     bool closePending_ = false;
     bool winPending_ = false;

@@ -472,6 +472,18 @@ TEST_F(QtMenuControlTest, WindowsOwnIconsAndStatesStayUnlessTheModelChangesThem)
     EXPECT_FALSE(newAction->isEnabled());
 }
 
+TEST_F(QtMenuControlTest, ARegisteredSeparatorShowsAsTheModelSays)
+{
+    QAction *separator = favMenu->actions().at(2);
+    separator->setVisible(false);
+    control.RegisterAction("mFav(3)", separator);
+    EXPECT_FALSE(model.ItemVisible("mFav(3)"));
+    model.setItemVisible("mFav(3)", true);
+    EXPECT_TRUE(separator->isVisible());
+    model.setItemVisible("mFav(3)", false);
+    EXPECT_FALSE(separator->isVisible());
+}
+
 TEST_F(QtMenuControlTest, ClickArrivesOnlyAfterTheEventLoopTurns)
 {
     const std::int32_t id = add("Bouquet - 617", "202Bouquet - 617", "mFile(12)", 202);

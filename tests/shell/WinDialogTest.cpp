@@ -210,6 +210,9 @@ TEST(WinDialog, AWonPendingListGameIsAutoSavedAsFinishedAndNotWrittenBack)
     t.gp().ClearArea();
     t.gp().PlayPendFile(pending);
     ASSERT_TRUE(t.gp().IsPending());
+    // The crash checkpoint writes the file again while the game is played.
+    ASSERT_TRUE(t.gp().SaveProgress());
+    ASSERT_TRUE(QFile::exists(pending));
     t.takeAllHome();
     ASSERT_TRUE(t.gp().Won());
 
