@@ -38,6 +38,7 @@
 #include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
 #include "library/frmAutoSave.h"
+#include "library/frmChoose.h"
 #include "library/frmPending.h"
 #include "library/mPending.h"
 #include "store/mFile.h"
@@ -479,6 +480,18 @@ void frmMain::DoCommand(const QString &key)
             session.PlayRandom();
         } else if (key == QLatin1String("Select")) {
             session.SelectGame();
+        } else if (key == QLatin1String("SelNum")) {
+            QString game;
+            QString number;
+            {
+                frmChoose choose(ctx_, this);
+                choose.exec();
+                game = choose.chosenGame();
+                number = choose.chosenNumber();
+            }
+            // Dealt once the window has gone; the number stays the text that was typed.
+            if (!game.isEmpty())
+                session.StartGame(game, GameNumber::fromText(number), cGamePlay::NewDeal, 0, 0, 0);
         } else if (key == QLatin1String("Restart")) {
             session.Restart();
         } else if (key == QLatin1String("Open")) {

@@ -142,10 +142,10 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("SelNum"),      QStringLiteral("AddFav"),     QStringLiteral("OrgFav"),
-        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
-        QStringLiteral("SessionStat"), QStringLiteral("Background"), QStringLiteral("Players"),
-        QStringLiteral("Hot"),         QStringLiteral("History"),
+        QStringLiteral("AddFav"),     QStringLiteral("OrgFav"),   QStringLiteral("HighScore"),
+        QStringLiteral("LogStat"),    QStringLiteral("GameStat"), QStringLiteral("SessionStat"),
+        QStringLiteral("Background"), QStringLiteral("Players"),  QStringLiteral("Hot"),
+        QStringLiteral("History"),
     };
     return !later.contains(key);
 }
