@@ -18,6 +18,7 @@ class cData;
 class cGames;
 class cRegistry;
 class ArtLibrary;
+class cFunc;
 class cSound;
 class cCustom;
 class cEngine;
@@ -83,6 +84,7 @@ public:
     std::unique_ptr<cEngine> gEngine;
     std::unique_ptr<cRegistry> gRegistry;
     std::unique_ptr<ArtLibrary> gArtLibrary;
+    std::unique_ptr<cFunc> gFunc;
     std::unique_ptr<cGamePlay> gGamePlay;
     std::unique_ptr<cSound> gSound;
     std::unique_ptr<cCustom> gCustom;
@@ -99,6 +101,7 @@ public:
     cEngine &engine() const { return *gEngine; }
     cRegistry &registry() const { return *gRegistry; }
     ArtLibrary &art() const { return *gArtLibrary; }
+    cFunc &func() const { return *gFunc; }
     cSound &sound() const { return *gSound; }
     cCustom &custom() const { return *gCustom; }
     cPlay &play() const { return *gPlay; }

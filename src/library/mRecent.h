@@ -1,7 +1,7 @@
 // The one door to the three recent lists (0 recently played, 1 recently saved,
-// 2 recently opened): every change also rebuilds the recent submenus, so menus and
-// lists never differ. Until the lists are wired in, every list answers empty and
-// changes do nothing.
+// 2 recently opened) and their File submenus: every change of a list rebuilds the
+// submenus, so menus and lists never differ. A submenu lists only what can still be
+// played: files that exist, games the game table still holds.
 #pragma once
 
 #include <QString>
@@ -18,11 +18,19 @@ constexpr std::int32_t kOpened = 2;
 
 // Adds the entry at the top of the list unless it is listed already, then rebuilds the menus.
 void AddRecent(Context &ctx, std::int32_t list, const QString &entry);
-// Element 0 is the count as decimal text, elements 1 to 10 the slots.
+// Element 0 is the count as decimal text, elements 1 to count the entries, newest first.
 QStringList GetRecent(Context &ctx, std::int32_t list);
-// Empties the list (the menus are rebuilt by the caller).
+// Empties the list, then rebuilds the menus.
 void ClearRecent(Context &ctx, std::int32_t list);
 std::int16_t GetRecentCount(Context &ctx, std::int32_t list);
-// Rebuilds the three recent submenus from the lists.
+// Empties the three submenus and fills them again from the lists.
 void RefreshRecentMenus(Context &ctx);
+// Fills "Recently Saved" (code 200), "Recently Opened" (201) and "Recently Played" (202).
+// A submenu the main window has not registered is passed over.
+void BuildRecentMenus(Context &ctx);
+// Adds an item per listed entry under the parent (key: the code and the entry, tag: the
+// entry), an entry at most once; a list without entries shows one "None" item of code 0.
+void AddRecentMenuItems(Context &ctx, const QStringList &entries, std::int32_t code, std::int32_t parent,
+                        const QString &iconKey);
+void ClearRecentMenus(Context &ctx);
 } // namespace mRecent

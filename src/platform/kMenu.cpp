@@ -76,11 +76,17 @@ std::int32_t kMenu::AddStaticItem(const QString &key, const QString &caption, bo
     return stored.id;
 }
 
-void kMenu::setImageList(const QList<QIcon> &images)
+void kMenu::setImageList(const QList<QIcon> &images, const QStringList &keys)
 {
     images_ = images;
+    imageKeys_ = keys.mid(0, images.size());
     if (listener_)
         listener_->imageListChanged();
+}
+
+std::int32_t kMenu::ImageIndex(const QString &key) const
+{
+    return static_cast<std::int32_t>(imageKeys_.indexOf(key) + 1);
 }
 
 std::int32_t kMenu::ItemIcon(const QString &key) const

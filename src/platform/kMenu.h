@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
@@ -73,7 +74,10 @@ public:
     // --- Icons ---
 
     const QList<QIcon> &ImageList() const { return images_; }
-    void setImageList(const QList<QIcon> &images);
+    // keys names the images in the same order, so that callers find an image by its key.
+    void setImageList(const QList<QIcon> &images, const QStringList &keys = {});
+    // 1-based place of the image with that key in the image list; 0 when there is none.
+    std::int32_t ImageIndex(const QString &key) const;
     std::int32_t ItemIcon(const QString &key) const;
     // index: zero-based position in the image list, -1 for none.
     void setItemIcon(const QString &key, std::int32_t index);
@@ -137,6 +141,7 @@ private:
     std::unordered_map<std::int32_t, kMenuItem> items_;
     QHash<QString, std::int32_t> byKey_;
     QList<QIcon> images_;
+    QStringList imageKeys_;
     std::int32_t lastId_ = 0;
     kMenuListener *listener_ = nullptr;
     ItemClickHandler itemClick_;

@@ -14,6 +14,7 @@
 #include "store/cRegistry.h"
 #include "platform/ArtLibrary.h"
 #include "store/cData.h"
+#include "store/cFunc.h"
 
 Context::Context(const Services &services) : services_(services), menu_(std::make_unique<kMenu>())
 {
@@ -38,6 +39,7 @@ Context::~Context()
     gCustom.reset();
     gSound.reset();
     gGamePlay.reset();
+    gFunc.reset();
     gArtLibrary.reset();
     gRegistry.reset();
     gEngine.reset();
@@ -60,6 +62,8 @@ void Context::createSharedObjects()
         gRegistry = std::make_unique<cRegistry>(*this);
     if (!gArtLibrary)
         gArtLibrary = std::make_unique<ArtLibrary>();
+    if (!gFunc)
+        gFunc = std::make_unique<cFunc>(*this);
     if (!gGamePlay)
         gGamePlay = std::make_unique<cGamePlay>(*this);
     if (!gSound)

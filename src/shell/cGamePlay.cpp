@@ -17,6 +17,7 @@
 #include "library/mAutoSave.h"
 #include "library/mPending.h"
 #include "library/mRecent.h"
+#include "library/mSelect.h"
 #include "platform/Guard.h"
 #include "scores/cScore.h"
 #include "app/Context.h"
@@ -154,15 +155,9 @@ void cGamePlay::Restart()
 
 void cGamePlay::PlayString(const QString &text)
 {
-    const qsizetype dash = text.indexOf(QLatin1Char('-'));
-    if (dash <= 0)
-        raiseError(err::InvalidCall, QStringLiteral("Not a game of the form name - number: %1").arg(text));
-    // p is the 1-based place of the dash: the name is the first p - 2 characters, the
-    // number the last length - p - 1.
-    const qsizetype p = dash + 1;
-    const QString name = text.left(std::max<qsizetype>(0, p - 2));
-    const QString digits = text.right(std::max<qsizetype>(0, text.size() - p - 1));
-    if (digits.trimmed().isEmpty())
+    const QString name = mSelect::GetNamePart(text);
+    const QString digits = mSelect::GetNumberPart(text);
+    if (name.isEmpty() || digits.trimmed().isEmpty())
         raiseError(err::InvalidCall, QStringLiteral("Not a game of the form name - number: %1").arg(text));
     const GameNumber number = GameNumber::fromText(digits);
     newDeal(name, number);
@@ -185,7 +180,7 @@ void cGamePlay::PlayLoadedGame(const QString &path, const LoadedGame &game, bool
     StartGame(header.GameName, header.GameNo, loadType, header.Time, header.Score, 0);
     // Listed only once the game stands on the table.
     if (addToRecent)
-        mRecent::AddRecent(ctx_, mRecent::kOpened, path);
+        keepSetting([&] { mRecent::AddRecent(ctx_, mRecent::kOpened, path); });
 }
 
 void cGamePlay::PlayPendFile(const QString &path)

@@ -22,6 +22,7 @@
 #include "platform/Guard.h"
 #include "platform/QtMenuControl.h"
 #include "shell/BoardView.h"
+#include "shell/MenuImages.h"
 #include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
@@ -145,6 +146,8 @@ void frmMain::Form_Load(const QString &commandLine)
         ctx_.gScreenHeight = static_cast<std::int32_t>(roundHalfEven(area.height() * BoardView::TwipsPerPixel));
     }
     showMaximized();
+    // The menus built during start-up take their icons from the image list.
+    ctx_.menu().setImageList(MenuImages::ImageList(), mMenu::ImageKeys());
     m_Main::InitSession(ctx_);
     StartFirstGame(commandLine);
 }

@@ -132,7 +132,7 @@ std::int16_t GetMenuImageIndex(const QString &key)
 void InitMenuItems(Context &ctx)
 {
     kMenu &menu = ctx.menu();
-    menu.setImageList(MenuImages::ImageList());
+    menu.setImageList(MenuImages::ImageList(), ImageKeys());
     for (const MenuItemDef &item : Items()) {
         if (item.icon)
             menu.setItemIcon(ItemKey(item), GetMenuImageIndex(QLatin1String(item.key)) - 1);

@@ -318,6 +318,12 @@ TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
 TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
 {
     Window w;
+    const QString path = w.home.path() + QStringLiteral("/Won.qx1");
+    w.writeGame(path, 8);
+    w.gp().PlayFile(path, false);
+    ASSERT_TRUE(w.window->tmrForward.enabled());
+
+    // Added after the game starts, which rebuilds the recent submenus.
     kMenu &menu = w.ctx.menu();
     const std::int32_t parent = menu.ItemIndex(QStringLiteral("mFile(14)"));
     const std::int32_t played =
@@ -325,11 +331,6 @@ TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
     menu.setItemTag(QStringLiteral("R0"), QStringLiteral("Bouquet - 617"));
     const std::int32_t none =
         menu.AddItem(QStringLiteral("None"), QStringLiteral("R1"), QString(), 0, parent, -1, false, false);
-
-    const QString path = w.home.path() + QStringLiteral("/Won.qx1");
-    w.writeGame(path, 8);
-    w.gp().PlayFile(path, false);
-    ASSERT_TRUE(w.window->tmrForward.enabled());
 
     w.window->Menu1_ItemClick(none);
     EXPECT_FALSE(w.window->tmrForward.enabled());
