@@ -42,6 +42,7 @@
 #include "library/frmChoose.h"
 #include "library/frmPending.h"
 #include "library/mPending.h"
+#include "scores/frmHistory.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
@@ -559,6 +560,10 @@ void frmMain::DoCommand(const QString &key)
             // Resumed once the manager has gone; a damaged file is reported and changes nothing.
             if (!path.isEmpty())
                 session.PlayPendFile(path);
+        } else if (key == QLatin1String("History")) {
+            // Like its menu item: only for a game shown with at least one move made.
+            if (engine.MoveStarted() && session.Game_Status() != cGamePlay::NoGame)
+                frmHistory(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("Animation")) {

@@ -145,7 +145,6 @@ bool CommandAvailable(const QString &key)
         QStringLiteral("AddFav"),     QStringLiteral("OrgFav"),   QStringLiteral("HighScore"),
         QStringLiteral("LogStat"),    QStringLiteral("GameStat"), QStringLiteral("SessionStat"),
         QStringLiteral("Background"), QStringLiteral("Players"),  QStringLiteral("Hot"),
-        QStringLiteral("History"),
     };
     return !later.contains(key);
 }
