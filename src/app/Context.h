@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/Clock.h"
 #include "platform/DesktopTools.h"
 #include "platform/FileDialog.h"
 #include "platform/HelpViewer.h"
@@ -44,6 +45,8 @@ struct Services {
     IDesktopTools *desktopTools = nullptr;
     // The board's pictures; without one the context keeps its own display list.
     CardSurface *surface = nullptr;
+    // The clock; without one the system clock.
+    IClock *clock = nullptr;
 };
 
 class Context {
@@ -73,6 +76,10 @@ public:
     IFileDialog &fileDialogs() const { return services_.fileDialogs ? *services_.fileDialogs : nullFileDialogs_; }
     CardSurface &surface() const { return *services_.surface; }
     IDesktopTools &desktopTools() const { return services_.desktopTools ? *services_.desktopTools : nullTools_; }
+    const IClock &clock() const
+    {
+        return services_.clock ? *services_.clock : static_cast<const IClock &>(systemClock_);
+    }
 
     // Creates every shared object that is not created yet, in start-up order.
     void createSharedObjects();
@@ -115,6 +122,7 @@ private:
     NullMainWindow nullWindow_;
     IMainWindow *mainWindow_ = &nullWindow_;
     SilentSoundPlayer silentPlayer_;
+    SystemClock systemClock_;
     mutable NullFileDialog nullFileDialogs_;
     mutable NullDesktopTools nullTools_;
     std::unique_ptr<DisplayList> ownSurface_;

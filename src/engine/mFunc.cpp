@@ -31,7 +31,7 @@ std::int16_t GetMaxMoveCards(Context &ctx)
     return toInt16(e * (r + 1) + r);
 }
 
-QString FormatTime(std::int32_t seconds)
+QString FormatTime(std::int64_t seconds)
 {
     const std::int64_t s = std::max<std::int64_t>(0, seconds);
     return QStringLiteral("%1:%2:%3")

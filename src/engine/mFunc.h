@@ -14,8 +14,9 @@ namespace mFunc {
 std::int16_t CountEmptyPiles(Context &ctx, int area);
 // Cards that may ride on a lifted card: (empty tableau piles + 1) x (empty free cells + 1) - 1.
 std::int16_t GetMaxMoveCards(Context &ctx);
-// Elapsed seconds as h:mm:ss; hours go on counting past a day, a negative time shows 0:00:00.
-QString FormatTime(std::int32_t seconds);
+// Elapsed seconds as h:mm:ss; hours go on counting past a day (a total of many games
+// runs to thousands of hours), a negative time shows 0:00:00.
+QString FormatTime(std::int64_t seconds);
 // A random game number in 1 .. 10^d - 1, d the option "RangeIndex"; drawn from a
 // clock-seeded generator that is not the deal's.
 GameNumber GetRandomGameNo(Context &ctx);

@@ -278,7 +278,9 @@ void cGamePlay::EndGame(std::int16_t won, bool terminating)
     if (loadType_ == Pending) {
         mPending::UpdatePendingFile(ctx_, pendingFile_);
     } else {
-        ctx_.score().AddScore(0);
+        // A log that cannot be written is reported, and the game still ends: it joins
+        // this run's games, is auto-saved and leaves the table.
+        runGuarded(ctx_.messages(), [&] { ctx_.score().AddScore(0); });
         if (!terminating)
             ctx_.score().AddSesGame(won);
         // A game whose auto-save fails still ends, or it could never be left; the failure

@@ -236,6 +236,8 @@ TEST(GamePlay, ElapsedTimesAreShownAsHoursMinutesAndSeconds)
     EXPECT_EQ(mFunc::FormatTime(86399), QStringLiteral("23:59:59"));
     // Past a day the hours go on counting.
     EXPECT_EQ(mFunc::FormatTime(90000), QStringLiteral("25:00:00"));
+    EXPECT_EQ(mFunc::FormatTime(30000000), QStringLiteral("8333:20:00"));
+    EXPECT_EQ(mFunc::FormatTime(3000000000LL), QStringLiteral("833333:20:00"));
     EXPECT_EQ(mFunc::FormatTime(-5), QStringLiteral("0:00:00"));
 }
 
