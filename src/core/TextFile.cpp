@@ -12,7 +12,8 @@
 
 namespace TextFile {
 
-QByteArray readBytes(const QString &path)
+namespace {
+QByteArray readUpTo(const QString &path, qint64 maxBytes)
 {
     QFileInfo info(path);
     if (!info.exists() || info.isDir())
@@ -20,7 +21,18 @@ QByteArray readBytes(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
-    return file.readAll();
+    return maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+}
+} // namespace
+
+QByteArray readBytes(const QString &path)
+{
+    return readUpTo(path, -1);
+}
+
+QByteArray readHead(const QString &path, qint64 maxBytes)
+{
+    return readUpTo(path, maxBytes);
 }
 
 QString decode(const QByteArray &bytes)

@@ -18,6 +18,8 @@ namespace TextFile {
 // The file's bytes; raises "File not found" (53) when it is missing and the
 // access error (75) when it cannot be read.
 QByteArray readBytes(const QString &path);
+// At most the first maxBytes of the file, with the same errors.
+QByteArray readHead(const QString &path, qint64 maxBytes);
 // UTF-8 when the bytes are valid UTF-8, else Windows-1252.
 QString decode(const QByteArray &bytes);
 // Splits at CR LF, LF or CR. A final line end does not start another line.

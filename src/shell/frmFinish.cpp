@@ -338,7 +338,7 @@ void frmFinish::Form_Unload()
     bool favourite = false;
     ignoreErrors([&] { favourite = AddtoFav(ctx_) == 1; });
     if (favourite)
-        ignoreErrors([&] { SaveFavorite(ctx_); });
+        runReported(QStringLiteral("The game could not be added to the favourites."), [&] { SaveFavorite(ctx_); });
 
     ignoreErrors([&] { ctx_.gamePlay().ClearArea(); });
 }

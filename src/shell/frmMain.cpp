@@ -38,11 +38,14 @@
 #include "appearance/frmAnimation.h"
 #include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
+#include "library/frmAddtoFav.h"
 #include "library/frmAutoSave.h"
 #include "library/frmChoose.h"
 #include "library/frmPending.h"
 #include "library/mPending.h"
 #include "scores/frmHistory.h"
+#include "library/frmHotGames.h"
+#include "library/frmOrgFav.h"
 #include "store/mFile.h"
 #include "store/mOptions.h"
 #include "store/cData.h"
@@ -564,6 +567,19 @@ void frmMain::DoCommand(const QString &key)
             // Like its menu item: only for a game shown with at least one move made.
             if (engine.MoveStarted() && session.Game_Status() != cGamePlay::NoGame)
                 frmHistory(ctx_, this).exec();
+        } else if (key == QLatin1String("AddFav")) {
+            frmAddtoFav(ctx_, this).exec();
+        } else if (key == QLatin1String("OrgFav")) {
+            QString path;
+            {
+                frmOrgFav organizer(ctx_, this);
+                organizer.exec();
+                path = organizer.chosenPath();
+            }
+            if (!path.isEmpty())
+                session.PlayFavFile(path);
+        } else if (key == QLatin1String("Hot")) {
+            frmHotGames(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("Animation")) {

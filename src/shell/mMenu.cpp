@@ -142,9 +142,8 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("AddFav"),     QStringLiteral("OrgFav"),   QStringLiteral("HighScore"),
-        QStringLiteral("LogStat"),    QStringLiteral("GameStat"), QStringLiteral("SessionStat"),
-        QStringLiteral("Background"), QStringLiteral("Players"),  QStringLiteral("Hot"),
+        QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
+        QStringLiteral("SessionStat"), QStringLiteral("Background"), QStringLiteral("Players"),
     };
     return !later.contains(key);
 }

@@ -1,5 +1,6 @@
 #include "store/mFile.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,8 @@ namespace {
 constexpr int kHeaderLines = 18;
 // Every game is played with one pack: card ids and positions in a pile stay below it.
 constexpr int kPackCards = 52;
+// Bytes of a favourite file read: its one record line fits many times over.
+constexpr qint64 kFavHeadBytes = 4096;
 
 [[noreturn]] void refuse(const QString &path, int line, const QString &what, std::int64_t value, std::int64_t lo,
                          std::int64_t hi)
@@ -163,10 +166,20 @@ bool IsFinishedGameFile(const Context &ctx, const QString &path)
 
 FavoriteInfo ReadFavRecord(const QString &path)
 {
-    const QStringList lines = TextFile::readLines(path);
-    if (lines.isEmpty())
+    // The record is one short line: only the file's head is read, so a large file that is
+    // no favourite costs no more than a small one. The line is cut before decoding, so a
+    // character split at the end of the head cannot change how the line decodes.
+    QByteArray head = TextFile::readHead(path, kFavHeadBytes);
+    const qsizetype end = head.indexOf('\n');
+    const qsizetype cr = head.indexOf('\r');
+    if (cr >= 0 && (end < 0 || cr < end))
+        head.truncate(cr);
+    else if (end >= 0)
+        head.truncate(end);
+    const QString line = TextFile::decode(head);
+    if (line.trimmed().isEmpty())
         raiseError(err::InputPastEnd, QStringLiteral("Input past end of file: %1").arg(path));
-    const QList<TextFile::Field> fields = TextFile::parseRecord(lines.front());
+    const QList<TextFile::Field> fields = TextFile::parseRecord(line);
     if (fields.size() < 4)
         raiseError(err::InputPastEnd, QStringLiteral("Input past end of file: %1").arg(path));
     if (!fields[0].quoted || !fields[2].quoted)
@@ -179,6 +192,10 @@ FavoriteInfo ReadFavRecord(const QString &path)
     if (date.size() < 2 || !date.startsWith(QLatin1Char('#')) || !date.endsWith(QLatin1Char('#')))
         raiseError(err::TypeMismatch, QStringLiteral("Not a favourite: %1").arg(path));
     info.DateCreated = date.mid(1, date.size() - 2);
+    // A date-time, or a date alone for midnight.
+    if (!QDateTime::fromString(info.DateCreated, QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid() &&
+        !QDate::fromString(info.DateCreated, QStringLiteral("yyyy-MM-dd")).isValid())
+        raiseError(err::TypeMismatch, QStringLiteral("Not a favourite: %1").arg(path));
     return info;
 }
 

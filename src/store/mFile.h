@@ -55,7 +55,8 @@ SavedGameInfo ParseGameHeader(const QStringList &lines, const QString &path);
 // letter case.
 bool IsFinishedGameFile(const Context &ctx, const QString &path);
 // Reads a favourite's one record line: quoted name, a bare or quoted number, quoted
-// player, #date#. Raises "Input past end of file" for a short record and the
+// player, #date# (a date-time, or a date alone). Only the file's first line, within its
+// first few KB, is read. Raises "Input past end of file" for a short record and the
 // type-mismatch error for a field of the wrong kind.
 FavoriteInfo ReadFavRecord(const QString &path);
 // The saved games of the saved-games folder (not of its sub-folders): files whose last

@@ -80,8 +80,10 @@ frmGameStudio::frmGameStudio(Context &ctx, QWidget *parent) : QDialog(parent), c
         {cmdPlay, &frmGameStudio::cmdPlay_Click},     {cmdWizard, &frmGameStudio::cmdWizard_Click},
         {cmdClose, &frmGameStudio::cmdClose_Click},
     };
-    for (const auto &[button, handler] : handlers) {
-        connect(button, &QPushButton::clicked, this,
+    // Named copies, not a structured binding: clang-tidy's compiler cannot capture one.
+    for (const auto &entry : handlers) {
+        const auto handler = entry.second;
+        connect(entry.first, &QPushButton::clicked, this,
                 [this, handler] { runGuarded(ctx_.messages(), [&] { (this->*handler)(); }); });
     }
     connect(lvGames, &QTreeWidget::itemClicked, this,
