@@ -144,7 +144,6 @@ bool CommandAvailable(const QString &key)
     static const QStringList later = {
         QStringLiteral("HighScore"),   QStringLiteral("LogStat"),    QStringLiteral("GameStat"),
         QStringLiteral("SessionStat"), QStringLiteral("Background"), QStringLiteral("Players"),
-        QStringLiteral("History"),
     };
     return !later.contains(key);
 }
