@@ -2,11 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +12,6 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <exception>
 
@@ -30,6 +24,7 @@
 #include "library/mFavorites.h"
 #include "library/mPending.h"
 #include "library/mRecent.h"
+#include "platform/ChartWidget.h"
 #include "platform/Guard.h"
 #include "scores/cScore.h"
 #include "app/Context.h"
@@ -102,8 +97,7 @@ frmFinish::frmFinish(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     Frame1 = new QGroupBox(this);
     ListView1 = new QListWidget(Frame1);
     ListView1->setSelectionMode(QAbstractItemView::NoSelection);
-    chFin = new QChartView(Frame1);
-    chFin->setRenderHint(QPainter::Antialiasing);
+    chFin = new ChartWidget(Frame1);
     chFin->setMinimumSize(260, 200);
     chkSave = new QCheckBox(QStringLiteral("Save this Game"), this);
     txtSave = new QLineEdit(this);
@@ -244,52 +238,28 @@ void frmFinish::fillSummary()
 
 void frmFinish::fillChart(double score, double moves, double seconds)
 {
-    auto *set = new QBarSet(QStringLiteral("This game"));
-    set->append({score, moves, seconds});
-    auto *series = new QBarSeries;
-    series->append(set);
-    series->setLabelsVisible(true);
-
-    auto *chart = new QChart;
-    chart->addSeries(series);
-    auto *categories = new QBarCategoryAxis;
-    categories->append({QStringLiteral("Score"), QStringLiteral("Moves"), QStringLiteral("Time")});
-    chart->addAxis(categories, Qt::AlignBottom);
-    series->attachAxis(categories);
-    auto *values = new QValueAxis;
-    values->setRange(0, std::max({score, moves, seconds, 1.0}) * 1.1);
-    values->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(values, Qt::AlignLeft);
-    series->attachAxis(values);
-    chart->legend()->hide();
-
-    // The view owns its chart: the one it held before goes with it.
-    QChart *old = chFin->chart();
-    chFin->setChart(chart);
-    delete old;
+    chFin->setData(QList<double>{score, moves, seconds});
+    const QStringList labels = {QStringLiteral("Score"), QStringLiteral("Moves"), QStringLiteral("Time")};
+    for (int c = 1; c <= 3; ++c) {
+        chFin->setColumn(c);
+        chFin->setColumnLabel(labels.at(c - 1));
+    }
 }
 
 QList<double> frmFinish::chartValues() const
 {
     QList<double> values;
-    for (QAbstractSeries *series : chFin->chart()->series()) {
-        if (auto *bars = qobject_cast<QBarSeries *>(series)) {
-            for (const QBarSet *set : bars->barSets()) {
-                for (int i = 0; i < set->count(); ++i)
-                    values << set->at(i);
-            }
-        }
-    }
+    for (int c = 1; c <= chFin->columnCount(); ++c)
+        values << chFin->value(1, c);
     return values;
 }
 
 QStringList frmFinish::chartLabels() const
 {
-    for (QAbstractAxis *axis : chFin->chart()->axes(Qt::Horizontal)) {
-        if (auto *categories = qobject_cast<QBarCategoryAxis *>(axis))
-            return categories->categories();
-    }
-    return {};
+    QStringList labels;
+    for (int c = 1; c <= chFin->columnCount(); ++c)
+        labels << chFin->columnLabel(c);
+    return labels;
 }
 
 void frmFinish::enableSaveControls(bool on)

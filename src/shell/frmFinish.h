@@ -16,7 +16,7 @@
 
 class Context;
 class QAction;
-class QChartView;
+class ChartWidget;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -94,7 +94,7 @@ public:
 
     QGroupBox *Frame1 = nullptr;
     QListWidget *ListView1 = nullptr;
-    QChartView *chFin = nullptr;
+    ChartWidget *chFin = nullptr;
     QCheckBox *chkSave = nullptr;
     QLineEdit *txtSave = nullptr;
     QPushButton *cmdBrowse = nullptr;

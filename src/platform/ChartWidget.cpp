@@ -1,0 +1,147 @@
+#include "platform/ChartWidget.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+ChartWidget::ChartWidget(QWidget *parent) : QWidget(parent)
+{
+    view_ = new QChartView(this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    rebuild({}, 0);
+}
+
+void ChartWidget::setData(const QList<double> &columns)
+{
+    rebuild({columns}, static_cast<int>(columns.size()));
+}
+
+void ChartWidget::setData(const QList<QList<double>> &rows)
+{
+    int columns = 0;
+    for (const QList<double> &row : rows)
+        columns = std::max(columns, static_cast<int>(row.size()));
+    rebuild(rows, columns);
+}
+
+void ChartWidget::rebuild(const QList<QList<double>> &rows, int columns)
+{
+    auto *chart = new QChart;
+    series_ = new QBarSeries;
+    double low = 0;
+    double high = 0;
+    for (int c = 0; c < columns; ++c) {
+        auto *set = new QBarSet(QString());
+        for (const QList<double> &row : rows) {
+            const double v = c < row.size() ? row.at(c) : 0.0;
+            set->append(v);
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        series_->append(set);
+    }
+    series_->setLabelsVisible(true);
+    chart->addSeries(series_);
+
+    rows_ = static_cast<int>(rows.size());
+    categories_ = new QBarCategoryAxis;
+    QStringList names;
+    for (int r = 0; r < rows_; ++r)
+        names << QStringLiteral(" ").repeated(r + 1); // distinct blank names until labelled
+    categories_->append(names);
+    chart->addAxis(categories_, Qt::AlignBottom);
+    series_->attachAxis(categories_);
+
+    values_ = new QValueAxis;
+    // Zero stays in view so bars grow from it; all zeros still give a readable axis.
+    if (low == 0 && high == 0)
+        high = 1;
+    values_->setRange(low, high);
+    values_->applyNiceNumbers();
+    values_->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(values_, Qt::AlignLeft);
+    series_->attachAxis(values_);
+    chart->legend()->setVisible(columns > 1);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    // The view owns its chart: the one it held before goes with it.
+    QChart *old = view_->chart();
+    view_->setChart(chart);
+    delete old;
+    column_ = 1;
+}
+
+void ChartWidget::setColumn(int column)
+{
+    if (column >= 1 && column <= columnCount())
+        column_ = column;
+}
+
+void ChartWidget::setColumnLabel(const QString &label)
+{
+    if (column_ <= columnCount())
+        series_->barSets().at(column_ - 1)->setLabel(label);
+}
+
+void ChartWidget::setRowLabel(int row, const QString &label)
+{
+    if (row < 1 || row > rows_)
+        return;
+    QStringList names = categories_->categories();
+    // Category names must differ: a label taken by another row gets a trailing blank.
+    QString unique = label;
+    while (names.contains(unique) && names.indexOf(unique) != row - 1)
+        unique += QLatin1Char(' ');
+    names[row - 1] = unique;
+    categories_->setCategories(names);
+}
+
+int ChartWidget::rowCount() const
+{
+    return rows_;
+}
+
+int ChartWidget::columnCount() const
+{
+    return static_cast<int>(series_->count());
+}
+
+double ChartWidget::value(int row, int column) const
+{
+    if (row < 1 || row > rows_ || column < 1 || column > columnCount())
+        return 0;
+    return series_->barSets().at(column - 1)->at(row - 1);
+}
+
+QString ChartWidget::columnLabel(int column) const
+{
+    if (column < 1 || column > columnCount())
+        return {};
+    return series_->barSets().at(column - 1)->label();
+}
+
+QStringList ChartWidget::rowLabels() const
+{
+    QStringList labels = categories_->categories();
+    for (QString &label : labels)
+        label = label.trimmed();
+    return labels;
+}
+
+double ChartWidget::axisMin() const
+{
+    return values_->min();
+}
+
+double ChartWidget::axisMax() const
+{
+    return values_->max();
+}
