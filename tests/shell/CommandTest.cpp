@@ -124,8 +124,9 @@ TEST(MenuState, WhilePlayingTheMovesDecideUndoAndRedo)
     c.window->DoCommand(QStringLiteral("Undo"));
     EXPECT_TRUE(c.enabled("Redo"));
     EXPECT_TRUE(c.enabled("Forward"));
-    // A game on the table can be added to the favourites; the history needs only a move made.
+    // A game on the table can be added to the favourites.
     EXPECT_TRUE(c.enabled("AddFav"));
+    // The history needs only a move made.
     EXPECT_TRUE(c.enabled("History"));
     // The help stands: the rules of the game or, without one, the contents.
     EXPECT_TRUE(c.enabled("Rules"));
