@@ -3,6 +3,8 @@
 // that do nothing until those parts are wired in.
 #pragma once
 
+#include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -10,6 +12,7 @@
 
 #include "core/GameNumber.h"
 #include "engine/GameDefinition.h"
+#include "platform/AppTimer.h"
 
 struct LoadedGame;
 
@@ -118,6 +121,14 @@ public:
     // Start-up steps of the window's menus and toolbar: icons, and the buttons shown.
     virtual void InitMenuItems() {}
     virtual void ApplyToolbar() {}
+    // The table's background picture: the background settings paint into it, the window
+    // shows the part its table covers once told that it changed.
+    virtual QImage &backgroundPicture() = 0;
+    virtual void backgroundChanged() {}
+    // The window's outer width and height in twips.
+    virtual QSizeF outerSize() const = 0;
+    // tmrWallPaper: changes the background on each tick while enabled with an interval.
+    virtual AppTimer &wallPaperTimer() = 0;
 };
 
 class NullMainWindow : public IMainWindow {
@@ -129,7 +140,13 @@ public:
     void setReplayForward(bool on) override { forward_ = on; }
     void setPauseMark(bool paused) override { pauseMark_ = paused; }
     void gameWon() override { ++wins_; }
+    QImage &backgroundPicture() override { return background_; }
+    void backgroundChanged() override { ++backgroundChanges_; }
+    QSizeF outerSize() const override { return outerSize_; }
+    AppTimer &wallPaperTimer() override { return wallPaper_; }
 
+    void setOuterSize(const QSizeF &twips) { outerSize_ = twips; }
+    int backgroundChanges() const { return backgroundChanges_; }
     bool forward() const { return forward_; }
     bool pauseMark() const { return pauseMark_; }
     int wins() const { return wins_; }
@@ -140,4 +157,8 @@ private:
     bool forward_ = false;
     bool pauseMark_ = false;
     int wins_ = 0;
+    QImage background_;
+    int backgroundChanges_ = 0;
+    QSizeF outerSize_{9600, 7200};
+    AppTimer wallPaper_{0};
 };

@@ -99,15 +99,4 @@ void SetDeckIndex(Context &ctx, std::int16_t index)
     mRegistry::SetRegInteger(ctx, kBackGround, QStringLiteral("DeckIndex"), index);
 }
 
-void ApplyBackground(Context &) {}
-
-void ChangeBackground(Context &) {}
-
-void SetWallpaperTimer(Context &) {}
-
-std::int16_t GetWPTimerValue(Context &ctx)
-{
-    return mRegistry::GetRegInteger(ctx, QStringLiteral("BackGround"), QStringLiteral("WPTimerValue"), 4);
-}
-
 } // namespace mCustomize

@@ -398,13 +398,16 @@ void ArtLibrary::PaintTile(QPaintDevice &target, const QImage &picture)
         bp.end();
         step = QSizeF(tile.width() * nx, tile.height() * ny);
     }
+    // An opaque target takes the block in its own format: each draw is then a plain copy.
+    if (target.devType() == QInternal::Image && static_cast<QImage &>(target).format() == QImage::Format_RGB32)
+        block = block.convertToFormat(QImage::Format_RGB32);
     QPainter painter(&target);
     if (!painter.isActive())
         return;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (qreal y = 0; y < size.height(); y += step.height())
         for (qreal x = 0; x < size.width(); x += step.width())
-            painter.drawImage(QRectF(QPointF(x, y), step), block);
+            painter.drawImage(QPointF(x, y), block);
 }
 
 void ArtLibrary::setFaceDeck(const QString &deckName)

@@ -56,8 +56,11 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
     paused_ = false;
     ctx_.mainWindow().setPauseMark(false);
     loadType_ = loadType;
-    if (mCustomize::GetWPTimerValue(ctx_) == 4)
-        mCustomize::ChangeBackground(ctx_);
+    // The background is decoration: a damaged setting never stops a game from starting.
+    ignoreErrors([&] {
+        if (mCustomize::GetWPTimerValue(ctx_) == 4)
+            mCustomize::ChangeBackground(ctx_);
+    });
 
     gameName_ = name;
     gameNo_ = number;

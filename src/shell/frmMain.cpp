@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QToolBar>
 #include <cmath>
@@ -109,6 +110,8 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
     h.stockClick = [this] { PicStock_Click(); };
     h.captureLost = [this](PicRef) { CancelDrag(); };
     view_->setHandlers(std::move(h));
+    view_->setBackgroundPainter([this](QPainter &painter, const QRect &area) { paintTable(painter, area); });
+    sizeBackground();
 
     tmrGame.setTick([this] { tmrGame_Timer(); });
     tmrTime.setTick([this] { tmrTime_Timer(); });
@@ -651,6 +654,51 @@ void frmMain::tmrForward_Timer()
         if (!moved)
             StopReplay();
     });
+}
+
+bool frmMain::sizeBackground()
+{
+    const qreal ratio = devicePixelRatioF();
+    QSize size = view_->size().expandedTo(QSize(640, 480));
+    if (const QScreen *screen = this->screen())
+        size = size.expandedTo(screen->size());
+    if (!background_.isNull() && background_.devicePixelRatio() == ratio &&
+        background_.deviceIndependentSize().toSize().expandedTo(size) == background_.deviceIndependentSize().toSize())
+        return false;
+    background_ = QImage(size * ratio, QImage::Format_RGB32);
+    background_.setDevicePixelRatio(ratio);
+    background_.fill(Qt::black);
+    return true;
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The table outgrew the picture (another screen): paint the stored background anew.
+    if (sizeBackground())
+        ignoreErrors([&] { mCustomize::ApplyBackground(ctx_); });
+}
+
+void frmMain::backgroundChanged()
+{
+    view_->update();
+}
+
+QSizeF frmMain::outerSize() const
+{
+    return QSizeF(frameGeometry().size()) * BoardView::TwipsPerPixel;
+}
+
+void frmMain::paintTable(QPainter &painter, const QRect &area) const
+{
+    const QRect covered = area.intersected(QRect(QPoint(0, 0), background_.deviceIndependentSize().toSize()));
+    if (covered != area)
+        painter.fillRect(area, Qt::black);
+    if (covered.isEmpty())
+        return;
+    const qreal ratio = background_.devicePixelRatio();
+    painter.drawImage(QRectF(covered), background_,
+                      QRectF(QPointF(covered.topLeft()) * ratio, QSizeF(covered.size()) * ratio));
 }
 
 void frmMain::tmrWallPaper_Timer()

@@ -84,6 +84,10 @@ public:
     void gameWon() override;
     void InitMenuItems() override;
     void ApplyToolbar() override;
+    QImage &backgroundPicture() override { return background_; }
+    void backgroundChanged() override;
+    QSizeF outerSize() const override;
+    AppTimer &wallPaperTimer() override { return tmrWallPaper; }
 
     bool PauseMark() const { return pauseMark_; }
     // True while a board operation started here has not returned.
@@ -101,6 +105,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createMenus();
@@ -120,8 +125,13 @@ private:
     // true when there was one.
     bool cancelOpenDialogs();
     void closeRequestTick();
+    // Gives the background picture the screen's size, so the table can grow up to the whole
+    // screen without showing an unpainted or stretched area; true when it was made anew.
+    bool sizeBackground();
+    void paintTable(QPainter &painter, const QRect &area) const;
 
     Context &ctx_;
+    QImage background_;
     BoardView *view_ = nullptr;
     QToolBar *Toolbar1 = nullptr;
     QHash<QString, QAction *> actions_;

@@ -43,6 +43,12 @@ e2e_init() {
     mkdir -p "$BRACKENFOLD_HOME"
     unfin="$BRACKENFOLD_HOME/.local/share/Quillmere Technologies/Brackenfold 6.0/Unfin.qx0"
     settings="$BRACKENFOLD_HOME/.config/Brackenfold/registry.json"
+    # A table of one plain colour that never changes, so find_board can tell where it begins.
+    mkdir -p "$(dirname "$settings")"
+    cat >"$settings" <<'JSON'
+{"generation": 1, "keys": {"HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\BackGround":
+ {"FadeIndex": {"data": 0, "type": "REG_DWORD"}, "WPTimerValue": {"data": 0, "type": "REG_DWORD"}}}}
+JSON
     pid=
     t0=$EPOCHREALTIME
     trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; fi' EXIT
