@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
+#include <memory>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,7 +94,9 @@ QWidget *frmNewGameWizard::buildPage(int index)
 {
     auto *page = new QWidget(SSTab1);
     auto *layout = new QVBoxLayout(page);
-    auto *form = new QFormLayout;
+    // Only the pages with rows take the form into their layout; the others let it go.
+    auto ownedForm = std::make_unique<QFormLayout>();
+    QFormLayout *form = ownedForm.get();
     auto row = [&](const char *name, const QString &text, QWidget *field) {
         form->addRow(makeLabel(page, name, text), field);
     };
@@ -145,6 +148,8 @@ QWidget *frmNewGameWizard::buildPage(int index)
         layout->addWidget(PicPreview, 0, Qt::AlignHCenter);
         break;
     }
+    if (form->parent() != nullptr)
+        form = ownedForm.release(); // the page owns it now
     layout->addStretch(1);
     return page;
 }
