@@ -277,10 +277,6 @@ void frmMain::DoCommand(const QString &key)
                 session.PlayFavFile(path);
         } else if (key == QLatin1String("Hot")) {
             frmHotGames(ctx_, this).exec();
-        } else if (key == QLatin1String("History")) {
-            // Like its menu item: only for a game shown with at least one move made.
-            if (engine.MoveStarted() && session.Game_Status() != cGamePlay::NoGame)
-                frmHistory(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {
             frmSounds(ctx_, this).exec();
         } else if (key == QLatin1String("Animation")) {
