@@ -18,14 +18,9 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "store/cData.h"
+#include "support/SilentBox.h"
 
 namespace {
-
-class SilentBox : public IMessageBox {
-protected:
-    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 struct Home {
     Home()

@@ -17,14 +17,9 @@
 #include "library/mAutoSave.h"
 #include "platform/MessageBox.h"
 #include "store/cData.h"
+#include "support/SilentBox.h"
 
 namespace {
-
-class SilentBox : public IMessageBox {
-protected:
-    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 class Freecell : public NullSessionInfo {
 public:

@@ -11,14 +11,9 @@
 #include "engine/mStudio.h"
 #include "platform/MessageBox.h"
 #include "scores/frmHistory.h"
+#include "support/SilentBox.h"
 
 namespace {
-
-class SilentBox : public IMessageBox {
-protected:
-    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 class LongGame : public NullSessionInfo {
 public:

@@ -16,14 +16,9 @@
 #include "platform/MessageBox.h"
 #include "shell/BoardView.h"
 #include "app/Context.h"
+#include "support/SilentBox.h"
 
 namespace {
-
-class SilentBox : public IMessageBox {
-protected:
-    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 class Playing : public NullSessionInfo {
 public:

@@ -13,14 +13,9 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "store/mFile.h"
+#include "support/SilentBox.h"
 
 namespace {
-
-class SilentBox : public IMessageBox {
-protected:
-    MsgResult ask(const QString &, MsgButtons, MsgIcon, const QString &) override { return MsgResult::Ok; }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 constexpr int kMoves = 1000;
 
