@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class Context;
 
@@ -73,7 +74,9 @@ void SetCustImageInitDir(Context &ctx, const QString &folder);
 std::int16_t GetWPTimerValue(Context &ctx);
 void SetWPTimerValue(Context &ctx, std::int16_t mode);
 
-// The custom-image list: full paths of the user's pictures, compared ignoring case.
+// The custom-image list: list 0 of gFunc's keyed lists, full paths of the user's pictures
+// as chosen (letter case kept), compared ignoring case. A list result: count first.
+constexpr std::int32_t kCustomImageList = 0;
 QStringList CustomImages(Context &ctx);
 bool IsCustomImage(Context &ctx, const QString &path);
 
@@ -85,6 +88,12 @@ struct SchemeColors {
 // The six values of a scheme file, separated by blanks, commas or line ends; anything
 // after the sixth is ignored. Raises the type-mismatch error when six numbers are not there.
 SchemeColors ReadSchemeFile(const QString &path);
+// The scheme of a file; none when the file is missing or is not a scheme.
+std::optional<SchemeColors> TryReadSchemeFile(const QString &path);
+// Replaces the file's content with the scheme, atomically; raises when it is not written.
+void WriteSchemeFile(const QString &path, const SchemeColors &colors);
+// A name a scheme file may take: no \ / : * ? " < > | nor control characters, not "." or "..".
+bool IsSchemeName(const QString &name);
 // One printed line of the six values and CR LF: " 0  128  0  128  0  0 \r\n".
 QByteArray SchemeFileBytes(const SchemeColors &colors);
 // 0x00BBGGRR colours of a scheme, each part held to 0..255.

@@ -20,7 +20,9 @@
 #include "core/RgbColor.h"
 #include "core/TextFile.h"
 #include "platform/ArtLibrary.h"
+#include "library/mFavorites.h"
 #include "store/cData.h"
+#include "store/cFunc.h"
 #include "store/mRegistry.h"
 
 namespace mCustomize {
@@ -206,15 +208,14 @@ void SetWPTimerValue(Context &ctx, std::int16_t mode)
     setInt(ctx, "WPTimerValue", mode);
 }
 
-QStringList CustomImages(Context &)
+QStringList CustomImages(Context &ctx)
 {
-    // The custom-image list is not kept yet: it holds nothing.
-    return {QStringLiteral("0")};
+    return ctx.func().GetLIST(kCustomImageList);
 }
 
-bool IsCustomImage(Context &, const QString &)
+bool IsCustomImage(Context &ctx, const QString &path)
 {
-    return false;
+    return ctx.func().IsExists(kCustomImageList, path);
 }
 
 // --- colour schemes -------------------------------------------------------------
@@ -229,6 +230,28 @@ SchemeColors ReadSchemeFile(const QString &path)
     for (std::size_t i = 0; i < v.size(); ++i)
         v[i] = TextFile::parseInt16(tokens[static_cast<int>(i)]);
     return {v[0], v[1], v[2], v[3], v[4], v[5]};
+}
+
+std::optional<SchemeColors> TryReadSchemeFile(const QString &path)
+{
+    if (!isFile(path))
+        return std::nullopt;
+    try {
+        return ReadSchemeFile(path);
+    } catch (const AppError &) {
+        return std::nullopt;
+    }
+}
+
+void WriteSchemeFile(const QString &path, const SchemeColors &colors)
+{
+    TextFile::writeAtomic(path, SchemeFileBytes(colors));
+}
+
+bool IsSchemeName(const QString &name)
+{
+    // "." and ".." name folders, not files.
+    return mFavorites::IsValidFileName(name) && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 QByteArray SchemeFileBytes(const SchemeColors &c)
@@ -413,7 +436,7 @@ void ChangeBackground(Context &ctx, const std::function<double()> &random)
         }
         case CustImage: {
             const QStringList list = CustomImages(ctx);
-            const int count = static_cast<int>(list.size()) - 1;
+            const int count = list.value(0).toInt();
             if (count > 0)
                 PaintPictureFile(ctx, list[pickFromOne(count, random())]);
             break;

@@ -39,6 +39,7 @@
 #include "shell/m_Main.h"
 #include "store/frmOptions.h"
 #include "appearance/frmAnimation.h"
+#include "appearance/frmBackGround.h"
 #include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
 #include "library/frmAddtoFav.h"
@@ -283,6 +284,8 @@ void frmMain::DoCommand(const QString &key)
             frmAnimation(ctx_, this).exec();
         } else if (key == QLatin1String("Deck")) {
             frmCardDeck(ctx_, this).exec();
+        } else if (key == QLatin1String("Background")) {
+            frmBackGround(ctx_, this).exec();
         } else if (key == QLatin1String("Toolbar")) {
             frmToolbar(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {
