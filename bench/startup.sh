@@ -10,7 +10,9 @@
 #   splash  start of the process to the splash window mapped;
 #   board   the click that dismisses the splash to the board painted (the main window
 #           mapped and its table no longer black on screen);
-#   dealt   the same click to the title naming the game, which the window shows once
+#   select  the same click to the game selection shown (a fresh home has no game to
+#           resume), where "Freecell" is typed into the tree and Return presses Play;
+#   dealt   that Return to the title naming the game, which the window shows once
 #           the deal (animated, about 1 s) is over;
 #   hwm     peak resident memory (VmHWM) just after the first deal;
 #   newgame the New Game command (F2) on the dealt board to the command's end, when
@@ -69,6 +71,7 @@ board_painted() {
     [ -n "$pixel" ] && ! grep -q '#000000' <<<"$pixel"
 }
 dealt() { xdotool search --onlyvisible --name '\[Freecell - ' >/dev/null 2>&1; }
+select_dialog() { dialog=$(xdotool search --onlyvisible --name '^Select a Game$' 2>/dev/null | head -1) && [ -n "$dialog" ]; }
 
 # A checksum of the board's pixels: the screen below the menus and the toolbar.
 board_sum() { import -window root -crop 1280x900+0+100 rgb:- 2>/dev/null | md5sum | cut -c1-32; }
@@ -119,7 +122,7 @@ new_game_seconds() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-for figure in splash board dealt hwm newgame screen; do : >"$work/$figure"; done
+for figure in splash board select dealt hwm newgame screen; do : >"$work/$figure"; done
 for ((run = 1; run <= runs; run++)); do
     export BRACKENFOLD_HOME="$work/home-$run"
     mkdir -p "$BRACKENFOLD_HOME"
@@ -133,20 +136,32 @@ for ((run = 1; run <= runs; run++)); do
         eval "$(xdotool getwindowgeometry --shell "$splash" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
         t1=$EPOCHREALTIME
         xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-        board_s=n/a dealt_s=n/a hwm=n/a newgame_s=n/a screen_s=n/a
+        board_s=n/a select_s=n/a dealt_s=n/a hwm=n/a newgame_s=n/a screen_s=n/a
         poll 30 board_painted && board_s=$(since "$t1")
+        t2=$EPOCHREALTIME
+        if poll 30 select_dialog; then
+            select_s=$(since "$t1")
+            sleep 0.3
+            xdotool windowfocus "$dialog" 2>/dev/null
+            xdotool type --delay 30 Freecell
+            sleep 0.2
+            t2=$EPOCHREALTIME
+            xdotool key Return
+        fi
         if poll 30 dealt; then
-            dealt_s=$(since "$t1")
+            dealt_s=$(since "$t2")
             sleep 0.5
             hwm=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status" 2>/dev/null)
             main_window && newgame_s=$(new_game_kept_seconds) || newgame_s=n/a
             sleep 1.5
             main_window && screen_s=$(new_game_seconds) || screen_s=n/a
         fi
-        echo "run $run: splash ${splash_s} s, board ${board_s} s, dealt ${dealt_s} s, hwm ${hwm:-n/a} MB," \
+        echo "run $run: splash ${splash_s} s, board ${board_s} s, select ${select_s} s, dealt ${dealt_s} s," \
+            "hwm ${hwm:-n/a} MB," \
             "new game ${newgame_s} s (screen ${screen_s} s)"
         echo "$splash_s" >>"$work/splash"
         [ "$board_s" != n/a ] && echo "$board_s" >>"$work/board"
+        [ "$select_s" != n/a ] && echo "$select_s" >>"$work/select"
         [ "$dealt_s" != n/a ] && echo "$dealt_s" >>"$work/dealt"
         [ -n "$hwm" ] && [ "$hwm" != n/a ] && echo "$hwm" >>"$work/hwm"
         [ "$newgame_s" != n/a ] && echo "$newgame_s" >>"$work/newgame"
@@ -159,6 +174,7 @@ for ((run = 1; run <= runs; run++)); do
     pid=
 done
 echo "median: splash $(median <"$work/splash") s, board $(median <"$work/board") s," \
+    "select $(median <"$work/select") s," \
     "dealt $(median <"$work/dealt") s, hwm $(median <"$work/hwm") MB, new game $(median <"$work/newgame") s" \
     "(screen $(median <"$work/screen") s)"
 exit 0

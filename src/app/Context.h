@@ -97,6 +97,11 @@ public:
     std::unique_ptr<cCustom> gCustom;
     std::unique_ptr<cPlay> gPlay;
 
+    // The game selection's last choice, kept for the run: category key, game name, entry key.
+    QString gSelectCategory;
+    QString gSelectGameName;
+    QString gSelectNodeKey;
+
     // The screen's size in twips, taken once at start-up.
     std::int32_t gScreenWidth = 0;
     std::int32_t gScreenHeight = 0;

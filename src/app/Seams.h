@@ -91,6 +91,14 @@ public:
     int ClosedCards(int) const override { return 0; }
 };
 
+// A game chosen in the selection dialog: the category it was chosen in, the key of its
+// entry (a file path, a "name - number" entry or a game name) and the game's name.
+struct SelectChoice {
+    QString category;
+    QString nodeKey;
+    QString gameName;
+};
+
 // What the game session asks of the main window: its caption, the game clock, the
 // forward replay, the pause marks and the announcement of a win. The null window only
 // keeps the states, so the session runs without a window in tests and tools.
@@ -129,6 +137,8 @@ public:
     virtual QSizeF outerSize() const = 0;
     // tmrWallPaper: changes the background on each tick while enabled with an interval.
     virtual AppTimer &wallPaperTimer() = 0;
+    // Runs the game selection dialog over the window; none when it was cancelled.
+    virtual std::optional<SelectChoice> RunSelectDialog() { return std::nullopt; }
 };
 
 class NullMainWindow : public IMainWindow {
@@ -144,6 +154,14 @@ public:
     void backgroundChanged() override { ++backgroundChanges_; }
     QSizeF outerSize() const override { return outerSize_; }
     AppTimer &wallPaperTimer() override { return wallPaper_; }
+    // The selection dialog answers what the script gives; cancelled without one.
+    std::optional<SelectChoice> RunSelectDialog() override
+    {
+        ++selectDialogs_;
+        return selectScript ? selectScript() : std::nullopt;
+    }
+    std::function<std::optional<SelectChoice>()> selectScript;
+    int selectDialogs() const { return selectDialogs_; }
 
     void setOuterSize(const QSizeF &twips) { outerSize_ = twips; }
     int backgroundChanges() const { return backgroundChanges_; }
@@ -157,6 +175,7 @@ private:
     bool forward_ = false;
     bool pauseMark_ = false;
     int wins_ = 0;
+    int selectDialogs_ = 0;
     QImage background_;
     int backgroundChanges_ = 0;
     QSizeF outerSize_{9600, 7200};

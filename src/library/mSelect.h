@@ -1,11 +1,82 @@
-// The game selection: how a game shown as name, " - ", number is split back into its
-// name and its number. The split is made at the first "-", so a name that holds a dash
-// cannot be split back whole; a text without a dash before it has no name.
+// The game selection: the twelve categories of the "Select a Game" window, the tree of
+// entries each one lists, the details and rule lines of the chosen entry, the choice
+// remembered for the run (in the context) and across runs (section "Select"), and the
+// split of a game shown as name, " - ", number. A file that cannot be read is never
+// listed, and an entry whose file cannot be read when chosen shows nothing to play.
 #pragma once
 
+#include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+class Context;
+class cCustom;
 
 namespace mSelect {
+// The category keys in list order.
+const QStringList &CategoryKeys();
+// The caption of a category key; "" for any other key.
+QString GetCategoryCaption(const QString &key);
+
+// One node of the tree of entries. The root is node 0; every other node names its parent.
+struct SelectNode {
+    QString key;
+    QString text;
+    QString tag; // the game's name; "" for the root and favourites folders
+    int parent = -1;
+    QString image;         // a key of the icon list
+    QString selectedImage; // "" when the image stays when selected
+    bool bold = false;
+};
+struct SelectTree {
+    QList<SelectNode> nodes;
+    // The node chosen in this category last time, else the root.
+    int selected = 0;
+};
+
+// The fillers, for gSelectCategory.
+SelectTree FillGameTree(Context &ctx);
+SelectTree FillPendingTree(Context &ctx);
+SelectTree FillFavoritesTree(Context &ctx);
+SelectTree FillSavedTree(Context &ctx);
+SelectTree FillAutoSaveTree(Context &ctx, bool finished);
+// list: a recent list (element 0 the count); "rPlay" keeps only entries that split into
+// a name of the game table and a number.
+SelectTree FillRecentTree(Context &ctx, const QStringList &list);
+// Sets gSelectCategory and runs the category's filler; an unknown key gives an empty tree.
+SelectTree FillCategory(Context &ctx, const QString &category);
+
+// What the window shows of a chosen entry.
+struct NodeView {
+    QStringList details;
+    QStringList rules;
+};
+// A node chosen: sets gSelectGameName and gSelectNodeKey, remembers the node of the
+// category and reads the entry's details and rule summary (loading its definition into
+// gCustom). None, with the name and key cleared, for a node without a game and for an
+// entry that cannot be read.
+std::optional<NodeView> NodeClick(Context &ctx, const SelectNode &node);
+// Clears the chosen game name and entry key.
+void ClearChoice(Context &ctx);
+// The ten lines of the rule summary of the definition held.
+QStringList RuleLines(const cCustom &custom);
+// The layout preview of a game: its definition loaded by name (the definition held when
+// the name is not a game), painted at the art's pixel ratio.
+QImage PreviewPicture(Context &ctx, const QString &gameName);
+
+// The registry values of section "Select". GetLastCategory answers "All" for a stored
+// key that is not a category.
+QString GetLastCategory(Context &ctx);
+void SaveLastCategory(Context &ctx, const QString &key);
+QString GetLastItem(Context &ctx, const QString &category);
+void SaveLastItem(Context &ctx, const QString &category, const QString &nodeKey);
+// Index of an image key in the icon list ("Game1", "Game", "Player", "Folder",
+// "FolderOpen", "Bullet"); -1 for any other key.
+std::int16_t GetIconIndex(const QString &imageKey);
+
 // The text before the blank that precedes the first "-"; empty when the text has no "-"
 // or starts with one.
 QString GetNamePart(const QString &text);

@@ -228,7 +228,24 @@ void cGamePlay::PlayFavFile(const QString &path)
 
 void cGamePlay::SelectGame()
 {
-    newDeal(QStringLiteral("Freecell"), mFunc::GetRandomGameNo(ctx_));
+    if (const std::optional<SelectChoice> choice = ctx_.mainWindow().RunSelectDialog())
+        PlayChoice(*choice);
+}
+
+void cGamePlay::PlayChoice(const SelectChoice &choice)
+{
+    const QString &c = choice.category;
+    if (c == QLatin1String("Fin") || c == QLatin1String("Inc") || c == QLatin1String("rSave") ||
+        c == QLatin1String("rOpen") || c == QLatin1String("Save"))
+        PlayFile(choice.nodeKey, true);
+    else if (c == QLatin1String("Pend"))
+        PlayPendFile(choice.nodeKey);
+    else if (c == QLatin1String("Fav"))
+        PlayFavFile(choice.nodeKey);
+    else if (c == QLatin1String("rPlay"))
+        PlayString(choice.nodeKey);
+    else
+        StartGame(choice.gameName, mFunc::GetRandomGameNo(ctx_), NewDeal, 0, 0, 0);
 }
 
 void cGamePlay::setClock(bool on)

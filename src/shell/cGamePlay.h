@@ -51,9 +51,11 @@ public:
     // once the game runs; a start that fails raises and leaves the file and its menu entry.
     void PlayPendFile(const QString &path);
     void PlayFavFile(const QString &path);
-    // The way to a game when none was named: the selection of a game (a random deal of
-    // "Freecell" until the selection dialog can be opened).
+    // The way to a game when none was named: the main window runs the game selection
+    // dialog, and the game chosen there starts once it has gone. Cancelled, nothing starts.
     void SelectGame();
+    // Starts a game chosen in the selection dialog the way its category plays it.
+    void PlayChoice(const SelectChoice &choice);
 
     void PauseGame(bool pause);
     bool PauseStatus() const { return paused_; }

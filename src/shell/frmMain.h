@@ -88,6 +88,9 @@ public:
     void backgroundChanged() override;
     QSizeF outerSize() const override;
     AppTimer &wallPaperTimer() override { return tmrWallPaper; }
+    std::optional<SelectChoice> RunSelectDialog() override;
+    // When set, answers in place of the selection dialog (tests run no modal window).
+    std::function<std::optional<SelectChoice>()> selectDialogScript;
 
     bool PauseMark() const { return pauseMark_; }
     // True while a board operation started here has not returned.

@@ -43,6 +43,7 @@
 #include "appearance/frmCardDeck.h"
 #include "appearance/frmSounds.h"
 #include "library/frmAddtoFav.h"
+#include "library/frmSelect.h"
 #include "library/frmAutoSave.h"
 #include "library/frmChoose.h"
 #include "library/frmPending.h"
@@ -331,4 +332,13 @@ void frmMain::Menu1_ItemClick(std::int32_t id)
         }
     });
     afterPlayerAction();
+}
+
+std::optional<SelectChoice> frmMain::RunSelectDialog()
+{
+    if (selectDialogScript)
+        return selectDialogScript();
+    frmSelect select(ctx_, this);
+    select.exec();
+    return select.choice();
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <limits>
 
 #include "core/AppError.h"
@@ -27,6 +28,24 @@ constexpr int kHeaderLines = 18;
 constexpr int kPackCards = 52;
 // Bytes of a favourite file read: its one record line fits many times over.
 constexpr qint64 kFavHeadBytes = 4096;
+// Bytes read for a saved game's header: its 18 lines fit many times over, so the moves
+// after it are not read when lists of many files are filled.
+constexpr qint64 kGameHeadBytes = 4096;
+
+// The first lines of a saved-game file: from its head when the head holds the whole
+// header, else from the whole file. A head cut short ends at its last line end, so a
+// character split at the cut cannot change how the head decodes.
+QStringList headerLines(const QString &path)
+{
+    QByteArray head = TextFile::readHead(path, kGameHeadBytes);
+    if (head.size() < kGameHeadBytes)
+        return TextFile::splitLines(TextFile::decode(head));
+    head.truncate(std::max(head.lastIndexOf('\n'), head.lastIndexOf('\r')) + 1);
+    QStringList lines = TextFile::splitLines(TextFile::decode(head));
+    if (lines.size() >= kHeaderLines)
+        return lines;
+    return TextFile::readLines(path);
+}
 
 [[noreturn]] void refuse(const QString &path, int line, const QString &what, std::int64_t value, std::int64_t lo,
                          std::int64_t hi)
@@ -153,7 +172,7 @@ SavedGameInfo ParseGameHeader(const QStringList &lines, const QString &path)
 
 SavedGameInfo ReadGameHeader(const QString &path)
 {
-    SavedGameInfo info = ParseGameHeader(TextFile::readLines(path), path);
+    SavedGameInfo info = ParseGameHeader(headerLines(path), path);
     info.DatePlayed = FileDate(path);
     return info;
 }

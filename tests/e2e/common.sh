@@ -160,10 +160,33 @@ launch_program() {
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
 }
 
-# Waits for the main window showing a game; sets main, title, number and the window's
-# geometry (win_x, win_y, win_width, win_height).
+select_dialog() { xdotool search --onlyvisible --name '^Select a Game$' 2>/dev/null | head -1; }
+board_or_select_dialog() { has_main_window || [ -n "$(select_dialog)" ]; }
+
+# With no game to resume, the start opens the game selection: "Freecell" is typed into
+# its tree (the tree's type-ahead chooses the game) and Return presses Play.
+pick_freecell() {
+    local run=$1 dialog
+    dialog=$(select_dialog)
+    [ -n "$dialog" ] || return 0
+    log "run $run: the game selection opened"
+    sleep 0.5
+    shot "$run-0-select"
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+    sleep 0.2
+    xdotool type --delay 60 Freecell
+    sleep 0.3
+    shot "$run-0-select-freecell"
+    xdotool key Return
+}
+
+# Waits for the main window showing a game, choosing "Freecell" when the game selection
+# opens first; sets main, title, number and the window's geometry (win_x, win_y,
+# win_width, win_height).
 await_board() {
     local run=$1
+    wait_for 30 board_or_select_dialog || fail "run $run: neither a game nor the game selection within 30 s"
+    has_main_window || pick_freecell "$run"
     wait_for 30 has_main_window || fail "run $run: no main window showing a Freecell game within 30 s"
     program_gone && fail "run $run: the program ended"
     main=$(main_window)

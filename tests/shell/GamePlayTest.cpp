@@ -113,6 +113,13 @@ TEST(GamePlay, RestartOfAGameNoLongerInTheTableDealsFromItsOwnDefinition)
 TEST(GamePlay, ANewDealOfANameNotInTheTableTakesTheSelection)
 {
     Session s;
+    // Cancelled, the selection starts nothing.
+    s.gp().PlayNumber(QStringLiteral("No Such Game"), GameNumber::fromNumber(5));
+    EXPECT_EQ(s.nullWindow.selectDialogs(), 1);
+    EXPECT_EQ(s.gp().Game_Status(), cGamePlay::NoGame);
+    s.nullWindow.selectScript = [] {
+        return SelectChoice{QStringLiteral("All"), QStringLiteral("Freecell"), QStringLiteral("Freecell")};
+    };
     s.gp().PlayNumber(QStringLiteral("No Such Game"), GameNumber::fromNumber(5));
     EXPECT_EQ(s.gp().GameName(), QStringLiteral("Freecell"));
     EXPECT_EQ(s.gp().Game_Status(), cGamePlay::Playing);

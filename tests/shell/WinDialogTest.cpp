@@ -406,6 +406,7 @@ TEST(WinDialog, ToolbarChoicesCloseTheDialogFirstAndLeaveTheNextGameToTheCaller)
                          Case{"Restart", frmFinish::NextRestart}, Case{"Close", frmFinish::NextNone}}) {
         SCOPED_TRACE(c.key);
         WinTable t;
+        t.nullWindow.selectScript = [] { return SelectChoice{"rPlay", "Freecell - 8", "Freecell"}; };
         t.win();
         QTimer::singleShot(0, [&] {
             frmFinish *open = frmFinish::openDialog();
@@ -419,9 +420,10 @@ TEST(WinDialog, ToolbarChoicesCloseTheDialogFirstAndLeaveTheNextGameToTheCaller)
         EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
         frmFinish::StartNextGame(t.ctx, next);
         EXPECT_EQ(t.gp().Game_Status(), next == frmFinish::NextNone ? cGamePlay::NoGame : cGamePlay::Playing);
-        if (next == frmFinish::NextRestart) {
+        if (next == frmFinish::NextRestart || next == frmFinish::NextSelect) {
             EXPECT_EQ(t.gp().GameNo().value(), 8);
         }
+        EXPECT_EQ(t.nullWindow.selectDialogs(), next == frmFinish::NextSelect ? 1 : 0);
         if (next != frmFinish::NextNone) {
             EXPECT_EQ(t.gp().GameName(), QStringLiteral("Freecell"));
         }

@@ -26,6 +26,10 @@ struct WindowContext : WindowParts, GameContext {
     {
         window = std::make_unique<frmMain>(ctx, board, images);
         window->boardView().setFramePacing(std::chrono::milliseconds(0));
+        // Every game selection chooses a new deal of "Freecell" unless a test says otherwise.
+        window->selectDialogScript = [] {
+            return SelectChoice{QStringLiteral("All"), QStringLiteral("Freecell"), QStringLiteral("Freecell")};
+        };
     }
 
     std::unique_ptr<frmMain> window;

@@ -1,0 +1,69 @@
+// "Select a Game": the twelve categories, the tree of the chosen category's entries and,
+// for the chosen entry, its details, rule summary and layout preview. The window only
+// shows what mSelect answers; Play returns the choice and its opener starts the game
+// once the window has gone. Play and Rules are shown exactly while a game is chosen.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <optional>
+
+#include "app/Seams.h"
+#include "library/mSelect.h"
+
+class Context;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class frmSelect : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSelect(Context &ctx, QWidget *parent = nullptr);
+
+    void Form_Load();
+    void lvMain_ItemClick(QListWidgetItem *item);
+    void tvRight_NodeClick(QTreeWidgetItem *node);
+    void UpdatePreview();
+    void lbPlay_Click();
+    void lbRules_Click();
+    // Cancel, Esc and the close box.
+    void reject() override;
+
+    // The game Play chose; none when the window closed otherwise.
+    const std::optional<SelectChoice> &choice() const { return choice_; }
+    // The tree shown, as the model filled it.
+    const mSelect::SelectTree &tree() const { return tree_; }
+
+    QListWidget *lvMain = nullptr;
+    QTreeWidget *tvRight = nullptr;
+    QListWidget *lvDet = nullptr;
+    QListWidget *lvSub = nullptr;
+    QLabel *PicPreview = nullptr;
+    QLabel *lbGame = nullptr;
+    QComboBox *imcPlayer = nullptr;
+    QLabel *imgMax = nullptr;
+    QLabel *imgMin = nullptr;
+    QLabel *PicBlank = nullptr;
+    QLabel *PicBlankSub = nullptr;
+    QPushButton *lbPlay = nullptr;
+    QPushButton *lbRules = nullptr;
+    QPushButton *lbCancel = nullptr;
+    // The category icons by category key, and the entry icons in GetIconIndex order.
+    QHash<QString, QIcon> ilsMain;
+    QList<QIcon> ilsIcons;
+
+private:
+    void fillTree();
+    void showLines(QListWidget *list, const QStringList &lines);
+
+    Context &ctx_;
+    mSelect::SelectTree tree_;
+    std::optional<SelectChoice> choice_;
+};
