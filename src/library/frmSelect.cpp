@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Context.h"
 #include "appearance/cSound.h"
@@ -101,6 +102,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     lvDet = lineList(this, "lvDet");
     lvSub = lineList(this, "lvSub");
     PicBlankSub = pictureLabel(this, "PicBlankSub", QImage());
+    PicBlankSub->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     imcPlayer = new QComboBox(this);
     imcPlayer->setObjectName(QStringLiteral("imcPlayer"));
@@ -119,7 +121,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     right->addWidget(PicPreview, 0, Qt::AlignHCenter);
     right->addWidget(PicBlank, 0, Qt::AlignHCenter);
     // The details hold at most seven lines, the rule summary ten.
-    const int line = lvDet->fontMetrics().height() + 6;
+    const int line = std::max(lvDet->fontMetrics().height(), 16) + 8;
     lvDet->setFixedHeight(7 * line + 6);
     lvSub->setMinimumHeight(10 * line + 6);
     right->addWidget(lvDet);
@@ -144,7 +146,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
-    resize(840, 640);
+    resize(840, 780);
 
     auto guarded = [this](auto body) { return [this, body] { runGuarded(ctx_.messages(), [&] { body(); }); }; };
     connect(lvMain, &QListWidget::currentItemChanged, this,

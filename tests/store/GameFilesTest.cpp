@@ -253,6 +253,24 @@ TEST(GameFiles, EveryReaderHoldsAGameNumberToFifteenDigitsQuotedOrBare)
     EXPECT_EQ(errorOf([&] { readFavourite("12e3"); }), err::TypeMismatch);
 }
 
+TEST(GameFiles, AHeaderIsWholeWhereverItsFirstBytesEnd)
+{
+    // Headers are read from the file's first bytes: a name long enough that they end
+    // inside the header, or inside one of its characters, still reads whole.
+    Files t;
+    const QString game = t.folder("games") + "/Long.qx0";
+    for (const QString &name : {QString(4080, QChar('n')), QString(3000, QChar(0xE9)), QStringLiteral("Freecell")}) {
+        QStringList lines = freecellHeader();
+        lines[0] = name;
+        for (int m = 0; m < 300; ++m)
+            lines << moveLine({1, 2, 1, 3, 3, 0, 1, 1, 0, 0});
+        writeBytes(game, TextFile::joinLines(lines));
+        const SavedGameInfo header = mFile::ReadGameHeader(game);
+        EXPECT_EQ(header.GameName, name);
+        EXPECT_EQ(header.Definition.Suits, 2);
+    }
+}
+
 TEST(GameFiles, EveryMoveFieldOutsideTheBoardIsRefused)
 {
     Files t;
