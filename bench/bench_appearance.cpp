@@ -18,23 +18,12 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "store/cData.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
-struct Home {
-    Home()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              return s;
-          }())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        ctx.setMainWindow(&window);
-    }
+struct Home : BenchContext {
+    Home() { ctx.setMainWindow(&window); }
     ~Home() { ctx.setMainWindow(nullptr); }
     Home(const Home &) = delete;
     Home &operator=(const Home &) = delete;
@@ -50,11 +39,7 @@ struct Home {
         ctx.art().setDevicePixelRatio(ratio);
     }
 
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
     NullMainWindow window;
-    Context ctx;
 };
 
 // range(0): 1 colour fade, 0 tiled texture, 2 centred large picture; range(1): the ratio.

@@ -17,7 +17,7 @@
 #include "library/mAutoSave.h"
 #include "platform/MessageBox.h"
 #include "store/cData.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
@@ -31,18 +31,9 @@ public:
     std::int16_t Percentage() const override { return 46; }
 };
 
-struct Folder {
-    Folder()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &session;
-              return s;
-          }())
+struct Folder : SessionPart<Freecell>, BenchContext {
+    Folder() : BenchContext(services(*this))
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         QByteArray bytes = ctx.engine().SavedGameBytes();
         for (int m = 0; m < 100; ++m) {
             QString line;
@@ -59,12 +50,6 @@ struct Folder {
             }
         }
     }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    Freecell session;
-    Context ctx;
 };
 
 void OpenAutoSaveBrowser(benchmark::State &state)

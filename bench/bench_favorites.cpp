@@ -17,21 +17,13 @@
 #include "platform/kMenu.h"
 #include "shell/MenuImages.h"
 #include "store/cData.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
-struct Favourites {
+struct Favourites : BenchContext {
     Favourites()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              return s;
-          }())
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         ctx.menu().AddStaticItem(QStringLiteral("mFavMain"), QStringLiteral("Favorites"), true);
         ctx.menu().setImageList(MenuImages::ImageList());
         const QString root = ctx.data().FavFolder();
@@ -46,11 +38,6 @@ struct Favourites {
             }
         }
     }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    Context ctx;
 };
 
 void BuildFavMenu(benchmark::State &state)

@@ -11,7 +11,7 @@
 #include "engine/mStudio.h"
 #include "platform/MessageBox.h"
 #include "scores/frmHistory.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
@@ -22,18 +22,9 @@ public:
     GameNumber GameNo() const override { return GameNumber::fromNumber(617); }
 };
 
-struct Record {
-    Record()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &session;
-              return s;
-          }())
+struct Record : SessionPart<LongGame>, BenchContext {
+    Record() : BenchContext(services(*this))
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         QVector<TransRecord> moves(32000);
         for (int n = 0; n < moves.size(); ++n) {
             TransRecord &m = moves[n];
@@ -48,12 +39,6 @@ struct Record {
         }
         ctx.engine().SetRecords(moves);
     }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    LongGame session;
-    Context ctx;
 };
 
 void OpenHistory(benchmark::State &state)

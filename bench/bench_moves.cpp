@@ -17,40 +17,9 @@
 #include "platform/MessageBox.h"
 #include "shell/BoardView.h"
 #include "shell/frmQuickMove.h"
-#include "support/SilentBox.h"
+#include "support/BenchBoard.h"
 
 namespace {
-
-class Playing : public NullSessionInfo {
-public:
-    QString GameName() const override { return QStringLiteral("Freecell"); }
-    int Game_Status() const override { return 1; }
-};
-
-struct Board {
-    Board()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &session;
-              s.surface = &surface;
-              return s;
-          }())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        ctx.gScreenWidth = 1920 * 15;
-        ctx.gScreenHeight = 1080 * 15;
-    }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    Playing session;
-    DisplayList surface;
-    Context ctx;
-};
 
 void OpenOver2000Moves(benchmark::State &state)
 {

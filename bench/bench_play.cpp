@@ -16,39 +16,9 @@
 #include "platform/MessageBox.h"
 #include "shell/BoardView.h"
 #include "app/Context.h"
-#include "support/SilentBox.h"
+#include "support/BenchBoard.h"
 
 namespace {
-
-class Playing : public NullSessionInfo {
-public:
-    int Game_Status() const override { return 1; }
-};
-
-struct Board {
-    Board()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &session;
-              s.surface = &surface;
-              return s;
-          }())
-    {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
-        ctx.gScreenWidth = 1920 * 15;
-        ctx.gScreenHeight = 1080 * 15;
-    }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    Playing session;
-    DisplayList surface;
-    Context ctx;
-};
 
 // Deals Freecell game after game on the board and reports deals per second.
 void dealRepeatedly(Board &b, benchmark::State &state)

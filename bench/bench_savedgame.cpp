@@ -13,7 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "store/mFile.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
@@ -41,24 +41,12 @@ QStringList savedGameLines()
     return lines;
 }
 
-struct Files {
+struct Files : BenchContext {
     Files()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              return s;
-          }())
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         path = home.path() + "/Long.qx0";
         TextFile::writeAtomic(path, TextFile::joinLines(savedGameLines()));
     }
-    QTemporaryDir home;
-    SilentBox box;
-    FixedShellFolders folders;
-    Context ctx;
     QString path;
 };
 
