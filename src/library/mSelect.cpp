@@ -20,6 +20,7 @@
 #include "platform/Guard.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "store/cRegistry.h"
 #include "store/mRegistry.h"
 
 namespace mSelect {
@@ -289,7 +290,12 @@ std::optional<NodeView> NodeClick(Context &ctx, const SelectNode &node)
         return std::nullopt;
     }
     ctx.gSelectNodeKey = node.key;
-    SaveLastItem(ctx, ctx.gSelectCategory, node.key);
+    // A node that cannot be remembered is still chosen.
+    try {
+        SaveLastItem(ctx, ctx.gSelectCategory, node.key);
+    } catch (const AppError &e) {
+        ctx.registry().ReportWriteFailure(e.description());
+    }
     NodeView view;
     // An entry whose file went or broke since the fill offers nothing to play.
     if (!ignoreErrors([&] { view.details = details(ctx, ctx.gSelectCategory, node); })) {

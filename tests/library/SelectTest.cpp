@@ -22,7 +22,9 @@
 #include "library/mFavorites.h"
 #include "library/mRecent.h"
 #include "library/mSelect.h"
+#include "platform/SettingsFile.h"
 #include "shell/cGamePlay.h"
+#include "store/cRegistry.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mRegistry.h"
@@ -168,8 +170,6 @@ TEST(SelectGame, FavouritesAndGameCategories)
     EXPECT_EQ(rows(t.fill("Org")), QStringList{"m | Created Games | "});
     mGen1::SetHotFlag(t.ctx, "Mission", 1);
     EXPECT_EQ(rows(t.fill("Hot")), (QStringList{"m | Hot Games | ", "Mission | Mission | Mission"}));
-    EXPECT_EQ(rows(t.fill("Std")).size(), all.nodes.size());
-    EXPECT_TRUE(t.fill("Nothing").nodes.isEmpty());
 }
 
 TEST(SelectGame, DetailsAndRuleLinesAsShown)
@@ -341,4 +341,27 @@ TEST(SelectGame, WindowChoosesRemembersAndReturnsTheChoice)
         EXPECT_EQ(w.result(), QDialog::Rejected);
     }
     EXPECT_EQ(mSelect::GetLastCategory(t.ctx), "Save");
+}
+
+namespace {
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
+} // namespace
+
+TEST(SelectGame, ASettingsStoreThatRefusesWritesStopsNoChoice)
+{
+    Select t;
+    RefusingWriter refusing;
+    t.ctx.registry().settingsFile().setWriter(&refusing);
+    t.box.expect(MsgResult::Ok, "The settings cannot be saved");
+    frmSelect w(t.ctx);
+    clickNode(w, "Mission");
+    EXPECT_EQ(w.lvDet->count(), 5);
+    w.lbPlay->click();
+    t.ctx.registry().settingsFile().setWriter(nullptr);
+    ASSERT_TRUE(w.choice());
+    EXPECT_EQ(w.choice()->nodeKey, "Mission");
+    EXPECT_EQ(t.box.prompts().size(), 1);
 }
