@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -17,7 +16,7 @@
 #include "library/frmSelect.h"
 #include "library/mSelect.h"
 #include "store/cData.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
@@ -31,18 +30,9 @@ public:
     std::int16_t Percentage() const override { return 46; }
 };
 
-struct Folders {
-    Folders()
-        : folders(FixedShellFolders::underHome(home.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &session;
-              return s;
-          }())
+struct Folders : SessionPart<Freecell>, BenchContext {
+    Folders() : BenchContext(services(*this))
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         QByteArray bytes = ctx.engine().SavedGameBytes();
         for (int m = 0; m < 100; ++m) {
             QString line;
@@ -59,12 +49,6 @@ struct Folders {
         }
         mSelect::SaveLastCategory(ctx, QStringLiteral("Save"));
     }
-
-    QTemporaryDir home;
-    FixedShellFolders folders;
-    SilentBox box;
-    Freecell session;
-    Context ctx;
 };
 
 void chooseCategory(frmSelect &w, const QString &key)
