@@ -90,7 +90,7 @@ void frmHistory::cmdExport_Click()
         return;
     // A failed write raises the access error naming the file, which the guard shows;
     // success is announced only after the file is in place.
-    mHistory::WriteHistory(ctx_, path, QDateTime::currentDateTime());
+    mHistory::WriteHistory(ctx_, path, ctx_.clock().now());
     ctx_.messages().show(QStringLiteral("Successfully Exported"), MsgButtons::Ok, MsgIcon::Information,
                          ctx_.data().ProdName());
 }

@@ -11,6 +11,7 @@
 
 #include "appearance/mCustomize.h"
 #include "engine/cEngine.h"
+#include "platform/Clock.h"
 #include "scores/HistoryRows.h"
 #include "scores/frmHistory.h"
 #include "scores/mHistory.h"
@@ -37,6 +38,7 @@ struct FixedSession : NullSessionInfo {
 };
 
 struct ExportParts {
+    FixedClock clock;
     FixedSession session;
     ScriptedFileDialog dialogs;
 };
@@ -55,6 +57,7 @@ struct Export : ExportParts, TestContext {
     static Services services(ExportParts &parts)
     {
         Services s;
+        s.clock = &parts.clock;
         s.session = &parts.session;
         s.fileDialogs = &parts.dialogs;
         return s;
@@ -112,7 +115,7 @@ TEST(HistoryExport, WritesEveryMoveAndAnnouncesSuccessReplacingAnOldFile)
     EXPECT_EQ(c.box.last().icon, MsgIcon::Information);
     const QByteArray bytes = bytesOf(path);
     EXPECT_TRUE(bytes.startsWith("Game Name: Freecell\r\nGame Number:  617 \r\nPlayer: Ann\r\nMoves:  3 \r\n"
-                                 "Time: 1:02:05\r\nScore: -12 \r\nDate :"));
+                                 "Time: 1:02:05\r\nScore: -12 \r\nDate :2026-12-08 22:15:03\r\n"));
     EXPECT_TRUE(bytes.endsWith("\r\n-------Game History-------\r\n" + kMoves));
 }
 
