@@ -44,6 +44,8 @@ public:
     virtual int Game_Status() const = 0;
     // True while a game is running (dealt and not yet won or ended).
     virtual bool Game_Running() const { return false; }
+    // When the game in play started, as the fixed date-time text.
+    virtual QString Game_StartTime() const { return {}; }
     // Redeals of the waste made in this game.
     virtual int RedealsComp() const { return 0; }
     virtual void setRedealsComp(int) {}

@@ -88,7 +88,7 @@ public:
 
     bool Game_Running() const override { return running_; }
     void setGame_Running(bool running) { running_ = running; }
-    QString Game_StartTime() const { return startTime_; }
+    QString Game_StartTime() const override { return startTime_; }
     void setGame_StartTime(const QString &v) { startTime_ = v; }
     GameNumber GameNo() const override { return gameNo_; }
     void setGameNo(const GameNumber &v) { gameNo_ = v; }

@@ -27,6 +27,7 @@
 #include "platform/ChartWidget.h"
 #include "platform/Guard.h"
 #include "scores/cScore.h"
+#include "scores/frmGameStat.h"
 #include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
@@ -59,7 +60,7 @@ constexpr ToolButton kButtons[] = {
 // The windows behind these buttons are not part of the program yet.
 bool buttonAvailable(const QString &key)
 {
-    return key != QLatin1String("GameStat") && key != QLatin1String("HighScore");
+    return key != QLatin1String("HighScore");
 }
 
 QIcon menuImage(Context &ctx, const char *key)
@@ -299,8 +300,11 @@ void frmFinish::Toolbar1_ButtonClick(const QString &key)
         next_ = NextSelect;
     else if (key == QLatin1String("Restart"))
         next_ = NextRestart;
-    else if (key != QLatin1String("Close"))
-        return; // Statistics and high scores would open over the dialog; they are not there yet.
+    else if (key == QLatin1String("GameStat")) {
+        frmGameStat(ctx_, this).exec(); // over the win dialog, which stays open
+        return;
+    } else if (key != QLatin1String("Close"))
+        return; // High scores would open over the dialog; they are not there yet.
     accept();
 }
 

@@ -48,7 +48,10 @@
 #include "library/frmChoose.h"
 #include "library/frmPending.h"
 #include "library/mPending.h"
+#include "scores/frmGameStat.h"
 #include "scores/frmHistory.h"
+#include "scores/frmLogStat.h"
+#include "scores/frmSesStat.h"
 #include "library/frmHotGames.h"
 #include "library/frmOrgFav.h"
 #include "store/mFile.h"
@@ -266,6 +269,12 @@ void frmMain::DoCommand(const QString &key)
             // Like its menu item: only for a game shown with at least one move made.
             if (engine.MoveStarted() && session.Game_Status() != cGamePlay::NoGame)
                 frmHistory(ctx_, this).exec();
+        } else if (key == QLatin1String("LogStat")) {
+            frmLogStat(ctx_, this).exec();
+        } else if (key == QLatin1String("GameStat")) {
+            frmGameStat(ctx_, this).exec();
+        } else if (key == QLatin1String("SessionStat")) {
+            frmSesStat(ctx_, this).exec();
         } else if (key == QLatin1String("AddFav")) {
             frmAddtoFav(ctx_, this).exec();
         } else if (key == QLatin1String("OrgFav")) {

@@ -142,8 +142,8 @@ void InitMenuItems(Context &ctx)
 bool CommandAvailable(const QString &key)
 {
     static const QStringList later = {
-        QStringLiteral("HighScore"),   QStringLiteral("LogStat"), QStringLiteral("GameStat"),
-        QStringLiteral("SessionStat"), QStringLiteral("Players"),
+        QStringLiteral("HighScore"),
+        QStringLiteral("Players"),
     };
     return !later.contains(key);
 }

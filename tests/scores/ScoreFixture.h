@@ -19,8 +19,13 @@ public:
     std::int32_t time = 125;
     std::int16_t moves = 41;
     std::int16_t score = -20;
+    bool running = false;
+    QString started;
 
     QString GameName() const override { return name; }
+    int Game_Status() const override { return running ? 1 : 0; }
+    bool Game_Running() const override { return running; }
+    QString Game_StartTime() const override { return started; }
     GameNumber GameNo() const override { return number; }
     std::int32_t Time() const override { return time; }
     std::int16_t Moves() const override { return moves; }

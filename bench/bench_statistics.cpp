@@ -1,0 +1,167 @@
+// The statistics windows opened offscreen: log and game statistics over 100,000 logged
+// games of 20 players and 62 games spread over the last 60 days, each then with one
+// filter change; session statistics over 10,000 games of this run and one in play.
+// Milliseconds per opening or change; the median of the runs.
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <memory>
+
+#include "app/Context.h"
+#include "appearance/mCustomize.h"
+#include "engine/mStudio.h"
+#include "platform/Clock.h"
+#include "scores/cScore.h"
+#include "scores/frmGameStat.h"
+#include "scores/frmLogStat.h"
+#include "scores/frmSesStat.h"
+#include "store/cData.h"
+#include "support/SilentBox.h"
+
+namespace {
+
+constexpr int kPlayers = 20;
+constexpr int kRecords = 100000;
+
+class GameInPlay : public NullSessionInfo {
+public:
+    QString GameName() const override { return name; }
+    int Game_Status() const override { return 1; }
+    bool Game_Running() const override { return true; }
+    GameNumber GameNo() const override { return GameNumber::fromNumber(617); }
+    std::int32_t Time() const override { return 125; }
+    std::int16_t Moves() const override { return 41; }
+    std::int16_t Score() const override { return 250; }
+    QString name = QStringLiteral("Freecell");
+};
+
+struct Home {
+    Home()
+        : folders(FixedShellFolders::underHome(dir.path())), ctx([this] {
+              Services s;
+              s.messages = &box;
+              s.shellFolders = &folders;
+              s.session = &game;
+              s.clock = &clock;
+              return s;
+          }())
+    {
+        ctx.createSharedObjects();
+        mStudio::InitProduct(ctx);
+        for (int p = 1; p <= kPlayers; ++p)
+            mCustomize::SetPlayer(ctx, static_cast<std::int16_t>(p), QStringLiteral("Player%1").arg(p), p == 1);
+        QStringList games;
+        for (std::int16_t g = 1; g <= ctx.data().TotalGames() && games.size() < 62; ++g)
+            games << ctx.data().GetGName(g);
+        std::vector<std::ofstream> logs;
+        for (int p = 1; p <= kPlayers; ++p)
+            logs.emplace_back(cScore::LogPath(ctx, QStringLiteral("Player%1").arg(p)).toStdString(), std::ios::binary);
+        const QDate today = clock.now().date();
+        for (int i = 0; i < kRecords; ++i) {
+            const QDate day = today.addDays(-(i % 60));
+            logs[static_cast<std::size_t>(i % kPlayers)]
+                << '"' << day.toString(QStringLiteral("yyyy-MM-dd")).toStdString() << " 10:00:00\",\""
+                << games.at(i % games.size()).toStdString() << "\"," << 1 + (i * 7919) % 999999 << ',' << 60 + i % 900
+                << ',' << 50 + i % 200 << ',' << i % 700 - 100 << ',' << (i % 3 == 0 ? 1 : 0) << "\r\n";
+        }
+    }
+
+    QTemporaryDir dir;
+    FixedShellFolders folders;
+    SilentBox box;
+    GameInPlay game;
+    FixedClock clock;
+    Context ctx;
+};
+
+Home &home()
+{
+    static std::unique_ptr<Home> h;
+    if (!h)
+        h = std::make_unique<Home>();
+    return *h;
+}
+
+void OpenLogStatistics(benchmark::State &state)
+{
+    Home &h = home();
+    int rows = 0;
+    for (auto _ : state) {
+        frmLogStat window(h.ctx);
+        window.show();
+        QApplication::processEvents();
+        rows = window.lvLog->model()->rowCount();
+    }
+    if (rows != kRecords)
+        state.SkipWithError("the log did not list every game");
+}
+
+void FilterLogStatistics(benchmark::State &state)
+{
+    Home &h = home();
+    frmLogStat window(h.ctx);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.imcPlayer->setCurrentIndex(3);
+        window.imcDate->setCurrentIndex(2); // "Last 7 Days"
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.imcPlayer->setCurrentIndex(0);
+        window.imcDate->setCurrentIndex(window.imcDate->count() - 1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void OpenGameStatistics(benchmark::State &state)
+{
+    Home &h = home();
+    for (auto _ : state) {
+        frmGameStat window(h.ctx);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+
+void FilterGameStatistics(benchmark::State &state)
+{
+    Home &h = home();
+    frmGameStat window(h.ctx);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.imcDate->setCurrentIndex(2); // "Last 30 Days"
+        window.imcGames->setCurrentIndex(5);
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.imcDate->setCurrentIndex(0);
+        window.imcGames->setCurrentIndex(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void OpenSessionStatistics(benchmark::State &state)
+{
+    Home &h = home();
+    cScore &score = h.ctx.score();
+    while (score.SesTop() < 10000)
+        score.AddSesGame(static_cast<std::int16_t>(score.SesTop() % 2));
+    for (auto _ : state) {
+        frmSesStat window(h.ctx);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(OpenLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(FilterLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(OpenGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(FilterGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(OpenSessionStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
