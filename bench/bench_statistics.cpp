@@ -4,7 +4,7 @@
 // Milliseconds per opening or change; the median of the runs.
 #include <QApplication>
 #include <QComboBox>
-#include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -12,14 +12,13 @@
 
 #include "app/Context.h"
 #include "appearance/mCustomize.h"
-#include "engine/mStudio.h"
 #include "platform/Clock.h"
 #include "scores/cScore.h"
 #include "scores/frmGameStat.h"
 #include "scores/frmLogStat.h"
 #include "scores/frmSesStat.h"
 #include "store/cData.h"
-#include "support/SilentBox.h"
+#include "support/BenchContext.h"
 
 namespace {
 
@@ -38,19 +37,15 @@ public:
     QString name = QStringLiteral("Freecell");
 };
 
-struct Home {
-    Home()
-        : folders(FixedShellFolders::underHome(dir.path())), ctx([this] {
-              Services s;
-              s.messages = &box;
-              s.shellFolders = &folders;
-              s.session = &game;
-              s.clock = &clock;
-              return s;
-          }())
+// The session and the clock, in a base built before the context that asks them.
+struct HomeParts {
+    GameInPlay game;
+    FixedClock clock;
+};
+
+struct Home : HomeParts, BenchContext {
+    Home() : BenchContext(services(*this))
     {
-        ctx.createSharedObjects();
-        mStudio::InitProduct(ctx);
         for (int p = 1; p <= kPlayers; ++p)
             mCustomize::SetPlayer(ctx, static_cast<std::int16_t>(p), QStringLiteral("Player%1").arg(p), p == 1);
         QStringList games;
@@ -69,12 +64,13 @@ struct Home {
         }
     }
 
-    QTemporaryDir dir;
-    FixedShellFolders folders;
-    SilentBox box;
-    GameInPlay game;
-    FixedClock clock;
-    Context ctx;
+    static Services services(HomeParts &parts)
+    {
+        Services s;
+        s.session = &parts.game;
+        s.clock = &parts.clock;
+        return s;
+    }
 };
 
 Home &home()
@@ -158,6 +154,23 @@ void OpenSessionStatistics(benchmark::State &state)
     }
 }
 
+void ShowSessionChart(benchmark::State &state)
+{
+    Home &h = home();
+    cScore &score = h.ctx.score();
+    while (score.SesTop() < 10000)
+        score.AddSesGame(static_cast<std::int16_t>(score.SesTop() % 2));
+    for (auto _ : state) {
+        state.PauseTiming();
+        frmSesStat window(h.ctx);
+        window.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.SSTab1->setCurrentIndex(1);
+        QApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(OpenLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
@@ -165,3 +178,4 @@ BENCHMARK(FilterLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Re
 BENCHMARK(OpenGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
 BENCHMARK(FilterGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
 BENCHMARK(OpenSessionStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(ShowSessionChart)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);

@@ -9,6 +9,22 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace {
+constexpr qsizetype kMaxValueLabels = 300;
+const QChar kZero(0x200B); // zero width space
+const QChar kOne(0x200C);  // zero width non-joiner
+
+// A category name that shows nothing and differs for every row: a blank, then the row
+// number in binary written with two invisible characters, so it stays short.
+QString blankName(int row)
+{
+    QString name(1, QLatin1Char(' '));
+    for (; row > 0; row >>= 1)
+        name += (row & 1) != 0 ? kOne : kZero;
+    return name;
+}
+} // namespace
+
 ChartWidget::ChartWidget(QWidget *parent) : QWidget(parent)
 {
     view_ = new QChartView(this);
@@ -48,14 +64,16 @@ void ChartWidget::rebuild(const QList<QList<double>> &rows, int columns)
         }
         series_->append(set);
     }
-    series_->setLabelsVisible(true);
+    // A value over every bar while they are few enough to read; thousands of bars would
+    // only pile their labels up and take seconds to lay out.
+    series_->setLabelsVisible(static_cast<qsizetype>(columns) * rows.size() <= kMaxValueLabels);
     chart->addSeries(series_);
 
     rows_ = static_cast<int>(rows.size());
     categories_ = new QBarCategoryAxis;
     QStringList names;
     for (int r = 0; r < rows_; ++r)
-        names << QStringLiteral(" ").repeated(r + 1); // distinct blank names until labelled
+        names << blankName(r + 1);
     categories_->append(names);
     chart->addAxis(categories_, Qt::AlignBottom);
     series_->attachAxis(categories_);
@@ -131,8 +149,11 @@ QString ChartWidget::columnLabel(int column) const
 QStringList ChartWidget::rowLabels() const
 {
     QStringList labels = categories_->categories();
-    for (QString &label : labels)
+    for (QString &label : labels) {
+        label.remove(kZero);
+        label.remove(kOne);
         label = label.trimmed();
+    }
     return labels;
 }
 

@@ -124,6 +124,10 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     layout->addLayout(buttons);
     resize(720, 560);
 
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1 && !chartShown_)
+            runGuarded(ctx_.messages(), [this] { showChart(); });
+    });
     Timer1.setTick([this] { runGuarded(ctx_.messages(), [this] { Timer1_Timer(); }); });
     connect(cmdRefresh, &QPushButton::clicked, this,
             [this] { runGuarded(ctx_.messages(), [this] { cmdRefresh_Click(); }); });
@@ -215,6 +219,10 @@ void frmSesStat::FillSessionChart()
 
 void frmSesStat::showChart()
 {
+    // A chart of thousands of games takes long to lay out: it is built once its tab shows.
+    if (SSTab1->currentIndex() != 1 && !chartShown_)
+        return;
+    chartShown_ = true;
     chChart->setData(chartData_);
     const QStringList labels = {QStringLiteral("Score"), QStringLiteral("Moves"), QStringLiteral("Time")};
     for (int c = 1; c <= 3; ++c) {

@@ -62,7 +62,7 @@ public:
 private:
     // "Time Elapsed : " and the whole seconds since the session started.
     void showElapsed();
-    // Gives chChart its rows again, labelled Score, Moves, Time.
+    // Gives chChart its rows again, labelled Score, Moves, Time, once its tab has shown.
     void showChart();
 
     Context &ctx_;
@@ -70,4 +70,5 @@ private:
     SessionRows *chart_ = nullptr;
     QDateTime sessionStart_; // read once at open; invalid when the text is not a date
     QList<QList<double>> chartData_;
+    bool chartShown_ = false; // chChart has been given its data
 };

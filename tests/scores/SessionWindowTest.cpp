@@ -38,6 +38,7 @@ TEST(SessionWindow, RightAfterStartUpEverythingIsEmptyAndTheTimerRunsWithTheWind
         EXPECT_EQ(w.lvSession->model()->rowCount(), 0);
         EXPECT_EQ(w.lvSesChart->model()->rowCount(), 0);
         EXPECT_EQ(w.chSummary->value(1, 1) + w.chSummary->value(1, 2), 0);
+        w.SSTab1->setCurrentIndex(1);
         EXPECT_EQ(w.chChart->rowCount(), 1);
         EXPECT_EQ(w.lblPlayer->text(), "Player Name : Player1");
         EXPECT_TRUE(w.Timer1.active());
@@ -75,6 +76,8 @@ TEST(SessionWindow, ATickMovesTheRunningRowsTimeAndScoreButNotItsMovesAndRefresh
     EXPECT_FALSE(w.lvSession->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
     EXPECT_EQ(rowOf(w.lvSesChart, 2), (QStringList{"3", "0:01:01", "7", "15"}));
     EXPECT_EQ(w.lvSesChart->model()->index(2, 3).data(Qt::ForegroundRole).value<QColor>(), QColor(120, 0, 0));
+    EXPECT_EQ(w.chChart->rowCount(), 0); // built when its tab first shows
+    w.SSTab1->setCurrentIndex(1);
     ASSERT_EQ(w.chChart->rowCount(), 3);
     EXPECT_EQ(w.chChart->value(1, 1), 30);
 
