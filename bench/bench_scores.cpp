@@ -1,10 +1,12 @@
 // Score store speed and memory: loading the logs of 20 players over 62 games at
-// 1,000 to 1,000,000 records (time, and peak memory per record), and appending one
-// game to an empty log and to a log of 1,000,000 lines.
+// 1,000 to 1,000,000 records (time, and peak memory per record), appending one game
+// to an empty log and to a log of 1,000,000 lines, and the High Score window opened
+// (offscreen) over 100,000 records.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <fstream>
@@ -14,9 +16,11 @@
 
 #include "app/Context.h"
 #include "appearance/mCustomize.h"
+#include "engine/mStudio.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "scores/cScore.h"
+#include "scores/frmHighScore.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 
@@ -146,5 +150,20 @@ void BM_AddScore(benchmark::State &state)
     state.counters["lines_in_log"] = double(state.range(0));
 }
 BENCHMARK(BM_AddScore)->Arg(0)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Opening loads every log and fills the four tabs; closing releases the logs.
+void BM_HighScoreWindow(benchmark::State &state)
+{
+    Home &home = homeOf(state.range(0), kPlayers);
+    // The window also lists the game table and plays its sound.
+    home.ctx.createSharedObjects();
+    mStudio::InitProduct(home.ctx);
+    for (auto _ : state) {
+        frmHighScore window(home.ctx);
+        benchmark::DoNotOptimize(window.lvTop->topLevelItemCount());
+    }
+    state.counters["records"] = double(state.range(0));
+}
+BENCHMARK(BM_HighScoreWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/DesktopTools.h"
 #include "platform/FileDialog.h"
 #include "platform/HelpViewer.h"
+#include "platform/InputDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellFolders.h"
 #include "platform/SoundPlayer.h"
@@ -47,6 +48,8 @@ struct Services {
     CardSurface *surface = nullptr;
     // The clock; without one the system clock.
     IClock *clock = nullptr;
+    // The one-line input box; without one every box is cancelled.
+    IInputDialog *inputDialog = nullptr;
 };
 
 class Context {
@@ -76,6 +79,7 @@ public:
     IFileDialog &fileDialogs() const { return services_.fileDialogs ? *services_.fileDialogs : nullFileDialogs_; }
     CardSurface &surface() const { return *services_.surface; }
     IDesktopTools &desktopTools() const { return services_.desktopTools ? *services_.desktopTools : nullTools_; }
+    IInputDialog &inputDialog() const { return services_.inputDialog ? *services_.inputDialog : nullInput_; }
     const IClock &clock() const
     {
         return services_.clock ? *services_.clock : static_cast<const IClock &>(systemClock_);
@@ -130,6 +134,7 @@ private:
     SystemClock systemClock_;
     mutable NullFileDialog nullFileDialogs_;
     mutable NullDesktopTools nullTools_;
+    mutable NullInputDialog nullInput_;
     std::unique_ptr<DisplayList> ownSurface_;
     std::unique_ptr<kMenu> menu_;
 };

@@ -28,6 +28,7 @@
 #include "platform/Guard.h"
 #include "scores/cScore.h"
 #include "scores/frmGameStat.h"
+#include "scores/frmHighScore.h"
 #include "app/Context.h"
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
@@ -56,12 +57,6 @@ constexpr ToolButton kButtons[] = {
     {"HighScore", "High Score", "HighScore"},
     {"Close", "Close", "History"},
 };
-
-// The windows behind these buttons are not part of the program yet.
-bool buttonAvailable(const QString &key)
-{
-    return key != QLatin1String("HighScore");
-}
 
 QIcon menuImage(Context &ctx, const char *key)
 {
@@ -133,7 +128,6 @@ void frmFinish::buildToolbar()
         QAction *action = Toolbar1->addAction(QLatin1String(b.caption));
         action->setObjectName(key);
         action->setData(key);
-        action->setEnabled(buttonAvailable(key));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
 }
@@ -303,8 +297,12 @@ void frmFinish::Toolbar1_ButtonClick(const QString &key)
     else if (key == QLatin1String("GameStat")) {
         frmGameStat(ctx_, this).exec(); // over the win dialog, which stays open
         return;
+    } else if (key == QLatin1String("HighScore")) {
+        // Opens over the dialog, which stays open.
+        runGuarded(ctx_.messages(), [this] { frmHighScore(ctx_, this).exec(); });
+        return;
     } else if (key != QLatin1String("Close"))
-        return; // High scores would open over the dialog; they are not there yet.
+        return;
     accept();
 }
 

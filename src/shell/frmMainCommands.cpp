@@ -49,8 +49,10 @@
 #include "library/frmPending.h"
 #include "library/mPending.h"
 #include "scores/frmGameStat.h"
+#include "scores/frmHighScore.h"
 #include "scores/frmHistory.h"
 #include "scores/frmLogStat.h"
+#include "scores/frmPlayers.h"
 #include "scores/frmSesStat.h"
 #include "library/frmHotGames.h"
 #include "library/frmOrgFav.h"
@@ -286,6 +288,12 @@ void frmMain::DoCommand(const QString &key)
             }
             if (!path.isEmpty())
                 session.PlayFavFile(path);
+        } else if (key == QLatin1String("HighScore")) {
+            frmHighScore(ctx_, this).exec();
+        } else if (key == QLatin1String("Players")) {
+            frmPlayers(ctx_, this).exec();
+            // The caption names the current player, who may have been chosen or renamed.
+            session.Update_Title();
         } else if (key == QLatin1String("Hot")) {
             frmHotGames(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {

@@ -141,10 +141,7 @@ void InitMenuItems(Context &ctx)
 
 bool CommandAvailable(const QString &key)
 {
-    static const QStringList later = {
-        QStringLiteral("HighScore"),
-        QStringLiteral("Players"),
-    };
+    static const QStringList later;
     return !later.contains(key);
 }
 

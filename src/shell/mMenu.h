@@ -45,7 +45,8 @@ std::int16_t GetMenuImageIndex(const QString &key);
 // items with the control first; an unregistered item ends it with an error.
 void InitMenuItems(Context &ctx);
 
-// Commands whose window is not part of the program yet: shown, but never enabled.
+// Commands whose window is not part of the program yet: shown, but never enabled
+// (none at present).
 bool CommandAvailable(const QString &key);
 
 // The states of one refresh.

@@ -21,6 +21,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/ShellFolders.h"
+#include "scores/QtInputDialog.h"
 #include "shell/BoardView.h"
 #include "app/Context.h"
 #include "shell/frmMain.h"
@@ -90,6 +91,8 @@ int main(int argc, char **argv)
     services.fileDialogs = &fileDialogs;
     services.desktopTools = &desktopTools;
     services.help = &help;
+    QtInputDialog inputDialog(messages);
+    services.inputDialog = &inputDialog;
     QtRulesWindow rulesWindow;
     services.rulesWindow = &rulesWindow;
 

@@ -1,5 +1,5 @@
 // A context for the score store: a fixed clock, a game in play whose values the test
-// sets, and players with logs written straight to disk.
+// sets, a scripted name box, and players with logs written straight to disk.
 #pragma once
 
 #include <QStringList>
@@ -10,6 +10,7 @@
 #include "scores/cScore.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedFileDialog.h"
+#include "support/ScriptedInputDialog.h"
 #include "support/TestContext.h"
 
 class FakeSession : public NullSessionInfo {
@@ -36,6 +37,7 @@ struct ScoreServices {
     FixedClock clock;
     FakeSession game;
     ScriptedFileDialog dialogs;
+    ScriptedInputDialog input;
 };
 
 struct ScoreContext : ScoreServices, TestContext {
@@ -66,6 +68,7 @@ private:
         s.clock = &parts.clock;
         s.session = &parts.game;
         s.fileDialogs = &parts.dialogs;
+        s.inputDialog = &parts.input;
         return s;
     }
 };

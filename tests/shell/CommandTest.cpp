@@ -280,20 +280,33 @@ TEST(Commands, AutoPlayTogglesAndPlaysAtOnceWhenTurnedOn)
     EXPECT_EQ(mOptions::GetAutoPlay(c.ctx), 0);
 }
 
-TEST(Commands, ACommandEndsADragAndCommandsForLaterWindowsDoNothing)
+TEST(Commands, ACommandEndsADragAndHighScoresAndPlayersOpenTheirWindows)
 {
     Commands c;
     c.deal(9);
     const int card = c.play().GetTopPicID(cGames::Tableau, 3);
     c.window->PicCD_MouseDown(card, 200, 200);
     ASSERT_TRUE(c.play().drag().gDragActive);
+    QStringList opened;
+    const auto closeNextModal = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                opened << dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+    };
+    closeNextModal();
     c.window->DoCommand(QStringLiteral("HighScore"));
     EXPECT_FALSE(c.play().drag().gDragActive);
     EXPECT_EQ(c.play().GetTopPicID(cGames::Tableau, 3), card);
     EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
+    closeNextModal();
+    c.window->DoCommand(QStringLiteral("Players"));
+    EXPECT_EQ(opened, QStringList({"High Score", "Players"}));
     c.refresh();
     for (const char *key : {"HighScore", "Players"})
-        EXPECT_FALSE(c.enabled(key)) << key;
+        EXPECT_TRUE(c.enabled(key)) << key;
 }
 
 TEST(Commands, AboutOpensModallyAndExitClosesTheWindowKeepingTheGame)
