@@ -8,6 +8,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr qsizetype kMaxValueLabels = 300;
@@ -84,6 +85,11 @@ void ChartWidget::rebuild(const QList<QList<double>> &rows, int columns)
         high = 1;
     values_->setRange(low, high);
     values_->applyNiceNumbers();
+    // Whole-number labels on a small range: one tick per unit, so no label repeats.
+    const double span = values_->max() - values_->min();
+    if (span >= 1 && span < values_->tickCount() - 1 && std::floor(span) == span &&
+        std::floor(values_->min()) == values_->min())
+        values_->setTickCount(static_cast<int>(span) + 1);
     values_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(values_, Qt::AlignLeft);
     series_->attachAxis(values_);

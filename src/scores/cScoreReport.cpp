@@ -115,6 +115,8 @@ void cScore::ExportStat()
     request.fileName = QStringLiteral("Scoreboard");
     request.filter = QStringLiteral("Text File (*.txt) |*.txt");
     request.defaultExt = QStringLiteral("txt");
+    // A report is a document: the dialog opens in the user's documents folder.
+    request.folder = ctx_.shellFolders().documentsFolder();
     request.promptOverwrite = true;
     const QString path = ctx_.fileDialogs().saveFile(request);
     if (path.isEmpty())

@@ -152,7 +152,7 @@ frmGameStat::frmGameStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-    resize(760, 600);
+    resize(900, 680);
 
     const auto guarded = [this](auto body) { return [this, body] { runGuarded(ctx_.messages(), [&] { body(); }); }; };
     connect(imcGames, &QComboBox::currentIndexChanged, this,

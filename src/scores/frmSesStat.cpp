@@ -31,7 +31,7 @@ QLabel *newLabel(QWidget *parent, const char *name)
     return label;
 }
 
-QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows)
+QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows, const QList<int> &widths)
 {
     auto *list = new QTreeView(parent);
     list->setObjectName(QLatin1String(name));
@@ -39,6 +39,8 @@ QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows)
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setModel(rows);
+    for (int c = 0; c < widths.size(); ++c)
+        list->setColumnWidth(c, widths.at(c));
     return list;
 }
 
@@ -63,7 +65,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     lblSesElapsedTime = newLabel(thisSession, "lblSesElapsedTime");
     chSummary = new ChartWidget(thisSession);
     chSummary->setObjectName(QStringLiteral("chSummary"));
-    chSummary->setMinimumSize(200, 150);
+    chSummary->setMinimumSize(260, 200);
     auto *sessionLabels = new QVBoxLayout;
     for (QLabel *l : {lblSesStarted, lblSesPlayed, lblSesWon, lblSesLost, lblsesScore, lblSesMoves, lblSesElapsedTime})
         sessionLabels->addWidget(l);
@@ -85,20 +87,20 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
         gameBox->addWidget(l);
     gameBox->addStretch(1);
 
-    lvSession = newList(summary, "lvSession", session_);
+    lvSession = newList(summary, "lvSession", session_, {150, 100, 110, 70, 60, 70, 60});
     auto *frames = new QHBoxLayout;
     frames->addWidget(thisSession, 3);
     frames->addWidget(thisGame, 2);
     auto *summaryLayout = new QVBoxLayout(summary);
-    summaryLayout->addLayout(frames);
-    summaryLayout->addWidget(lvSession, 1);
+    summaryLayout->addLayout(frames, 3);
+    summaryLayout->addWidget(lvSession, 2);
     SSTab1->addTab(summary, QStringLiteral("Summary"));
 
     auto *details = new QWidget;
     cmdRefresh = new QPushButton(QStringLiteral("Refresh Chart"), details);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     cmdRefresh->setAutoDefault(false);
-    lvSesChart = newList(details, "lvSesChart", chart_);
+    lvSesChart = newList(details, "lvSesChart", chart_, {40, 70, 50, 50});
     chChart = new ChartWidget(details);
     chChart->setObjectName(QStringLiteral("chChart"));
     chChart->setMinimumSize(300, 200);
@@ -122,7 +124,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-    resize(720, 560);
+    resize(760, 600);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 1 && !chartShown_)
