@@ -295,7 +295,8 @@ void frmFinish::Toolbar1_ButtonClick(const QString &key)
     else if (key == QLatin1String("Restart"))
         next_ = NextRestart;
     else if (key == QLatin1String("GameStat")) {
-        frmGameStat(ctx_, this).exec(); // over the win dialog, which stays open
+        // Opens over the dialog, which stays open.
+        runGuarded(ctx_.messages(), [this] { frmGameStat(ctx_, this).exec(); });
         return;
     } else if (key == QLatin1String("HighScore")) {
         // Opens over the dialog, which stays open.
