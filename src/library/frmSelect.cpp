@@ -79,6 +79,8 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     lvMain = new QListWidget(this);
     lvMain->setObjectName(QStringLiteral("lvMain"));
     lvMain->setFixedWidth(190);
+    // The chosen category is marked by its red caption; a selection bar would paint over it.
+    lvMain->setSelectionMode(QAbstractItemView::NoSelection);
     tvRight = new QTreeWidget(this);
     tvRight->setObjectName(QStringLiteral("tvRight"));
     tvRight->setHeaderHidden(true);

@@ -243,6 +243,19 @@ TEST(SelectGame, PlayStartsEachCategoryTheWayItPlays)
 
 namespace {
 
+// Whether a category's caption is drawn in the clicked red, as the user sees it.
+bool drawnRed(const frmSelect &w, int row)
+{
+    const QImage image = w.lvMain->viewport()->grab(w.lvMain->visualItemRect(w.lvMain->item(row))).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 70 && c.blue() < 70)
+                return true;
+        }
+    return false;
+}
+
 // What the window shows against the model, after every action.
 void checkWindow(const Select &t, const frmSelect &w)
 {
@@ -251,6 +264,7 @@ void checkWindow(const Select &t, const frmSelect &w)
         const QListWidgetItem *item = w.lvMain->item(i);
         const bool current = item->data(Qt::UserRole).toString() == t.ctx.gSelectCategory;
         EXPECT_EQ(item->foreground().color(), current ? QColor(200, 0, 0) : QColor(Qt::black)) << i;
+        EXPECT_EQ(drawnRed(w, i), current) << i;
     }
     int items = 0;
     for (QTreeWidgetItemIterator it(w.tvRight); *it; ++it)
