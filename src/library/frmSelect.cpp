@@ -303,10 +303,12 @@ void frmSelect::lbPlay_Click()
 {
     if (ctx_.gSelectGameName.isEmpty())
         return;
-    hide();
-    ctx_.art().EndSelection();
+    // The player is made current first: when that fails the error is shown and the window
+    // stays, rather than the game being counted for another player.
     if (imcPlayer->currentIndex() >= 0)
         mCustomize::SetCurPlayer(ctx_, imcPlayer->currentText());
+    hide();
+    ctx_.art().EndSelection();
     choice_ = SelectChoice{ctx_.gSelectCategory, ctx_.gSelectNodeKey, ctx_.gSelectGameName};
     // The choice stands even when the category cannot be remembered.
     try {

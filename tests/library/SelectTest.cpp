@@ -367,15 +367,26 @@ public:
 TEST(SelectGame, ASettingsStoreThatRefusesWritesStopsNoChoice)
 {
     Select t;
+    mCustomize::SetPlayer(t.ctx, 1, "Ann", false);
+    mCustomize::SetPlayer(t.ctx, 2, "Bob", false);
+    mCustomize::SetCurPlayer(t.ctx, "Bob");
     RefusingWriter refusing;
     t.ctx.registry().settingsFile().setWriter(&refusing);
     t.box.expect(MsgResult::Ok, "The settings cannot be saved");
     frmSelect w(t.ctx);
+    w.show();
     clickNode(w, "Mission");
     EXPECT_EQ(w.lvDet->count(), 5);
+    // A player who cannot be made current plays nothing: the window stays to choose again.
+    t.box.expect(MsgResult::Ok, "CurPlayer");
+    w.imcPlayer->setCurrentIndex(0);
+    w.lbPlay->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.choice());
+    w.imcPlayer->setCurrentIndex(1);
     w.lbPlay->click();
     t.ctx.registry().settingsFile().setWriter(nullptr);
     ASSERT_TRUE(w.choice());
     EXPECT_EQ(w.choice()->nodeKey, "Mission");
-    EXPECT_EQ(t.box.prompts().size(), 1);
+    EXPECT_EQ(t.box.prompts().size(), 2);
 }
