@@ -15,6 +15,7 @@
 #include "platform/AppTimer.h"
 
 struct LoadedGame;
+class BackgroundDecoder;
 
 class IRulesWindow {
 public:
@@ -141,6 +142,9 @@ public:
     virtual AppTimer &wallPaperTimer() = 0;
     // Runs the game selection dialog over the window; none when it was cancelled.
     virtual std::optional<SelectChoice> RunSelectDialog() { return std::nullopt; }
+    // Decodes the pictures of background changes off the GUI thread; without one they are
+    // decoded in place.
+    virtual BackgroundDecoder *backgroundDecoder() { return nullptr; }
 };
 
 class NullMainWindow : public IMainWindow {

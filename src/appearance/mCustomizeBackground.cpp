@@ -15,11 +15,13 @@
 
 #include "app/Context.h"
 #include "app/mGen1.h"
+#include "appearance/BackgroundDecoder.h"
 #include "core/AppError.h"
 #include "core/FolderList.h"
 #include "core/RgbColor.h"
 #include "core/TextFile.h"
 #include "platform/ArtLibrary.h"
+#include "platform/Guard.h"
 #include "library/mFavorites.h"
 #include "store/cData.h"
 #include "store/cFunc.h"
@@ -315,49 +317,91 @@ void PaintScheme(Context &ctx, const QString &path)
     changed(ctx);
 }
 
-bool PaintPictureFile(Context &ctx, const QString &path)
+namespace {
+// Where a picture file lands on the table and which part of it to decode.
+struct PicturePlan {
+    QRect clip;     // the part to decode; null: the whole picture
+    QPointF origin; // where the clip's top left corner is drawn, in logical pixels
+    bool nothingShows = false;
+};
+
+// A picture larger than the table is decoded only where it can show: from the top left
+// when tiled (a tile that fills the table never repeats), around its centre otherwise.
+PicturePlan planPicture(Context &ctx, const QString &path)
 {
-    if (!isFile(path))
-        return false;
+    PicturePlan plan;
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     const QSizeF area = logicalSize(ctx.mainWindow().backgroundPicture());
-    // A picture larger than the table is decoded only where it can show: from the top left
-    // when tiled (a tile that fills the table never repeats), around its centre otherwise.
-    if (full.isValid() && reader.supportsOption(QImageIOHandler::ClipRect) && !area.isEmpty()) {
-        const QSizeF twips = QSizeF(full) * kTwipsPerPixel;
-        QRectF shown;
-        if (GetEnableTile(ctx)) {
-            if (full.width() >= area.width() && full.height() >= area.height())
-                shown = QRectF(QPointF(0, 0), area);
-        } else {
-            const QPointF at = CentredAt(ctx.mainWindow().outerSize(), twips) / kTwipsPerPixel;
-            shown = QRectF(-at, area);
-        }
-        const QRect clip = shown.toAlignedRect().intersected(QRect(QPoint(0, 0), full));
-        if (!shown.isNull() && clip != QRect(QPoint(0, 0), full)) {
-            if (clip.isEmpty())
-                return true; // nothing of it can show
-            reader.setClipRect(clip);
-            QImage part = reader.read();
-            if (part.isNull())
-                return false;
-            QImage &target = ctx.mainWindow().backgroundPicture();
-            QPainter painter(&target);
-            const QPointF origin =
-                GetEnableTile(ctx) ? QPointF(0, 0) : CentredAt(ctx.mainWindow().outerSize(), twips) / kTwipsPerPixel;
-            painter.drawImage(origin + QPointF(clip.topLeft()), part);
-            painter.end();
-            changed(ctx);
-            return true;
-        }
+    if (!full.isValid() || !reader.supportsOption(QImageIOHandler::ClipRect) || area.isEmpty())
+        return plan;
+    const QSizeF twips = QSizeF(full) * kTwipsPerPixel;
+    const bool tile = GetEnableTile(ctx);
+    QRectF shown;
+    QPointF origin;
+    if (tile) {
+        if (full.width() >= area.width() && full.height() >= area.height())
+            shown = QRectF(QPointF(0, 0), area);
+    } else {
+        origin = CentredAt(ctx.mainWindow().outerSize(), twips) / kTwipsPerPixel;
+        shown = QRectF(-origin, area);
     }
-    const QImage picture = reader.read();
+    const QRect clip = shown.toAlignedRect().intersected(QRect(QPoint(0, 0), full));
+    if (shown.isNull() || clip == QRect(QPoint(0, 0), full))
+        return plan;
+    plan.nothingShows = clip.isEmpty();
+    plan.clip = clip;
+    plan.origin = origin + QPointF(clip.topLeft());
+    return plan;
+}
+
+// Paints what was decoded by the plan; false for a picture that could not be read.
+bool paintDecoded(Context &ctx, const PicturePlan &plan, const QImage &picture)
+{
     if (picture.isNull())
         return false;
-    PaintPicture(ctx, picture);
+    if (plan.clip.isNull()) {
+        PaintPicture(ctx, picture);
+        return true;
+    }
+    QPainter painter(&ctx.mainWindow().backgroundPicture());
+    painter.drawImage(plan.origin, picture);
+    painter.end();
+    changed(ctx);
     return true;
+}
+
+// Decodes the file on the window's worker when it has one, else here.
+bool paintFile(Context &ctx, const QString &path, bool offThread)
+{
+    if (!isFile(path))
+        return false;
+    const PicturePlan plan = planPicture(ctx, path);
+    if (plan.nothingShows)
+        return true;
+    BackgroundDecoder *decoder = offThread ? ctx.mainWindow().backgroundDecoder() : nullptr;
+    if (!decoder) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        if (!plan.clip.isNull())
+            reader.setClipRect(plan.clip);
+        return paintDecoded(ctx, plan, reader.read());
+    }
+    // Whatever paints the table meanwhile (the stored background applied, a resize, a later
+    // change) wins over this picture, which then arrives too late and is dropped.
+    const qint64 before = ctx.mainWindow().backgroundPicture().cacheKey();
+    decoder->request(path, plan.clip, [&ctx, plan, before](const QImage &picture) {
+        if (ctx.mainWindow().backgroundPicture().cacheKey() == before)
+            ignoreErrors([&] { paintDecoded(ctx, plan, picture); });
+    });
+    return true;
+}
+} // namespace
+
+bool PaintPictureFile(Context &ctx, const QString &path)
+{
+    return paintFile(ctx, path, false);
 }
 
 QStringList ListFiles(const QString &folder, const QString &patterns)
@@ -438,14 +482,14 @@ void ChangeBackground(Context &ctx, const std::function<double()> &random)
             const QStringList list = CustomImages(ctx);
             const int count = list.value(0).toInt();
             if (count > 0)
-                PaintPictureFile(ctx, list[pickFromOne(count, random())]);
+                paintFile(ctx, list[pickFromOne(count, random())], true);
             break;
         }
         case ImageFolder: {
             const QString folder = QFileInfo(GetImageFolderFile(ctx)).absolutePath();
             const QStringList files = ListFiles(folder, QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));
             if (!files.isEmpty())
-                PaintPictureFile(ctx, files[pickFromZero(static_cast<int>(files.size()), random())]);
+                paintFile(ctx, files[pickFromZero(static_cast<int>(files.size()), random())], true);
             break;
         }
         default: break;

@@ -102,7 +102,8 @@ struct ArtLibrary::Impl {
     QHash<int, QImage> backs;
     QHash<int, QImage> slotImages;
     QHash<int, QImage> textures;
-    int largeIndex = 0; // large pictures are big: only the last one is kept
+    int lastTexture = 0; // the texture asked for last: the table's, once a background is painted
+    int largeIndex = 0;  // large pictures are big: only the last one is kept
     QImage large;
 };
 
@@ -127,10 +128,13 @@ void ArtLibrary::setDevicePixelRatio(qreal ratio)
 void ArtLibrary::EndCustomize()
 {
     // The dialogs that browse textures, pictures and backs have closed: keep only what the
-    // board shows every deal.
+    // board shows every deal and the texture and picture asked for last, which the table's
+    // background has just been painted with (a background change or a resize paints it
+    // again without drawing it anew).
+    const QImage texture = d_->textures.value(d_->lastTexture);
     d_->textures.clear();
-    d_->large = QImage();
-    d_->largeIndex = 0;
+    if (!texture.isNull())
+        d_->textures.insert(d_->lastTexture, texture);
     d_->decks.release(d_->decks.indexOf(d_->faceDeck));
 }
 
@@ -227,6 +231,7 @@ QImage ArtLibrary::TexturePicture(int i)
 {
     if (i < 1 || i > TextureCount())
         return artScenes::texture(0, ratio_);
+    d_->lastTexture = i;
     auto found = d_->textures.constFind(i);
     if (found != d_->textures.constEnd())
         return *found;

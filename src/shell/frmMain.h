@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "appearance/BackgroundDecoder.h"
 #include "platform/AppTimer.h"
 #include "app/Seams.h"
 
@@ -91,6 +92,7 @@ public:
     std::optional<SelectChoice> RunSelectDialog() override;
     // When set, answers in place of the selection dialog (tests run no modal window).
     std::function<std::optional<SelectChoice>()> selectDialogScript;
+    BackgroundDecoder *backgroundDecoder() override { return &backgroundDecoder_; }
 
     bool PauseMark() const { return pauseMark_; }
     // True while a board operation started here has not returned.
@@ -135,6 +137,7 @@ private:
 
     Context &ctx_;
     QImage background_;
+    BackgroundDecoder backgroundDecoder_;
     BoardView *view_ = nullptr;
     QToolBar *Toolbar1 = nullptr;
     QHash<QString, QAction *> actions_;

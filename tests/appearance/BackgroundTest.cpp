@@ -1,11 +1,14 @@
 // The table background: the stored settings with their read checks, the colour-scheme
 // file, the change timer, and what each kind paints, checked by the pixels of the main
 // window's background picture.
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "appearance/BackgroundDecoder.h"
 #include "appearance/mCustomize.h"
 #include "core/AppError.h"
 #include "core/RgbColor.h"
@@ -263,4 +266,43 @@ TEST(ChangeBackground, ADamagedOrMissingFileOrAnEmptyListPaintsNothingAndNeverFa
     t.paintPlain(Qt::green);
     EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.5; }));
     EXPECT_EQ(t.at(3, 3), QColor(Qt::green));
+}
+
+namespace {
+// A main window that decodes the pictures of background changes on its worker.
+struct DecodingWindow : NullMainWindow {
+    BackgroundDecoder *backgroundDecoder() override { return &decoder; }
+    bool waitForPictures()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (decoder.delivered() != decoder.requested() && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return decoder.delivered() == decoder.requested();
+    }
+    BackgroundDecoder decoder;
+};
+} // namespace
+
+TEST(ChangeBackground, AFolderPictureArrivesFromTheWorkerUnlessTheTableWasPaintedMeanwhile)
+{
+    DecodingWindow window;
+    Table t;
+    window.backgroundPicture() = QImage(kWidth, kHeight, QImage::Format_RGB32);
+    window.backgroundPicture().fill(Qt::black);
+    window.setOuterSize(QSizeF(kWidth * 15, kHeight * 15));
+    t.ctx.setMainWindow(&window);
+    mCustomize::SetImageFolderFile(t.ctx, t.pictureFile("big.bmp", Qt::red, "BMP", {200, 100}));
+    mCustomize::SetBackIndex(t.ctx, mCustomize::ImageFolder);
+    mCustomize::SetEnableTile(t.ctx, false);
+
+    mCustomize::ChangeBackground(t.ctx, [] { return 0.0; });
+    EXPECT_EQ(window.backgroundPicture().pixelColor(3, 3), QColor(Qt::black)) << "the game start did not wait";
+    ASSERT_TRUE(window.waitForPictures());
+    EXPECT_EQ(window.backgroundPicture().pixelColor(3, 3), QColor(Qt::red));
+
+    mCustomize::ChangeBackground(t.ctx, [] { return 0.0; });
+    mCustomize::PaintColor(t.ctx, 1);
+    ASSERT_TRUE(window.waitForPictures());
+    EXPECT_TRUE(near(window.backgroundPicture().pixelColor(3, 0), colorFromRgbValue(t.ctx.art().ColorValue(1))));
 }
