@@ -670,6 +670,11 @@ void cPlay::DealHome()
 
 // ---- Placement --------------------------------------------------------------------
 
+int cPlay::CardSpeed() const
+{
+    return scratch_ ? 1 : mCustomize::GetCardSpeed(ctx_);
+}
+
 void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate, bool dealt)
 {
     checkCard(card);

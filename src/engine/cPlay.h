@@ -216,6 +216,9 @@ private:
     void UnloadControls(PicArray array);
 
     // Placement.
+    // The speed of a double-click move and of the automatic moves: the stored "CardSpeed";
+    // a scratch board reads no settings and moves in one step.
+    int CardSpeed() const;
     // A dealt card's steps share one display frame, so a deal is seen card by card yet
     // over in about a second; every other move waits a frame per step.
     void AnimateCard(int card, int area, int pile, int pos, int speed, bool faceUp, bool vacate, bool dealt = false);

@@ -191,13 +191,13 @@ void cPlay::DoubleClick(int card)
     const int a = FoundationFor(card);
     if (a >= 0) {
         std::int32_t kind = cEngine::KindPlain;
-        MoveCard(card, cGames::Foundation, a, GetTop(cGames::Foundation, a) + 1, kind, 1, 0, true);
+        MoveCard(card, cGames::Foundation, a, GetTop(cGames::Foundation, a) + 1, kind, CardSpeed(), 0, true);
         return;
     }
     const int cell = FreeCellFor(card);
     if (cell >= 0) {
         std::int32_t kind = cEngine::KindPlain;
-        MoveCard(card, cGames::FreeCell, cell, 0, kind, 1, 0, true);
+        MoveCard(card, cGames::FreeCell, cell, 0, kind, CardSpeed(), 0, true);
     }
 }
 

@@ -153,7 +153,7 @@ void cPlay::AutoMoveCheck()
         for (int k = 0; k < kRunLength && session.Game_Running(); ++k) {
             std::int32_t kind = cEngine::KindPlain;
             MoveCard(GetTopPicID(cGames::Tableau, i), cGames::Foundation, goal, GetTop(cGames::Foundation, goal) + 1,
-                     kind, 1, 0, true);
+                     kind, CardSpeed(), 0, true);
         }
         group.close();
     }
@@ -165,7 +165,7 @@ bool cPlay::AutoPlayCard(int card)
     if (a < 0)
         return false;
     std::int32_t kind = cEngine::KindPlain;
-    MoveCard(card, cGames::Foundation, a, GetTop(cGames::Foundation, a) + 1, kind, 1, 0, true);
+    MoveCard(card, cGames::Foundation, a, GetTop(cGames::Foundation, a) + 1, kind, CardSpeed(), 0, true);
     ctx_.sound().AutoPlay();
     return true;
 }

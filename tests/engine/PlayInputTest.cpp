@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
+#include "appearance/mCustomize.h"
 #include "core/Numbers.h"
 #include "engine/cCustom.h"
 #include "engine/cEngine.h"
@@ -357,6 +359,38 @@ TEST(PlayInput, DoubleClickSendsACardUpOrIntoAFreeCell)
     p.DoubleClick(spadeAce);
     EXPECT_EQ(p.Cell(spadeAce), 3);
     EXPECT_TRUE(t.consistent());
+}
+
+// A double-click move and the automatic move it sets off each take the stored "CardSpeed"
+// steps: 5 when nothing is stored, 50 at most, none at all for 0 or less.
+TEST(PlayInput, ADoubleClickAndTheAutomaticMovesAfterItTakeTheCardSpeed)
+{
+    for (const auto &[stored, expected] : {std::pair{-1, 5}, {12, 12}, {30000, 50}, {0, 0}, {-3, 0}}) {
+        BoardContext t;
+        t.deal("Freecell", 1);
+        t.playing();
+        mOptions::SetAutoPlay(t.ctx, 1);
+        if (stored != -1)
+            mCustomize::SetCardSpeed(t.ctx, static_cast<std::int16_t>(stored));
+        cPlay &p = t.play();
+        const int ace = t.find(0, 2);
+        const int two = t.find(1, 2);
+        int pile = 0;
+        while ((p.Cell(ace) == 0 && p.Pile(ace) == pile) || (p.Cell(two) == 0 && p.Pile(two) == pile))
+            ++pile;
+        t.place(two, 0, pile);
+        t.place(ace, 0, pile);
+        const int moves = t.ctx.engine().GetTransTop();
+        const int steps = t.surface.animationStepCount();
+
+        p.DoubleClick(ace);
+        EXPECT_EQ(p.Cell(ace), 3) << stored;
+        EXPECT_EQ(p.Cell(two), 3) << stored;
+        const int made = t.ctx.engine().GetTransTop() - moves;
+        EXPECT_GE(made, 2) << stored;
+        EXPECT_EQ(t.surface.animationStepCount() - steps, made * expected) << stored;
+        EXPECT_TRUE(t.consistent());
+    }
 }
 
 TEST(PlayInput, APressOnTheStockPlaysIt)
