@@ -86,6 +86,9 @@ QByteArray MimePackage(Context &ctx)
     for (const auto &kind : kinds) {
         xml += QStringLiteral("  <mime-type type=\"%1\">\n").arg(MimeType(ctx, kind.finished));
         xml += QStringLiteral("    <comment>%1 %2 Game</comment>\n").arg(name, kind.word);
+        // The installed program brings an icon named after each type; a program that is not
+        // installed shows a saved game with the desktop's document icon.
+        xml += QStringLiteral("    <generic-icon name=\"x-office-document\"/>\n");
         xml += QStringLiteral("    <glob pattern=\"*%1\"/>\n").arg(kind.ext.toHtmlEscaped());
         xml += QStringLiteral("  </mime-type>\n");
     }

@@ -72,10 +72,12 @@ TEST(FileTypes, BothFilesAreWrittenExactlyAndTheEntryIsValid)
                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                          "  <mime-type type=\"application/x-brackenfold-finished\">\n"
                          "    <comment>Brackenfold Finished Game</comment>\n"
+                         "    <generic-icon name=\"x-office-document\"/>\n"
                          "    <glob pattern=\"*.qx1\"/>\n"
                          "  </mime-type>\n"
                          "  <mime-type type=\"application/x-brackenfold-incomplete\">\n"
                          "    <comment>Brackenfold Incomplete Game</comment>\n"
+                         "    <generic-icon name=\"x-office-document\"/>\n"
                          "    <glob pattern=\"*.qx0\"/>\n"
                          "  </mime-type>\n"
                          "</mime-info>\n"));
