@@ -83,7 +83,10 @@ bool UnFinFlagLost(Context &ctx)
 {
     bool damaged = false;
     ignoreErrors([&] { mGen::GetUnFinFlag(ctx, &damaged); });
-    return damaged || ctx.registry().SettingsLost();
+    bool unreadable = false;
+    ignoreErrors(
+        [&] { unreadable = mRegistry::RegValueDamaged(ctx, QStringLiteral("General"), QStringLiteral("UnFin")); });
+    return damaged || unreadable || ctx.registry().SettingsLost();
 }
 
 void KeepUnfinishedAside(Context &ctx, const QString &why)

@@ -32,6 +32,37 @@ cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
                       .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(keptAs));
         ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
     });
+    file_.setDamagedNotice([this](const QString &file, const QList<QPair<QString, QString>> &values) {
+        QStringList names;
+        for (const auto &[key, name] : values)
+            names.append(QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(settingName(key, name))));
+        const QString text =
+            QStringLiteral("The settings file \"%1\" holds %2 that cannot be read: %3. %4 until %5 again; every "
+                           "other setting is kept.")
+                .arg(QDir::toNativeSeparators(file),
+                     names.size() == 1 ? QStringLiteral("a setting") : QStringLiteral("settings"),
+                     names.join(QStringLiteral(", ")),
+                     names.size() == 1 ? QStringLiteral("Its default is used")
+                                       : QStringLiteral("Their defaults are used"),
+                     names.size() == 1 ? QStringLiteral("it is set") : QStringLiteral("they are set"));
+        ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    });
+}
+
+QString cRegistry::settingName(const QString &key, const QString &name) const
+{
+    // Settings of this product are named by section, as their owners know them.
+    const QString product = storeKey(reg::HKeyLocalMachine, regPath_);
+    const QString section = !product.isEmpty() && key.startsWith(product + QLatin1Char('\\'), Qt::CaseInsensitive)
+                                ? key.mid(product.size() + 1)
+                                : key;
+    return section + QLatin1Char('\\') + name;
+}
+
+bool cRegistry::ValueDamaged()
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    return !key.isEmpty() && file_.isDamaged(key, valueKey_);
 }
 
 void cRegistry::ReportWriteFailure(const QString &errorText)

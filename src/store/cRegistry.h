@@ -71,6 +71,9 @@ public:
 
     // True once a damaged settings file was found in this run: every value it held is unknown.
     bool SettingsLost() const { return settingsLost_; }
+    // True while the value named by ClassKey, SectionKey and ValueKey is stored damaged:
+    // it reads as absent until it is written again.
+    bool ValueDamaged();
     // Tells the user, once per run, that a setting could not be kept: the settings file and
     // why (the store's reason, else the error's text). Play goes on.
     void ReportWriteFailure(const QString &errorText);
@@ -92,6 +95,8 @@ public:
     static QString toText(const QVariant &value);
 
 private:
+    // A stored value as the user knows it: section and name below the settings path.
+    QString settingName(const QString &key, const QString &name) const;
     [[noreturn]] void raiseSetError(int number, const QVariant &value) const;
 
     Context &ctx_;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -159,6 +161,19 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             run.box.expect(MsgResult::Ok, QStringLiteral("is damaged and cannot be read"));
         },
         [](Session &run) { mRegistry::SetRegString(run.ctx, "General", "UnFin", "yes"); },
+        [](Session &run) {
+            // The flag's entry in the file no longer reads as a number; the file is otherwise good.
+            QJsonObject root = QJsonDocument::fromJson(bytesOf(run.settings())).object();
+            QJsonObject keys = root["keys"].toObject();
+            const QString general =
+                "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General";
+            QJsonObject values = keys[general].toObject();
+            values["UnFin"] = QJsonObject{{"type", "REG_DWORD"}, {"data", "1"}};
+            keys[general] = values;
+            root["keys"] = keys;
+            writeBytes(run.settings(), QJsonDocument(root).toJson());
+            run.box.expect(MsgResult::Ok, QStringLiteral("\"General\\UnFin\""));
+        },
     };
     for (const auto &lose : losses) {
         Session run;
