@@ -1,9 +1,11 @@
 #include "store/cRegistry.h"
 
 #include <QDir>
+#include <utility>
 
 #include "core/AppError.h"
 #include "app/Context.h"
+#include "platform/Guard.h"
 
 namespace {
 
@@ -65,16 +67,56 @@ bool cRegistry::ValueDamaged()
     return !key.isEmpty() && file_.isDamaged(key, valueKey_);
 }
 
+QString cRegistry::WriteFailureText(const QString &errorText) const
+{
+    const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
+    return QStringLiteral("the settings cannot be saved to the file \"%1\": %2")
+        .arg(QDir::toNativeSeparators(file_.path()), reason);
+}
+
 void cRegistry::ReportWriteFailure(const QString &errorText)
 {
     if (writeFailureReported_)
         return;
     writeFailureReported_ = true;
-    const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
-    ctx_.messages().show(QStringLiteral("The settings cannot be saved to the file \"%1\": %2.\r\nSettings changed "
-                                        "from now on may not be kept.")
-                             .arg(QDir::toNativeSeparators(file_.path()), reason),
-                         MsgButtons::Ok, MsgIcon::Exclamation);
+    // The reason is taken now: a later write may change it.
+    QString text = WriteFailureText(errorText);
+    text[0] = text[0].toUpper();
+    text += QStringLiteral(".\r\nSettings changed from now on may not be kept.");
+    if (holds_ > 0) {
+        heldReport_ = text;
+        return;
+    }
+    ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void cRegistry::ReportHold::release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    if (--registry_.holds_ > 0 || registry_.heldReport_.isEmpty())
+        return;
+    const QString text = std::exchange(registry_.heldReport_, QString());
+    ignoreErrors([&] { registry_.ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation); });
+}
+
+bool cRegistry::IsWriteFailure(const AppError &error)
+{
+    return error.number() == reg::ErrSetValue || error.number() == reg::ErrWriteFailed;
+}
+
+bool cRegistry::KeepSetting(const std::function<void()> &write)
+{
+    try {
+        write();
+        return true;
+    } catch (const AppError &e) {
+        if (!IsWriteFailure(e))
+            throw;
+        ReportWriteFailure(e.description());
+        return false;
+    }
 }
 
 QString cRegistry::rootName(std::int32_t classKey)

@@ -8,9 +8,11 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 
 #include "platform/SettingsFile.h"
 
+class AppError;
 class Context;
 
 namespace reg {
@@ -75,8 +77,34 @@ public:
     // it reads as absent until it is written again.
     bool ValueDamaged();
     // Tells the user, once per run, that a setting could not be kept: the settings file and
-    // why (the store's reason, else the error's text). Play goes on.
+    // why (the store's reason, else the error's text). Play goes on. While a ReportHold
+    // stands the report waits for it.
     void ReportWriteFailure(const QString &errorText);
+    // The failure in words, for a window that must say why its own action failed:
+    // "the settings cannot be saved to the file ...: <reason>".
+    QString WriteFailureText(const QString &errorText) const;
+    // True for the errors a settings write raises when the store refuses it.
+    static bool IsWriteFailure(const AppError &error);
+    // Runs settings writes; when the store refuses one, the failure is reported as above
+    // instead of raised, so the caller's action goes on. False when a write failed; any
+    // other error passes.
+    bool KeepSetting(const std::function<void()> &write);
+
+    // Holds the report of a failed write while a window is in the middle of the user's
+    // gesture (a double click whose first click wrote a setting); shown when released.
+    class ReportHold {
+    public:
+        explicit ReportHold(cRegistry &registry) : registry_(registry) { ++registry_.holds_; }
+        ~ReportHold() { release(); }
+        ReportHold(const ReportHold &) = delete;
+        ReportHold &operator=(const ReportHold &) = delete;
+        // Shows a held report now; later failures are held no more.
+        void release();
+
+    private:
+        cRegistry &registry_;
+        bool released_ = false;
+    };
 
     // The store underneath, for tests and tools (writer seam, direct access).
     SettingsFile &settingsFile() { return file_; }
@@ -109,4 +137,6 @@ private:
     QString regPath_;
     bool settingsLost_ = false;
     bool writeFailureReported_ = false;
+    int holds_ = 0;
+    QString heldReport_;
 };

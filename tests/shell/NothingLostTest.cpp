@@ -222,3 +222,32 @@ TEST(NothingLost, ASettingsFileThatCannotBeWrittenCostsTheSettingNeverTheGame)
     EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(run.box.prompts().size(), 1);
 }
+
+TEST(NothingLost, ASettingsFileThatCannotBeWrittenIsToldOnceWhileAutoplayOpenAndSaveStillAct)
+{
+    Session run;
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(7));
+    run.moveToFreeCell(2);
+    QFile::remove(run.settings());
+    ASSERT_TRUE(QDir().mkpath(run.settings()));
+
+    // The game is saved, then the folder that cannot be remembered is told in words.
+    const QString saved = run.home.path() + QStringLiteral("/kept.qx0");
+    run.dialogs.expectSave(saved);
+    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.settings()));
+    run.window->DoCommand(QStringLiteral("Save"));
+    EXPECT_TRUE(QFileInfo(saved).isFile());
+    EXPECT_TRUE(run.box.last().text.contains(QStringLiteral("directory"))) << run.box.last().text.toStdString();
+
+    // F7 either way, and an Open of the saved game, say nothing more.
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("Close"));
+    run.dialogs.expectOpen(saved);
+    run.window->DoCommand(QStringLiteral("Open"));
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_EQ(run.engine().GetTransTop(), 1);
+    EXPECT_EQ(run.box.prompts().size(), 1);
+    for (const RecordedPrompt &p : run.box.prompts())
+        EXPECT_FALSE(p.text.contains(QStringLiteral("Failed to set registry value"))) << p.text.toStdString();
+}
