@@ -304,6 +304,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         racy_ = isRacy(now);
         loaded_ = true;
         corruptHash_.reset();
+        noteDamaged();
         return Load::Loaded;
     }
     if (!underLock) {
@@ -342,14 +343,37 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
     return Load::Corrupt;
 }
 
+void SettingsFile::noteDamaged()
+{
+    for (const Key &k : keys_) {
+        for (auto d = k.damaged.constBegin(); d != k.damaged.constEnd(); ++d) {
+            const QString told = fold(k.path) + QLatin1Char('\\') + d.key();
+            if (toldDamaged_.contains(told))
+                continue;
+            toldDamaged_.insert(told);
+            pendingDamaged_.append({k.path, d->name});
+        }
+    }
+}
+
 void SettingsFile::deliverNotice()
 {
-    if (!pendingNotice_)
-        return;
-    const auto notice = *pendingNotice_;
-    pendingNotice_.reset();
-    if (notice_)
-        notice_(notice.first, notice.second);
+    if (pendingNotice_) {
+        const auto notice = *pendingNotice_;
+        pendingNotice_.reset();
+        if (notice_)
+            notice_(notice.first, notice.second);
+    }
+    if (!pendingDamaged_.isEmpty()) {
+        auto values = std::move(pendingDamaged_);
+        pendingDamaged_.clear();
+        std::sort(values.begin(), values.end(), [](const auto &a, const auto &b) {
+            const int byKey = a.first.compare(b.first, Qt::CaseInsensitive);
+            return byKey != 0 ? byKey < 0 : a.second.compare(b.second, Qt::CaseInsensitive) < 0;
+        });
+        if (damagedNotice_)
+            damagedNotice_(path_, values);
+    }
 }
 
 std::optional<SettingsValue> SettingsFile::value(const QString &key, const QString &name)
@@ -391,6 +415,13 @@ QString SettingsFile::keySpelling(const QString &key)
     return k == keys_.constEnd() ? QString() : k->path;
 }
 
+bool SettingsFile::isDamaged(const QString &key, const QString &name)
+{
+    refresh();
+    const auto k = keys_.constFind(fold(key));
+    return k != keys_.constEnd() && k->damaged.contains(fold(name));
+}
+
 QString SettingsFile::spellNewKey(const Keys &keys, const QString &key) const
 {
     const QStringList parts = key.split(QLatin1Char('\\'));
@@ -426,8 +457,10 @@ SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &n
         const QString folded = fold(key);
         auto k = keys.find(folded);
         if (k == keys.end())
-            k = keys.insert(folded, Key{spellNewKey(keys, key), {}});
+            k = keys.insert(folded, Key{spellNewKey(keys, key), {}, {}});
         const QString foldedName = fold(name);
+        // A damaged value of that name gives way to the new one.
+        k->damaged.remove(foldedName);
         auto v = k->values.find(foldedName);
         if (v == k->values.end())
             k->values.insert(foldedName, Entry{name, value});
@@ -447,7 +480,10 @@ SettingsFile::Status SettingsFile::removeValue(const QString &key, const QString
         return fail(Status::KeyNotCreated, QStringLiteral("the key path \"%1\" is not valid").arg(key));
     const Status status = modify([&](Keys &keys) {
         auto k = keys.find(fold(key));
-        return k != keys.end() && k->values.remove(fold(name));
+        if (k == keys.end())
+            return false;
+        const bool damaged = k->damaged.remove(fold(name));
+        return k->values.remove(fold(name)) || damaged;
     });
     deliverNotice();
     return status;
@@ -513,6 +549,8 @@ QByteArray SettingsFile::serialize(const Keys &keys, std::uint64_t generation) c
             v.insert(QLatin1String("data"), dataToJson(e.value));
             values.insert(e.name, v);
         }
+        for (const Damaged &d : k.damaged)
+            values.insert(d.name, d.raw);
         keysJson.insert(k.path, values);
     }
     QJsonObject root;
@@ -549,13 +587,17 @@ bool SettingsFile::parse(const QByteArray &bytes, Keys &keys, std::uint64_t &gen
             key.path = k.key();
         const QJsonObject values = k.value().toObject();
         for (auto v = values.begin(); v != values.end(); ++v) {
-            SettingsValue value;
-            if (!valueFromJson(v.value(), value))
-                return false;
             // A name spelt twice in other cases (a hand edit) keeps its first entry.
             const QString folded = fold(v.key());
-            if (!key.values.contains(folded))
+            if (key.values.contains(folded) || key.damaged.contains(folded))
+                continue;
+            // One value of the wrong shape costs that value only: it is kept as it stands
+            // and reads as absent, and every other value is read.
+            SettingsValue value;
+            if (valueFromJson(v.value(), value))
                 key.values.insert(folded, Entry{v.key(), value});
+            else
+                key.damaged.insert(folded, Damaged{v.key(), v.value()});
         }
     }
     return true;

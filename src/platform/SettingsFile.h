@@ -8,6 +8,10 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonValue>
+#include <QList>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -73,6 +77,9 @@ public:
     };
     // Told once per damaged file found: the file's path and where it was kept ("" when it could not be).
     using CorruptNotice = std::function<void(const QString &file, const QString &keptAs)>;
+    // Told once per run of each damaged value found in a file that is otherwise good: the
+    // file's path and the damaged values as key path and value name.
+    using DamagedNotice = std::function<void(const QString &file, const QList<QPair<QString, QString>> &values)>;
 
     // An empty path gives a store that holds nothing and refuses every write.
     explicit SettingsFile(QString path);
@@ -83,6 +90,7 @@ public:
     // nullptr restores the atomic file writer. The writer is not owned.
     void setWriter(SettingsWriter *writer) { writer_ = writer ? writer : &atomicWriter_; }
     void setCorruptNotice(CorruptNotice notice) { notice_ = std::move(notice); }
+    void setDamagedNotice(DamagedNotice notice) { damagedNotice_ = std::move(notice); }
     void setLockTimeout(int milliseconds) { lockTimeoutMs_ = milliseconds; }
 
     // The value, or nothing when the key or the value is absent.
@@ -92,6 +100,9 @@ public:
     QStringList valueNames(const QString &key);
     // The key's path as it is spelt in the store, "" when absent.
     QString keySpelling(const QString &key);
+    // True while the file holds the value in a shape the store cannot read: it reads as
+    // absent, is written back as it stands, and the next setValue of it replaces it.
+    bool isDamaged(const QString &key, const QString &name);
 
     // Creates the key (and stores nothing else) when it is missing, then sets the value.
     // A value already stored as given takes no lock and leaves the file untouched.
@@ -108,9 +119,14 @@ private:
         QString name;
         SettingsValue value;
     };
+    struct Damaged {
+        QString name;
+        QJsonValue raw;
+    };
     struct Key {
         QString path;
-        QHash<QString, Entry> values; // by case-folded name
+        QHash<QString, Entry> values;    // by case-folded name
+        QHash<QString, Damaged> damaged; // by case-folded name, never also in values
     };
     using Keys = QHash<QString, Key>; // by case-folded path
 
@@ -135,6 +151,8 @@ private:
     // read, and a damaged file is set aside (elsewhere the lock is taken for that).
     Load reload(bool underLock);
     void deliverNotice();
+    // Queues the notice of damaged values not yet told in this run.
+    void noteDamaged();
 
     Status modify(const std::function<bool(Keys &)> &change);
     Status fail(Status status, const QString &reason);
@@ -147,6 +165,7 @@ private:
     AtomicFileWriter atomicWriter_;
     SettingsWriter *writer_ = &atomicWriter_;
     CorruptNotice notice_;
+    DamagedNotice damagedNotice_;
     int lockTimeoutMs_ = 10000;
 
     Keys keys_;
@@ -159,6 +178,8 @@ private:
     std::optional<std::size_t> corruptHash_;
     bool corruptKept_ = false;
     std::optional<std::pair<QString, QString>> pendingNotice_;
+    QList<QPair<QString, QString>> pendingDamaged_;
+    QSet<QString> toldDamaged_; // folded key path and name of every damaged value told of
     QString loadError_;
     QString lastError_;
 };

@@ -115,11 +115,7 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
 
 void cGamePlay::keepSetting(const std::function<void()> &write)
 {
-    try {
-        write();
-    } catch (const AppError &e) {
-        ctx_.registry().ReportWriteFailure(e.description());
-    }
+    ctx_.registry().KeepSetting(write);
 }
 
 void cGamePlay::newDeal(const QString &name, const GameNumber &number)

@@ -25,6 +25,7 @@
 #include "shell/BoardView.h"
 #include "shell/MenuImages.h"
 #include "app/Context.h"
+#include "store/cRegistry.h"
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
@@ -195,7 +196,8 @@ void frmMain::boardOperation(const std::function<void()> &body)
 {
     {
         BusyScope busy(busy_);
-        runGuarded(ctx_.messages(), body);
+        // A settings write that fails in any command gets the one report, never the raw error.
+        runGuarded(ctx_.messages(), [&] { ctx_.registry().KeepSetting(body); });
     }
     if (busy_ == 0 && closePending_) {
         closePending_ = false;

@@ -18,6 +18,7 @@
 #include "library/mRecent.h"
 #include "platform/FileDialog.h"
 #include "app/Context.h"
+#include "store/cRegistry.h"
 #include "app/mGen1.h"
 #include "store/cData.h"
 
@@ -320,7 +321,8 @@ void OpenGameDialog(Context &ctx)
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);
     ctx.session().PlayLoadedGame(path, game, true);
-    mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath());
+    // The game is open: a folder that cannot be remembered costs only the setting.
+    ctx.registry().KeepSetting([&] { mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath()); });
 }
 
 void SaveGameDialog(Context &ctx, const QString &extension)
@@ -340,8 +342,11 @@ void SaveGameDialog(Context &ctx, const QString &extension)
     if (path.isEmpty() || target.isRelative() || !target.absoluteDir().exists())
         return;
     ctx.engine().SavetoFile(path);
-    mGen1::SetSaveInitDir(ctx, target.absolutePath());
-    mRecent::AddRecent(ctx, mRecent::kSaved, path);
+    // The game is saved: settings that cannot be written cost only themselves.
+    ctx.registry().KeepSetting([&] {
+        mGen1::SetSaveInitDir(ctx, target.absolutePath());
+        mRecent::AddRecent(ctx, mRecent::kSaved, path);
+    });
 }
 
 } // namespace mFile

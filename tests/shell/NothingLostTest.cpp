@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -159,6 +161,19 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             run.box.expect(MsgResult::Ok, QStringLiteral("is damaged and cannot be read"));
         },
         [](Session &run) { mRegistry::SetRegString(run.ctx, "General", "UnFin", "yes"); },
+        [](Session &run) {
+            // The flag's entry in the file no longer reads as a number; the file is otherwise good.
+            QJsonObject root = QJsonDocument::fromJson(bytesOf(run.settings())).object();
+            QJsonObject keys = root["keys"].toObject();
+            const QString general =
+                "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General";
+            QJsonObject values = keys[general].toObject();
+            values["UnFin"] = QJsonObject{{"type", "REG_DWORD"}, {"data", "1"}};
+            keys[general] = values;
+            root["keys"] = keys;
+            writeBytes(run.settings(), QJsonDocument(root).toJson());
+            run.box.expect(MsgResult::Ok, QStringLiteral("\"General\\UnFin\""));
+        },
     };
     for (const auto &lose : losses) {
         Session run;
@@ -206,4 +221,33 @@ TEST(NothingLost, ASettingsFileThatCannotBeWrittenCostsTheSettingNeverTheGame)
     run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(5));
     EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(run.box.prompts().size(), 1);
+}
+
+TEST(NothingLost, ASettingsFileThatCannotBeWrittenIsToldOnceWhileAutoplayOpenAndSaveStillAct)
+{
+    Session run;
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(7));
+    run.moveToFreeCell(2);
+    QFile::remove(run.settings());
+    ASSERT_TRUE(QDir().mkpath(run.settings()));
+
+    // The game is saved, then the folder that cannot be remembered is told in words.
+    const QString saved = run.home.path() + QStringLiteral("/kept.qx0");
+    run.dialogs.expectSave(saved);
+    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.settings()));
+    run.window->DoCommand(QStringLiteral("Save"));
+    EXPECT_TRUE(QFileInfo(saved).isFile());
+    EXPECT_TRUE(run.box.last().text.contains(QStringLiteral("directory"))) << run.box.last().text.toStdString();
+
+    // F7 either way, and an Open of the saved game, say nothing more.
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("Close"));
+    run.dialogs.expectOpen(saved);
+    run.window->DoCommand(QStringLiteral("Open"));
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_EQ(run.engine().GetTransTop(), 1);
+    EXPECT_EQ(run.box.prompts().size(), 1);
+    for (const RecordedPrompt &p : run.box.prompts())
+        EXPECT_FALSE(p.text.contains(QStringLiteral("Failed to set registry value"))) << p.text.toStdString();
 }
