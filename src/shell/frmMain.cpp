@@ -54,7 +54,6 @@
 #include "studio/frmGameStudio.h"
 
 namespace {
-constexpr int kSaveSpacingMs = 1000;
 // How soon a save that met a drag or a busy board looks again.
 constexpr int kIdleRetryMs = 50;
 // How often a close on request looks for dialogs to cancel.
@@ -520,26 +519,39 @@ void frmMain::announceWin()
 
 void frmMain::afterPlayerAction()
 {
-    if (saveTimer_.isActive())
-        return;
-    const qint64 since = lastSave_.isValid() ? lastSave_.elapsed() : kSaveSpacingMs;
-    if (since >= kSaveSpacingMs)
-        saveProgress();
-    else
-        saveTimer_.start(static_cast<int>(kSaveSpacingMs - since));
+    saveProgress();
 }
 
 void frmMain::saveProgress()
 {
+    saveTimer_.stop();
     // Never in the middle of a move, a drag or a replay: it would keep a half-made state.
     // The save is then made as soon as the board is idle again, so a kill loses little.
     if (Busy() || ctx_.play().drag().gDragActive || tmrForward.enabled() || tmrBackward.enabled()) {
         saveTimer_.start(kIdleRetryMs);
         return;
     }
-    // A failed save is tried again after the next action; it is no reason to interrupt play.
-    if (ignoreErrors([&] { ctx_.gamePlay().SaveProgress(); }))
-        lastSave_.start();
+    QString why;
+    try {
+        ctx_.gamePlay().SaveProgress();
+    } catch (const AppError &e) {
+        why = e.description();
+    } catch (const std::exception &e) {
+        why = QString::fromLocal8Bit(e.what());
+    }
+    if (why.isEmpty()) {
+        saveFailing_ = false;
+        return;
+    }
+    // Play goes on; the user hears of it when saves start failing, not after every move.
+    if (saveFailing_)
+        return;
+    saveFailing_ = true;
+    ctx_.messages().show(QStringLiteral("The game in play cannot be saved: %1.\r\nPlay goes on, and the game is "
+                                        "saved again after each move; until a save succeeds, the moves since the "
+                                        "last one would be lost if the program stopped unexpectedly.")
+                             .arg(why),
+                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void frmMain::ShutDown()

@@ -4,7 +4,6 @@
 // start-up and shutdown. It shows what the session says and forwards what the user does.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
@@ -118,8 +117,9 @@ private:
     // Runs a board-changing handler as an entry point: errors are reported, the window
     // is busy meanwhile, and a close asked for meanwhile happens after it.
     void boardOperation(const std::function<void()> &body);
-    // After a completed player action: keep the game on disk, at most about once a second,
-    // and as soon as the board is idle again when a drag or a move was under way.
+    // After a completed player action: keep the game on disk at once, or as soon as the
+    // board is idle again when a drag or a move is under way. A save that starts failing
+    // is reported once, until one succeeds again.
     void afterPlayerAction();
     void saveProgress();
     void announceWin();
@@ -150,7 +150,7 @@ private:
     bool shutDown_ = false;
     bool stopEnabled_ = false;
     bool pauseMark_ = false;
-    QElapsedTimer lastSave_;
+    bool saveFailing_ = false;
     QTimer saveTimer_;
     QTimer closeRequest_;
     bool closeQueued_ = false;

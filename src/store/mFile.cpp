@@ -94,10 +94,11 @@ GameDefinition fittingDefinition(Context &ctx, const LoadedGame &game, const QSt
     if (misfit->move == 0)
         raiseError(err::BadSavedGame,
                    QStringLiteral("The saved game %1 cannot be opened: %2").arg(path, misfit->reason));
-    raiseError(err::BadSavedGame, QStringLiteral("The saved game %1 cannot be opened: its move %2 (line %3) does not "
-                                                 "fit the dealt game. %4")
+    const QString what = misfit->ruleBroken ? QStringLiteral("breaks the rules of the game")
+                                            : QStringLiteral("does not fit the dealt game");
+    raiseError(err::BadSavedGame, QStringLiteral("The saved game %1 cannot be opened: its move %2 (line %3) %4. %5")
                                       .arg(path, QString::number(misfit->move),
-                                           QString::number(kHeaderLines + misfit->move), misfit->reason));
+                                           QString::number(kHeaderLines + misfit->move), what, misfit->reason));
 }
 
 // Path separators, NUL and control characters become "_".

@@ -421,23 +421,32 @@ TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
     EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
 }
 
-TEST(MainWindowTimers, ProgressIsKeptAsSoonAsADragThatHeldTheSaveBackEnds)
+TEST(MainWindowTimers, ProgressIsKeptRightAfterEachDropBeforeTheNextDragAndNeverDuringOne)
 {
     Window w;
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(19));
-    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 0));
-    ASSERT_TRUE(QFile::exists(w.unfinished()));
-    const QByteArray first = bytesOf(w.unfinished());
-    // A second action within the second is kept later, and not in the middle of a drag.
-    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 1));
-    EXPECT_EQ(bytesOf(w.unfinished()), first);
-    const int card = w.play().GetTopPicID(cGames::Tableau, 2);
+    // A real drag onto free cell 0 through the window's handlers.
+    const int card = w.play().GetTopPicID(cGames::Tableau, 0);
+    const PicRef pic{PicArray::Card, card};
+    const cGames &g = w.ctx.games();
     w.window->PicCD_MouseDown(card, 300, 200);
-    ASSERT_TRUE(w.play().drag().gDragActive);
-    QTest::qWait(1100);
-    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    w.window->PicCD_MouseMove(card, 300 + g.GetCordX(cGames::FreeCell, 0, 0) - w.board.left(pic),
+                              200 + g.GetCordY(cGames::FreeCell, 0, 0) - w.board.top(pic));
     w.window->PicCD_MouseUp(card);
-    QTest::qWait(300);
+    ASSERT_EQ(w.play().Cell(card), cGames::FreeCell);
+    // The next drag starts at once: the drop is already on disk.
+    const int next = w.play().GetTopPicID(cGames::Tableau, 1);
+    w.window->PicCD_MouseDown(next, 300, 200);
+    ASSERT_TRUE(w.play().drag().gDragActive);
+    const QByteArray first = bytesOf(w.unfinished());
+    const QByteArray moveLine = QStringLiteral(" %1  0  0 ").arg(card).toLatin1();
+    EXPECT_TRUE(first.contains(moveLine)) << first.toStdString();
+    // Nothing is written in the middle of the drag; its end is kept when it changes the game.
+    QTest::qWait(150);
+    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    w.window->PicCD_MouseUp(next);
+    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 2));
+    EXPECT_GE(w.ctx.engine().GetTransID(), 2);
     EXPECT_NE(bytesOf(w.unfinished()), first);
 }
 

@@ -75,7 +75,7 @@ TEST(NothingLost, AGamePlayedOnAFullDiskKeepsItsLastGoodSaveAndEverySetting)
     EXPECT_EQ(errorOf([&] { run.gp().SaveProgress(); }), err::PathFileAccess);
     EXPECT_EQ(bytesOf(run.unfin()), game);
     // Closing on the full disk names the file it could not write, and empties nothing.
-    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.settings()));
+    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.unfin()));
     run.window->ShutDown();
     EXPECT_EQ(bytesOf(run.unfin()), game);
     EXPECT_EQ(bytesOf(run.settings()), settings);
@@ -86,6 +86,43 @@ TEST(NothingLost, AGamePlayedOnAFullDiskKeepsItsLastGoodSaveAndEverySetting)
     EXPECT_EQ(next.gp().GameNo().value(), 31);
     EXPECT_EQ(next.engine().GetTransID(), moves);
     EXPECT_EQ(mOptions::GetRangeIndex(next.ctx), 9);
+}
+
+TEST(NothingLost, AGameTooBigForANearlyFullDiskIsToldOnceAndKeepsItsLastSaveAndFlagAtClose)
+{
+    Session run;
+    FullDisk disk(run.home.path());
+    mOptions::SetAutoPlay(run.ctx, 0);
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(31));
+    run.moveToFreeCell(2);
+    ASSERT_TRUE(run.gp().SaveProgress());
+    const QByteArray game = bytesOf(run.unfin());
+    // 400 more moves, a card between two free cells: a file of over three pages.
+    const int card = run.play().GetTopPicID(cGames::FreeCell, 0);
+    for (int i = 0; i < 400; ++i) {
+        std::int32_t kind = cEngine::KindPlain;
+        run.play().MoveCard(card, cGames::FreeCell, (i + 1) % 2, 0, kind, 0, 0, true);
+    }
+    // Room for a settings write, not for the game.
+    disk.fill(2 * 4096);
+
+    // The crash saves after each action fail: said once, not after every move.
+    run.box.expect(MsgResult::Ok, QStringLiteral("cannot be saved"));
+    run.window->PicCD_DblClick(run.play().GetTopPicID(cGames::Tableau, 3));
+    run.window->PicCD_DblClick(run.play().GetTopPicID(cGames::Tableau, 4));
+    EXPECT_EQ(run.box.prompts().size(), 1);
+
+    run.box.expect(MsgResult::Ok, QStringLiteral("the next start resumes it"));
+    run.window->ShutDown();
+    EXPECT_EQ(run.box.prompts().size(), 2);
+    EXPECT_EQ(bytesOf(run.unfin()), game);
+    EXPECT_EQ(mGen::GetUnFinFlag(run.ctx), 1);
+
+    disk.free();
+    Session next;
+    next.startFrom(run);
+    EXPECT_EQ(next.gp().GameNo().value(), 31);
+    EXPECT_EQ(next.engine().GetTransID(), 1);
 }
 
 TEST(NothingLost, AnUnfinishedGameThatCannotBeResumedIsKeptAsideAndNeverOverwritten)
@@ -174,6 +211,8 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             writeBytes(run.settings(), QJsonDocument(root).toJson());
             run.box.expect(MsgResult::Ok, QStringLiteral("\"General\\UnFin\""));
         },
+        [](Session &run) { mRegistry::SetRegInteger(run.ctx, "General", "UnFin", -1); },
+        [](Session &run) { mRegistry::SetRegInteger(run.ctx, "General", "UnFin", 2); },
     };
     for (const auto &lose : losses) {
         Session run;
