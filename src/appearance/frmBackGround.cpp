@@ -26,6 +26,7 @@
 #include "appearance/cSound.h"
 #include "core/AppError.h"
 #include "core/FolderList.h"
+#include "core/TextFile.h"
 #include "core/RgbColor.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
@@ -355,7 +356,8 @@ void frmBackGround::ShowCustImage()
 void frmBackGround::showFile(QLabel *preview, const QString &path)
 {
     // Only the preview's size is decoded: a photograph of many megapixels shows at once.
-    QImageReader reader(path);
+    // A reader would wait on a FIFO named in the settings: only regular files are read.
+    QImageReader reader(FolderList::isRegularFile(path) ? path : QString());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     const qreal ratio = preview->devicePixelRatioF();
@@ -623,8 +625,11 @@ void frmBackGround::cmdAddPic_Click()
     request.filter = QStringLiteral("Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif");
     request.folder = mCustomize::GetCustImageInitDir(ctx_);
     const QString path = ctx_.fileDialogs().openFile(request);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // A file deleted meanwhile or a folder does nothing; a FIFO or device is refused by name.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
+    TextFile::requireRegularFile(path);
     // A full list keeps its ten pictures; the new one is then shown but not listed.
     ctx_.func().AddtoLIST(mCustomize::kCustomImageList, path);
     choice_.custImage = path;

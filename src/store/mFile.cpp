@@ -32,20 +32,25 @@ constexpr qint64 kFavHeadBytes = 4096;
 // Bytes read for a saved game's header: its 18 lines fit many times over, so the moves
 // after it are not read when lists of many files are filled.
 constexpr qint64 kGameHeadBytes = 4096;
+// The most read for a header whose lines are padded beyond the usual head; a file whose
+// first 18 lines do not fit in it is no saved game.
+constexpr qint64 kGameHeadMaxBytes = 64 * 1024;
 
-// The first lines of a saved-game file: from its head when the head holds the whole
-// header, else from the whole file. A head cut short ends at its last line end, so a
-// character split at the cut cannot change how the head decodes.
+// The first lines of a saved-game file, from its head only. A head cut short ends at its
+// last line end, so a character split at the cut cannot change how the head decodes.
 QStringList headerLines(const QString &path)
 {
-    QByteArray head = TextFile::readHead(path, kGameHeadBytes);
-    if (head.size() < kGameHeadBytes)
-        return TextFile::splitLines(TextFile::decode(head));
-    head.truncate(std::max(head.lastIndexOf('\n'), head.lastIndexOf('\r')) + 1);
-    QStringList lines = TextFile::splitLines(TextFile::decode(head));
-    if (lines.size() >= kHeaderLines)
-        return lines;
-    return TextFile::readLines(path);
+    QStringList lines;
+    for (const qint64 size : {kGameHeadBytes, kGameHeadMaxBytes}) {
+        QByteArray head = TextFile::readHead(path, size);
+        if (head.size() < size)
+            return TextFile::splitLines(TextFile::decode(head));
+        head.truncate(std::max(head.lastIndexOf('\n'), head.lastIndexOf('\r')) + 1);
+        lines = TextFile::splitLines(TextFile::decode(head));
+        if (lines.size() >= kHeaderLines)
+            return lines;
+    }
+    return lines;
 }
 
 [[noreturn]] void refuse(const QString &path, int line, const QString &what, std::int64_t value, std::int64_t lo,
@@ -317,7 +322,10 @@ void OpenGameDialog(Context &ctx)
     request.folder = mGen1::GetSaveInitDir(ctx);
     request.filter = incFilter(data) + QStringLiteral("|") + finFilter(data);
     const QString path = ctx.fileDialogs().openFile(request);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // A file deleted meanwhile or a folder does nothing; one that is no regular file (a FIFO, a link to
+    // a device) is refused by the read, with its name.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);

@@ -18,6 +18,8 @@
 #include "store/cData.h"
 #include "store/cFunc.h"
 #include "store/mRegistry.h"
+#include "support/Errors.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
@@ -286,4 +288,24 @@ TEST(BackgroundDialog, ApplyReportsASchemeThatCannotBeWrittenAfterStoringTheRest
     EXPECT_EQ(t.stored("BackIndex"), "3");
     EXPECT_EQ(t.stored("WPTimerValue"), "4");
     EXPECT_GT(t.nullWindow.backgroundChanges(), 0);
+}
+
+TEST(BackgroundDialog, AFifoIsNeitherListedNorOpenedAndAddingOneIsRefusedByName)
+{
+    Dialog t;
+    const QString schemePipe = t.ctx.data().SchemeFolder() + "/Pipe";
+    const QString picturePipe = t.home.path() + "/Pics/Pipe.jpg";
+    makeFifo(schemePipe);
+    makeFifo(picturePipe);
+    t.ctx.func().AddtoLIST(mCustomize::kCustomImageList, picturePipe);
+    EXPECT_TRUE(runsWithoutOpening({schemePipe, picturePipe}, [&] {
+        frmBackGround dlg(t.ctx);
+        EXPECT_FALSE(t.listed(dlg.lvScheme).contains(schemePipe));
+        EXPECT_FALSE(t.listed(dlg.lvCustImg).contains(picturePipe));
+        t.dialogs.expectOpen(picturePipe);
+        QString text;
+        EXPECT_EQ(errorOf([&] { dlg.cmdAddPic_Click(); }, &text), err::PathFileAccess);
+        EXPECT_TRUE(text.contains(picturePipe) && text.contains("not a regular file")) << text.toStdString();
+        EXPECT_FALSE(t.listed(dlg.lvCustImg).contains(picturePipe));
+    }));
 }

@@ -19,6 +19,7 @@
 #include "studio/frmAddGame.h"
 #include "studio/frmGameStudio.h"
 #include "studio/frmNewGameWizard.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/QtPrint.h"
 #include "support/TestContext.h"
@@ -304,6 +305,23 @@ TEST(StudioWindow, AnUnreadableGameIsListedAndCanBeDeleted)
     studio.cmdDelete_Click();
     EXPECT_FALSE(QFile::exists(t.path("Broken")));
     EXPECT_EQ(studio.Frame1->title(), "Mine");
+}
+
+TEST(StudioWindow, AGameFileAddedWhileRunningReadsAtOnceAndAFifoIsNotListed)
+{
+    Studio t;
+    // Written behind the program's back: the game table does not know it yet.
+    writeBytes(t.path("Mine"), kMine);
+    makeFifo(t.path("Pipe"));
+    ASSERT_FALSE(t.ctx.data().GameExists("Mine"));
+    EXPECT_TRUE(runsWithoutOpening({t.path("Pipe")}, [&] {
+        frmGameStudio studio(t.ctx);
+        ASSERT_EQ(studio.lvGames->topLevelItemCount(), 1);
+        EXPECT_EQ(studio.Frame1->title(), "Mine");
+        EXPECT_FALSE(studio.Pic1->pixmap().isNull());
+        EXPECT_EQ(gameButtons(studio), "1111");
+    }));
+    EXPECT_TRUE(t.ctx.data().IsOriginal("Mine"));
 }
 
 TEST(StudioWindow, WithoutGamesOnlyCreatingAndClosingAreOffered)
