@@ -107,10 +107,12 @@ bool RenamePlayer(Context &ctx, const QString &oldName, const QString &newName)
             ignoreErrors([&] { mCustomize::SetPlayer(ctx, slot, oldName, false); });
             throw;
         }
-    } catch (const AppError &) {
-        // The settings keep the old name, so the log goes back to it.
-        if (moved)
-            QFile::rename(newLog, oldLog);
+    } catch (const AppError &e) {
+        // The log follows the name the slot holds: back to the old name unless even
+        // writing that back failed and the slot kept the new one.
+        if (moved && mCustomize::GetPlayer(ctx, slot) == oldName && !QFile::rename(newLog, oldLog))
+            raiseError(e.number(),
+                       e.description() + QStringLiteral("\nThe score log stays under the new name: ") + newLog);
         throw;
     }
     return true;
