@@ -1,13 +1,16 @@
 #include "platform/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QThread>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -193,7 +196,65 @@ bool SettingsFile::Signature::operator==(const Signature &o) const
            nanoseconds(mtime) == nanoseconds(o.mtime) && nanoseconds(ctime) == nanoseconds(o.ctime);
 }
 
-SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+namespace {
+
+// Every store alive in this process: a write through one marks the others of the same
+// file changed at once, with no wait for the watcher.
+QList<SettingsFile *> &liveStores()
+{
+    static QList<SettingsFile *> stores;
+    return stores;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path))
+{
+    liveStores().append(this);
+}
+
+SettingsFile::~SettingsFile()
+{
+    liveStores().removeOne(this);
+}
+
+void SettingsFile::touchSiblings()
+{
+    for (SettingsFile *other : liveStores()) {
+        if (other != this && other->path_ == path_)
+            other->dirty_ = true;
+    }
+}
+
+SettingsFile::Signature SettingsFile::stat()
+{
+    ++diskChecks_;
+    return statFile(path_);
+}
+
+bool SettingsFile::watch()
+{
+    // The watcher needs this thread's event loop to be told of changes.
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    if (!watcher_) {
+        watcher_ = std::make_unique<QFileSystemWatcher>();
+        const auto changed = [this] { dirty_ = true; };
+        QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, changed);
+        QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, changed);
+    }
+    // The file is replaced whole on every write, so its watch is set on the file now
+    // in place; the folder's watch sees it created, replaced or removed.
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!watcher_->directories().contains(folder) && !watcher_->addPath(folder))
+        return false;
+    if (watcher_->files().contains(path_))
+        watcher_->removePath(path_);
+    if (QFileInfo::exists(path_))
+        watcher_->addPath(path_);
+    return true;
+}
 
 bool SettingsFile::isValidKeyPath(const QString &key)
 {
@@ -242,13 +303,22 @@ void SettingsFile::refresh()
         loaded_ = true;
         return;
     }
+    if (!dirty_ && loaded_) {
+        deliverNotice();
+        return;
+    }
+    // Watch before reading, so that a change made meanwhile marks memory stale again.
+    // A file changed within the clock's tick may change again unseen by its times.
+    dirty_ = !watch();
     reload(false);
+    if (racy_ || !loaded_)
+        dirty_ = true;
     deliverNotice();
 }
 
 SettingsFile::Load SettingsFile::reload(bool underLock)
 {
-    const Signature now = statFile(path_);
+    const Signature now = stat();
     if (!underLock && loaded_ && !racy_ && now == signature_)
         return Load::Unchanged;
 
@@ -268,7 +338,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        const Signature again = statFile(path_);
+        const Signature again = stat();
         becomeEmpty(again);
         if (!again.exists) {
             corruptHash_.reset();
@@ -327,7 +397,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         aside = path_ + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (QFile::rename(path_, aside)) {
         keptAs = aside;
-        becomeEmpty(statFile(path_));
+        becomeEmpty(stat());
         corruptHash_.reset();
     } else {
         QFile copy(aside);
@@ -531,10 +601,11 @@ SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &cha
     keys_ = std::move(next);
     ++generation_;
     hash_ = hashOf(bytes);
-    signature_ = statFile(path_);
+    signature_ = stat();
     racy_ = isRacy(signature_);
     loaded_ = true;
     corruptHash_.reset();
+    touchSiblings();
     return Status::Ok;
 }
 

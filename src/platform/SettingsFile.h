@@ -1,7 +1,9 @@
 // A typed store of keys and values persisted as one JSON file: the program's own
 // stand-in for the system registry. Key paths and value names are case-insensitive
 // and keep the spelling they were first written with; every value keeps its type.
-// Reads are served from memory and the file is re-read only when it has changed;
+// Reads are served from memory: a file watcher marks the file changed (another copy's
+// write is seen after the next turn of the event loop) and only then is it looked at
+// again; without a watcher (no event loop, no folder yet) every read looks at the file.
 // every write re-reads the file under a lock file and replaces it atomically, so two
 // running copies never lose each other's writes, and a failed write changes nothing.
 #pragma once
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // One stored value: its registry type and the data that type holds.
@@ -83,6 +86,7 @@ public:
 
     // An empty path gives a store that holds nothing and refuses every write.
     explicit SettingsFile(QString path);
+    ~SettingsFile();
     SettingsFile(const SettingsFile &) = delete;
     SettingsFile &operator=(const SettingsFile &) = delete;
 
@@ -110,6 +114,9 @@ public:
     Status removeValue(const QString &key, const QString &name);
     // Why the last setValue or removeValue failed, in words for the user; "" after one that succeeded.
     const QString &lastError() const { return lastError_; }
+
+    // How often the file was looked at (stat or read): a seam for tests of the memory reads.
+    int diskChecks() const { return diskChecks_; }
 
     // A key path is names separated by "\"; no name may be empty.
     static bool isValidKeyPath(const QString &key);
@@ -147,6 +154,11 @@ private:
 
     // Brings memory up to the file when the file changed (or may have).
     void refresh();
+    // Watches the file and its folder anew; false when no watch could be set.
+    bool watch();
+    // Marks every other store of the same file in this process changed, after a write.
+    void touchSiblings();
+    Signature stat();
     // Reads the file and takes its content into memory. Under the lock the file is always
     // read, and a damaged file is set aside (elsewhere the lock is taken for that).
     Load reload(bool underLock);
@@ -171,6 +183,10 @@ private:
     Keys keys_;
     std::uint64_t generation_ = 0;
     bool loaded_ = false;
+    // True when the file may have changed since memory was read from it.
+    bool dirty_ = true;
+    std::unique_ptr<class QFileSystemWatcher> watcher_;
+    int diskChecks_ = 0;
     Signature signature_;
     bool racy_ = false;
     std::optional<std::size_t> hash_; // of the bytes memory was read from

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolBar>
 #include <cmath>
@@ -107,13 +109,14 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
     sizeBackground();
 
     tmrGame.setTick([this] { tmrGame_Timer(); });
-    tmrTime.setTick([this] { tmrTime_Timer(); });
-    tmrMain.setTick([this] { tmrMain_Timer(); });
     tmrBackward.setTick([this] { tmrBackward_Timer(); });
     tmrForward.setTick([this] { tmrForward_Timer(); });
     tmrWallPaper.setTick([this] { tmrWallPaper_Timer(); });
-    tmrTime.setEnabled(true);
-    tmrMain.setEnabled(true);
+    // The caption, the stock picture and the command states follow what the last turn of
+    // the event loop changed: they are brought up to date whenever the loop is about to
+    // wait, so an idle board is not woken to poll them and a change shows at once.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { followSession(); });
     tmrWallPaper.setEnabled(true);
 
     saveTimer_.setSingleShot(true);
@@ -343,6 +346,16 @@ void frmMain::tmrTime_Timer()
         if (ctx_.surface().picture(stock) != picture)
             ctx_.surface().setPicture(stock, picture);
     });
+}
+
+void frmMain::followSession()
+{
+    // An error shown from here runs a nested event loop, which would call this again.
+    if (followingSession_)
+        return;
+    const QScopedValueRollback<bool> following(followingSession_, true);
+    tmrTime_Timer();
+    tmrMain_Timer();
 }
 
 void frmMain::tmrMain_Timer()

@@ -41,6 +41,7 @@ public:
     void CancelDrag();
 
     void tmrGame_Timer();
+    // The caption and the stock picture; then the menu and toolbar states.
     void tmrTime_Timer();
     void tmrMain_Timer();
     void tmrBackward_Timer();
@@ -101,8 +102,6 @@ public:
     QtMenuControl *Menu1 = nullptr;
 
     AppTimer tmrGame{1000};
-    AppTimer tmrTime{500};
-    AppTimer tmrMain{100};
     AppTimer tmrBackward{500};
     AppTimer tmrForward{500};
     AppTimer tmrWallPaper{0};
@@ -123,6 +122,8 @@ private:
     void afterPlayerAction();
     void saveProgress();
     void announceWin();
+    // Brings the caption, the stock picture and the command states up to date.
+    void followSession();
     void tickGuarded(const std::function<void()> &body);
     // Announces a win whose announcement is still queued; true when there was one.
     bool announcePendingWin();
@@ -147,6 +148,7 @@ private:
     bool closePending_ = false;
     bool winPending_ = false;
     QString lastTickError_;
+    bool followingSession_ = false;
     bool shutDown_ = false;
     bool stopEnabled_ = false;
     bool pauseMark_ = false;

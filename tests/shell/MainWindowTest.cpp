@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -461,4 +462,31 @@ TEST(MainWindowTimers, NoProgressIsKeptWhileAReplayRuns)
     ASSERT_TRUE(w.window->tmrForward.enabled());
     EXPECT_EQ(w.ctx.engine().GetTransID(), 0);
     EXPECT_EQ(bytesOf(w.unfinished()), kept);
+}
+
+TEST(MainWindowTimers, NothingPollsAnIdleBoardYetCaptionAndCommandsFollowEachTurnOfTheLoop)
+{
+    // A turn of the event loop that waits, as the program's own loop does when idle.
+    const auto turnLoop = [] {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    Window w;
+    QAction *restart = w.window->commandAction(QStringLiteral("Restart"));
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(6));
+    // Only the game clock runs on a dealt board; the wallpaper timer without an interval does not.
+    EXPECT_TRUE(w.window->tmrGame.active());
+    EXPECT_FALSE(w.window->tmrWallPaper.active());
+    turnLoop();
+    EXPECT_TRUE(restart->isEnabled());
+    EXPECT_TRUE(w.window->windowTitle().startsWith(QStringLiteral("Brackenfold 6.0 [Freecell - 6] [")));
+
+    w.gp().PauseGame(true);
+    EXPECT_FALSE(w.window->tmrGame.active());
+    w.gp().ClearArea();
+    EXPECT_FALSE(w.window->tmrGame.active());
+    turnLoop();
+    EXPECT_FALSE(restart->isEnabled());
+    EXPECT_EQ(w.window->windowTitle(), QStringLiteral("Brackenfold 6.0"));
 }
