@@ -115,6 +115,7 @@ int main(int argc, char **argv)
 
     ArtCardImages images(ctx.art());
     frmMain window(ctx, board, images);
+    rulesWindow.setOwner(&window);
     watchTerminationSignals(window);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
