@@ -595,6 +595,8 @@ void frmMain::ShutDown()
 
 void frmMain::CloseOnRequest()
 {
+    // Nobody may be there to answer: what the shutdown reports goes to the log.
+    ctx_.messages().setUnattended(true);
     if (shutDown_ && !closeRequest_.isActive()) {
         QCoreApplication::quit();
         return;

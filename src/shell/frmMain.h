@@ -68,8 +68,8 @@ public:
     void ShutDown();
     // A termination signal or the desktop's log-out: every open dialog closes as cancelled
     // (and so does one that opens meanwhile), then the window closes the ordinary way and
-    // the program ends. Nothing waits for the user; asked again after the shutdown, the
-    // program ends at once.
+    // the program ends. Nothing waits for the user: from then on every message goes to
+    // the log instead of a box. Asked again after the shutdown, the program ends at once.
     void CloseOnRequest();
 
     // IMainWindow

@@ -8,8 +8,12 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTest>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QToolBar>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -17,6 +21,7 @@
 #include "shell/cGamePlay.h"
 #include "shell/frmFinish.h"
 #include "shell/frmMain.h"
+#include "platform/TerminationSignals.h"
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
 #include "shell/m_Main.h"
@@ -24,6 +29,7 @@
 #include "core/AppError.h"
 #include "store/cData.h"
 #include "store/frmOptions.h"
+#include "store/cRegistry.h"
 #include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
@@ -59,6 +65,45 @@ struct Window : WindowContext {
         leaveUnfinished(unfinishedNumber);
         return path;
     }
+};
+
+// A settings store on a disk that takes nothing.
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
+
+// Takes over the process's stderr while it lives; text() gives what was written to it.
+class CapturedStderr {
+public:
+    CapturedStderr()
+    {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        ::dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~CapturedStderr() { restore(); }
+    CapturedStderr(const CapturedStderr &) = delete;
+    CapturedStderr &operator=(const CapturedStderr &) = delete;
+    QString text()
+    {
+        restore();
+        return QString::fromLocal8Bit(bytesOf(file_.fileName()));
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
 };
 
 const QString kQuestion = QStringLiteral("An unfinished game from previous session exists!");
@@ -314,6 +359,24 @@ TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
     QTRY_COMPARE_WITH_TIMEOUT(mGen::GetUnFinFlag(w.ctx), 1, 2000);
     EXPECT_TRUE(QFile::exists(w.unfinished()));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(MainWindowClose, AfterASignalAShutdownErrorGoesToTheLogAndTheCloseGoesOn)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    w.window->show();
+    RefusingWriter refusing;
+    w.ctx.registry().settingsFile().setWriter(&refusing);
+    const TerminationSignals termination([&] { w.window->CloseOnRequest(); });
+    CapturedStderr log;
+    // No box is scripted: one shown would fail the test, and nobody would answer it.
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.window->isVisible(), 5000);
+    const QString logged = log.text();
+    EXPECT_TRUE(w.box.prompts().isEmpty());
+    EXPECT_TRUE(logged.contains(QDir::toNativeSeparators(w.ctx.registry().settingsFile().path())))
+        << logged.toStdString();
 }
 
 TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
