@@ -52,7 +52,7 @@ frmAnimation::frmAnimation(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { runGuarded(ctx_.messages(), [this] { cmdCancel_Click(); }); });
 
-    runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    loaded_ = runGuarded(ctx_.messages(), [this] { Form_Load(); });
 }
 
 void frmAnimation::Form_Load()

@@ -14,6 +14,8 @@ class frmAnimation : public QDialog {
     Q_OBJECT
 public:
     explicit frmAnimation(Context &ctx, QWidget *parent = nullptr);
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // Sets the sliders from the stored speeds, writes the captions, plays the dialog's sound.
     void Form_Load();
@@ -30,4 +32,5 @@ public:
 
 private:
     Context &ctx_;
+    bool loaded_ = false;
 };

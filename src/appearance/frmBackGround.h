@@ -31,6 +31,8 @@ public:
     static constexpr int PreviewHeight = 180;
 
     explicit frmBackGround(Context &ctx, QWidget *parent = nullptr);
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // Fills every tab from the settings, selects the stored kind's tab and plays the
     // dialog's sound; Apply stays disabled, since filling is no user change.
@@ -146,5 +148,6 @@ private:
     BackgroundChoice choice_;
     QString dir1Path_;
     bool loading_ = false;
+    bool loaded_ = false;
     bool schemeReadable_ = false;
 };

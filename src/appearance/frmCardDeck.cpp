@@ -75,7 +75,7 @@ frmCardDeck::frmCardDeck(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { runGuarded(ctx_.messages(), [this] { cmdCancel_Click(); }); });
 
-    runGuarded(ctx_.messages(), [this] {
+    loaded_ = runGuarded(ctx_.messages(), [this] {
         FillDecks();
         ShowDeck();
         ctx_.sound().Deck();
