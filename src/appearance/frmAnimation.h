@@ -1,5 +1,6 @@
 // The Animation dialog: four sliders for the card, undo, undo-all and replay speeds,
-// each shown reversed (50 - speed, so right is faster). Only OK stores them.
+// each shown reversed (50 - speed, so right is faster). Only OK stores them, and only
+// the ones the user moved.
 #pragma once
 
 #include <QDialog>
@@ -33,4 +34,5 @@ public:
 private:
     Context &ctx_;
     bool loaded_ = false;
+    std::array<int, 5> loadedAt_{}; // where each slider stood after loading
 };

@@ -1,7 +1,8 @@
 // The Background dialog: a tab per background kind with its list and preview, the colour
 // scheme editor, the custom-image list, a folder browser, the tile switch and the change
-// mode. It works on a copy of the settings that Apply and OK store at once; scheme files
-// and the custom-image list change on disk at once, whatever closes the dialog.
+// mode. It works on a copy of the settings; Apply and OK store what the user changed of
+// it. Scheme files and the custom-image list change on disk at once, whatever closes the
+// dialog.
 #pragma once
 
 #include <QDialog>
@@ -46,7 +47,8 @@ public:
     void LoadSchemes();
     // Lists the scheme folder, selects the scheme path's item, reads it into the sliders.
     void FillSchemes();
-    // An unreadable scheme reads as all zeros and shows a blank preview.
+    // An unreadable scheme reads as all zeros and shows a blank preview; its file is only
+    // rewritten when the user moves the sliders, and Apply then says so.
     void ReadSchemeFile();
     void WriteSchemeFile();
     void SetSliders();
@@ -149,5 +151,8 @@ private:
     QString dir1Path_;
     bool loading_ = false;
     bool loaded_ = false;
+    BackgroundChoice stored_; // the settings as stored: what Apply compares with
     bool schemeReadable_ = false;
+    bool schemeDamaged_ = false; // the scheme file is there but could not be read
+    bool schemeEdited_ = false;  // the sliders were moved since the scheme was read
 };

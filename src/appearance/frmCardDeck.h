@@ -53,6 +53,7 @@ private:
     int chosen_ = 0;
     int shown_ = 0;
     bool loaded_ = false;
+    int storedIndex_ = 0; // the design stored when the dialog opened
     QHash<int, QImage> rendered_;
     std::unique_ptr<DeckPreviews> previews_;
 };

@@ -86,7 +86,8 @@ struct SchemeColors {
     std::int16_t BotR = 0, BotG = 0, BotB = 0;
 };
 // The six values of a scheme file, separated by blanks, commas or line ends; anything
-// after the sixth is ignored. Raises the type-mismatch error when six numbers are not there.
+// after the sixth is ignored. Raises the type-mismatch error when six numbers from 0 to
+// 255 are not there, or when the path is no regular file (a pipe is never opened).
 SchemeColors ReadSchemeFile(const QString &path);
 // The scheme of a file; none when the file is missing or is not a scheme.
 std::optional<SchemeColors> TryReadSchemeFile(const QString &path);

@@ -31,6 +31,8 @@ namespace mCustomize {
 namespace {
 const QString kSection = QStringLiteral("BackGround");
 constexpr double kTwipsPerPixel = 15.0;
+// How much of a scheme file is read at most: far more than six values with blanks need.
+constexpr qsizetype kSchemeBytes = 4096;
 
 std::int16_t getInt(Context &ctx, const char *name, std::int16_t fallback)
 {
@@ -224,13 +226,31 @@ bool IsCustomImage(Context &ctx, const QString &path)
 
 SchemeColors ReadSchemeFile(const QString &path)
 {
-    const QString text = TextFile::decode(TextFile::readBytes(path));
+    const auto notAScheme = [&] {
+        raiseError(err::TypeMismatch, QStringLiteral("\"%1\" is not a colour scheme.").arg(path));
+    };
+    // Only a regular file is opened: a pipe or a device would block or never end.
+    if (!isFile(path))
+        notAScheme();
+    // A scheme is one short line; a long file is read only as far as its sixth value can
+    // reach, and a number cut at that point is no value.
+    QByteArray bytes = TextFile::readHead(path, kSchemeBytes + 1);
+    if (bytes.size() > kSchemeBytes) {
+        bytes.truncate(kSchemeBytes);
+        const qsizetype end = std::max({bytes.lastIndexOf(' '), bytes.lastIndexOf(','), bytes.lastIndexOf('\n'),
+                                        bytes.lastIndexOf('\r'), bytes.lastIndexOf('\t')});
+        bytes.truncate(std::max<qsizetype>(end, 0));
+    }
+    const QString text = TextFile::decode(bytes);
     const QStringList tokens = text.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (tokens.size() < 6)
-        raiseError(err::TypeMismatch, QStringLiteral("\"%1\" is not a colour scheme.").arg(path));
+        notAScheme();
     std::array<std::int16_t, 6> v{};
-    for (std::size_t i = 0; i < v.size(); ++i)
+    for (std::size_t i = 0; i < v.size(); ++i) {
         v[i] = TextFile::parseInt16(tokens[static_cast<int>(i)]);
+        if (v[i] < 0 || v[i] > 255)
+            notAScheme();
+    }
     return {v[0], v[1], v[2], v[3], v[4], v[5]};
 }
 
