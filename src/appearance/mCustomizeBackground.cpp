@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -90,6 +91,46 @@ QSizeF logicalSize(const QImage &target)
 void changed(Context &ctx)
 {
     ctx.mainWindow().backgroundChanged();
+}
+
+// The files that could not be shown on the table; each is named to the user once, and
+// again only after it was shown meanwhile, so a change timer never repeats the message.
+QSet<QString> &unshownFiles()
+{
+    static QSet<QString> files;
+    return files;
+}
+
+void couldNotShow(Context &ctx, const QString &path, const QString &text)
+{
+    if (unshownFiles().contains(path))
+        return;
+    unshownFiles().insert(path);
+    ctx.messages().show(text.arg(QDir::toNativeSeparators(path)), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void pictureNotShown(Context &ctx, const QString &path)
+{
+    couldNotShow(ctx, path, QStringLiteral("The background picture \"%1\" could not be shown."));
+}
+
+void schemeNotShown(Context &ctx, const QString &path)
+{
+    couldNotShow(ctx, path, QStringLiteral("The color scheme \"%1\" could not be shown."));
+}
+
+// A scheme painted, or one that could not be read named once; nothing is raised. A missing
+// file paints nothing without a word, like a missing picture.
+void paintSchemeOrSay(Context &ctx, const QString &path)
+{
+    if (!isFile(path))
+        return;
+    try {
+        PaintScheme(ctx, path);
+        unshownFiles().remove(path);
+    } catch (const AppError &) {
+        schemeNotShown(ctx, path);
+    }
 }
 } // namespace
 
@@ -406,12 +447,22 @@ bool paintFile(Context &ctx, const QString &path, bool offThread)
         reader.setAutoTransform(true);
         if (!plan.clip.isNull())
             reader.setClipRect(plan.clip);
-        return paintDecoded(ctx, plan, reader.read());
+        if (!paintDecoded(ctx, plan, reader.read())) {
+            pictureNotShown(ctx, path);
+            return false;
+        }
+        unshownFiles().remove(path);
+        return true;
     }
     // Whatever paints the table meanwhile (the stored background applied, a resize, a later
     // change) wins over this picture, which then arrives too late and is dropped.
     const qint64 before = ctx.mainWindow().backgroundPicture().cacheKey();
-    decoder->request(path, plan.clip, [&ctx, plan, before](const QImage &picture) {
+    decoder->request(path, plan.clip, [&ctx, plan, before, path](const QImage &picture) {
+        if (picture.isNull()) {
+            pictureNotShown(ctx, path);
+            return;
+        }
+        unshownFiles().remove(path);
         if (ctx.mainWindow().backgroundPicture().cacheKey() == before)
             ignoreErrors([&] { paintDecoded(ctx, plan, picture); });
     });
@@ -458,16 +509,7 @@ void ApplyBackground(Context &ctx)
     case Texture: PaintTexture(ctx, GetTextureIndex(ctx)); break;
     case Color: PaintColor(ctx, GetColorIndex(ctx)); break;
     case Picture: PaintPicture(ctx, ctx.art().LargePicture(GetImageIndex(ctx), 0)); break;
-    case Scheme: {
-        // A damaged scheme paints nothing, like a missing one.
-        const QString path = GetSchemeFile(ctx);
-        try {
-            PaintScheme(ctx, path);
-        } catch (const AppError &) {
-            break;
-        }
-        break;
-    }
+    case Scheme: paintSchemeOrSay(ctx, GetSchemeFile(ctx)); break;
     case CustImage: PaintPictureFile(ctx, GetCustImageFile(ctx)); break;
     case ImageFolder: PaintPictureFile(ctx, GetImageFolderFile(ctx)); break;
     default: break;
@@ -495,7 +537,7 @@ void ChangeBackground(Context &ctx, const std::function<double()> &random)
         case Scheme: {
             const QStringList files = ListFiles(ctx.data().SchemeFolder(), QStringLiteral("*.*"));
             if (!files.isEmpty())
-                PaintScheme(ctx, files[pickFromZero(static_cast<int>(files.size()), random())]);
+                paintSchemeOrSay(ctx, files[pickFromZero(static_cast<int>(files.size()), random())]);
             break;
         }
         case CustImage: {
