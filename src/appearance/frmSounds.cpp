@@ -144,7 +144,7 @@ frmSounds::frmSounds(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     connectClick(cmdApply, &frmSounds::cmdApply_Click);
     connectClick(cmdClose, &frmSounds::cmdClose_Click);
 
-    runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    loaded_ = runGuarded(ctx_.messages(), [this] { Form_Load(); });
 }
 
 void frmSounds::connectClick(QPushButton *button, void (frmSounds::*handler)())
