@@ -1,7 +1,8 @@
 // The Add to Favorites and Organize Favorites windows on a temporary favourites folder,
 // with scripted input and message boxes: names refused by any entry in the way, moves
 // between folders that differ only in letter case, a linked folder deleted as a link,
-// and failures reported with the tree showing what is on disk.
+// a new folder chosen wherever it is listed, and failures reported with the tree showing
+// what is on disk.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -185,6 +186,14 @@ TEST(AddToFavorites, ProposesTheGameRefusesATakenNameAndSelectsANewFolder)
     EXPECT_EQ(w.tvFav->currentItem()->text(0), "Zed");
     w.cmdOK->click();
     EXPECT_TRUE(t.exists("Zed/Freecell - 077"));
+
+    // A new folder that comes first in name order is the one chosen too.
+    frmAddtoFav again(t.ctx);
+    t.box.expectInput("Alpha", "Please Enter a Folder Name");
+    again.cmdCreate->click();
+    EXPECT_EQ(again.tvFav->currentItem()->text(0), "Alpha");
+    again.cmdOK->click();
+    EXPECT_TRUE(t.exists("Alpha/Freecell - 077"));
 }
 
 TEST(AddToFavorites, APlayerNameARecordCannotHoldIsReportedAndNothingIsWritten)
