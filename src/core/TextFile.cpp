@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -172,8 +173,21 @@ bool createExclusive(const QString &path, const QByteArray &bytes)
     raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1: %2").arg(path, reason));
 }
 
+bool isQuotable(const QString &text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u'"' || u < 0x20 || u == 0x7F;
+    });
+}
+
 QString quoted(const QString &text)
 {
+    if (!isQuotable(text))
+        raiseError(err::InvalidCall,
+                   QStringLiteral("The text \u201c%1\u201d cannot be written to a file: it may not hold a double quote "
+                                  "(\"), a line break or another control character.")
+                       .arg(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 

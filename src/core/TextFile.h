@@ -52,7 +52,13 @@ bool createExclusive(const QString &path, const QByteArray &bytes);
 
 // --- record style ----------------------------------------------------------
 
+// The text in double quotes. A quoted field runs to the next quote and a record to the
+// line's end, so a text holding a double quote, a line break or any other control
+// character could not be read back: it is refused with the invalid-argument error (5),
+// which names the text, before anything is written.
 QString quoted(const QString &text);
+// True when quoted accepts the text.
+bool isQuotable(const QString &text);
 
 struct Field {
     QString text;

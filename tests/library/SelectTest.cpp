@@ -139,7 +139,7 @@ TEST(SelectGame, EveryFileCategoryListsReadableFilesAndSkipsTheRest)
     EXPECT_EQ(rows(t.fill("rSave")), (QStringList{"m | Recently Saved | ", s1 + " | Freecell - 11 (40%) | Freecell"}));
     EXPECT_EQ(rows(t.fill("rOpen")), QStringList{"m | Recently Opened | "});
     // Only entries Play can start: a game of the table and a number.
-    for (const char *entry : {"Nowhere - 5", "Freecell", "Freecell - ", "Baker's Game - 1234"})
+    for (const char *entry : {"Nowhere - 5", "Freecell", "Freecell - ", "Freecell - x7", "Baker's Game - 1234"})
         mRecent::AddRecent(t.ctx, mRecent::kPlayed, entry);
     EXPECT_EQ(rows(t.fill("rPlay")),
               (QStringList{"m | Recently Played | ", "Baker's Game - 1234 | Baker's Game - 1234 | Baker's Game"}));
