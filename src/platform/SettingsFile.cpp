@@ -15,12 +15,17 @@
 #include <cmath>
 #include <iterator>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include "core/DurableWrite.h"
 
 namespace {
+
+// Far beyond the few kilobytes the program's settings take.
+constexpr qint64 kMaxSettingsBytes = 16 * 1024 * 1024;
 
 const char *const kTypeNames[] = {
     nullptr, "REG_SZ", "REG_EXPAND_SZ", "REG_BINARY", "REG_DWORD", "REG_DWORD_BIG_ENDIAN", "REG_LINK", "REG_MULTI_SZ"};
@@ -336,19 +341,33 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         corruptHash_.reset();
         return Load::Loaded;
     }
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is opened, without waiting (a FIFO in its place would block),
+    // and only up to a size far beyond any settings the program writes.
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st {};
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxSettingsBytes ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        int error = errno;
+        const bool regular = fd < 0 || S_ISREG(st.st_mode);
+        if (fd >= 0 && !file.isOpen())
+            ::close(fd);
         const Signature again = stat();
         becomeEmpty(again);
         if (!again.exists) {
             corruptHash_.reset();
             return Load::Loaded;
         }
-        loadError_ = file.errorString();
+        if (fd >= 0 && S_ISDIR(st.st_mode))
+            error = EISDIR;
+        loadError_ = !regular && error != EISDIR ? QStringLiteral("it is not a regular file")
+                     : st.st_size > kMaxSettingsBytes
+                         ? QStringLiteral("it is larger than %1 bytes").arg(kMaxSettingsBytes)
+                         : QString::fromLocal8Bit(std::strerror(error));
         return Load::Unreadable;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxSettingsBytes) {
         becomeEmpty(now);
         loadError_ = file.errorString();
         return Load::Unreadable;

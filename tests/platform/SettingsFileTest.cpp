@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "platform/SettingsFile.h"
+#include "support/Fifo.h"
 #include "support/FullDisk.h"
 
 namespace {
@@ -227,4 +229,17 @@ TEST(SettingsFile, RemovingAValueKeepsTheRest)
     ASSERT_EQ(a.removeValue(kKey, "DROP"), SettingsFile::Status::Ok);
     SettingsFile b(folder.file());
     EXPECT_EQ(b.valueNames(kKey), QStringList{"Keep"});
+}
+
+TEST(SettingsFile, AFifoInTheFilesPlaceIsNeverOpenedAndWritesAreRefusedWithTheReason)
+{
+    Folder folder;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(folder.file()).path()));
+    makeFifo(folder.file());
+    SettingsFile store(folder.file());
+    EXPECT_TRUE(runsWithoutOpening({folder.file()}, [&] {
+        EXPECT_FALSE(store.value(kKey, "n"));
+        EXPECT_EQ(store.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::WriteFailed);
+    }));
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("not a regular file"))) << store.lastError().toStdString();
 }
