@@ -19,16 +19,10 @@ if [ $# -lt 1 ]; then
     exit 0
 fi
 
+# shellcheck source=support/xvfb.sh
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/support/xvfb.sh"
 if [ -z "${BENCH_INSIDE_XVFB:-}" ]; then
-    for tool in xvfb-run xauth xdotool strace; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "idle.sh: $tool is not installed; nothing measured" >&2
-            exit 0
-        fi
-    done
-    unset QT_QPA_PLATFORM
-    export BENCH_INSIDE_XVFB=1
-    xvfb-run -a -s "-screen 0 1366x768x24" bash "$(realpath "${BASH_SOURCE[0]}")" "$(realpath "$1")" "${2:-3}" "${3:-30}"
+    in_xvfb "${BASH_SOURCE[0]}" 1366x768x24 strace -- "$(realpath "$1")" "${2:-3}" "${3:-30}"
     exit 0
 fi
 
@@ -40,21 +34,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/brackenfold-idle.XXXXXX")
 pid=
 trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; fi; rm -rf "$work"' EXIT
 
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((EPOCHSECONDS + seconds))
-    until "$@"; do
-        [ "$EPOCHSECONDS" -ge "$deadline" ] && return 1
-        sleep 0.05
-    done
-}
-splash_window() { splash=$(xdotool search --onlyvisible --class brackenfold 2>/dev/null | head -1) && [ -n "$splash" ]; }
-select_dialog() { dialog=$(xdotool search --onlyvisible --name '^Select a Game$' 2>/dev/null | head -1) && [ -n "$dialog" ]; }
-dealt() { xdotool search --onlyvisible --name '\[Freecell - ' >/dev/null 2>&1; }
 # CPU time of the process in milliseconds.
 cpu_ms() { awk -v hz="$(getconf CLK_TCK)" '{ sub(/.*\) /, ""); printf "%d", ($12 + $13) * 1000 / hz }' "/proc/$1/stat"; }
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 : >"$work/cpu"; : >"$work/wakeups"; : >"$work/stats"
 for ((run = 1; run <= runs; run++)); do
@@ -65,13 +46,9 @@ for ((run = 1; run <= runs; run++)); do
     if ! poll 30 splash_window; then
         echo "run $run: no splash within 30 s"
     else
-        eval "$(xdotool getwindowgeometry --shell "$splash" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+        click_splash
         if poll 30 select_dialog; then
-            sleep 0.3
-            xdotool windowfocus "$dialog" 2>/dev/null
-            xdotool type --delay 30 Freecell
-            sleep 0.2
+            choose_freecell
             xdotool key Return
         fi
         if poll 30 dealt; then
@@ -94,10 +71,7 @@ for ((run = 1; run <= runs; run++)); do
             echo "run $run: no game dealt within 30 s"
         fi
     fi
-    kill -TERM "$pid" 2>/dev/null
-    for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    stop_program "$pid"
     pid=
 done
 echo "median: cpu $(median <"$work/cpu") ms in ${seconds} s, wake-ups $(median <"$work/wakeups")/s," \

@@ -28,16 +28,10 @@ if [ $# -lt 1 ]; then
     exit 0
 fi
 
+# shellcheck source=support/xvfb.sh
+. "$(dirname "$(realpath "${BASH_SOURCE[0]}")")/support/xvfb.sh"
 if [ -z "${BENCH_INSIDE_XVFB:-}" ]; then
-    for tool in xvfb-run xauth xdotool import; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "startup.sh: $tool is not installed; nothing measured" >&2
-            exit 0
-        fi
-    done
-    unset QT_QPA_PLATFORM
-    export BENCH_INSIDE_XVFB=1
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(realpath "${BASH_SOURCE[0]}")" "$(realpath "$1")" "${2:-5}"
+    in_xvfb "${BASH_SOURCE[0]}" 1280x1024x24 import -- "$(realpath "$1")" "${2:-5}"
     exit 0
 fi
 
@@ -50,18 +44,6 @@ trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; fi; rm -rf "$work"' EXIT
 
 since() { awk -v now="$EPOCHREALTIME" -v t="$1" 'BEGIN { printf "%.3f", now - t }'; }
 
-# Polls the command every 20 ms; false after the seconds have passed.
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((EPOCHSECONDS + seconds))
-    until "$@"; do
-        [ "$EPOCHSECONDS" -ge "$deadline" ] && return 1
-        sleep 0.02
-    done
-}
-
-splash_window() { splash=$(xdotool search --onlyvisible --class brackenfold 2>/dev/null | head -1) && [ -n "$splash" ]; }
 main_window() { main=$(xdotool search --onlyvisible --name '^Brackenfold 6\.0' 2>/dev/null | head -1) && [ -n "$main" ]; }
 board_painted() {
     main_window || return 1
@@ -70,8 +52,6 @@ board_painted() {
     pixel=$(import -window root -crop 1x1+10+900 txt:- 2>/dev/null | tail -n 1)
     [ -n "$pixel" ] && ! grep -q '#000000' <<<"$pixel"
 }
-dealt() { xdotool search --onlyvisible --name '\[Freecell - ' >/dev/null 2>&1; }
-select_dialog() { dialog=$(xdotool search --onlyvisible --name '^Select a Game$' 2>/dev/null | head -1) && [ -n "$dialog" ]; }
 
 # A checksum of the board's pixels: the screen below the menus and the toolbar.
 board_sum() { import -window root -crop 1280x900+0+100 rgb:- 2>/dev/null | md5sum | cut -c1-32; }
@@ -120,7 +100,6 @@ new_game_seconds() {
     return 1
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 for figure in splash board select dealt hwm newgame screen; do : >"$work/$figure"; done
 for ((run = 1; run <= runs; run++)); do
@@ -133,18 +112,14 @@ for ((run = 1; run <= runs; run++)); do
         echo "run $run: no splash within 30 s"
     else
         splash_s=$(since "$t0")
-        eval "$(xdotool getwindowgeometry --shell "$splash" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
         t1=$EPOCHREALTIME
-        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+        click_splash
         board_s=n/a select_s=n/a dealt_s=n/a hwm=n/a newgame_s=n/a screen_s=n/a
         poll 30 board_painted && board_s=$(since "$t1")
         t2=$EPOCHREALTIME
         if poll 30 select_dialog; then
             select_s=$(since "$t1")
-            sleep 0.3
-            xdotool windowfocus "$dialog" 2>/dev/null
-            xdotool type --delay 30 Freecell
-            sleep 0.2
+            choose_freecell
             t2=$EPOCHREALTIME
             xdotool key Return
         fi
@@ -167,10 +142,7 @@ for ((run = 1; run <= runs; run++)); do
         [ "$newgame_s" != n/a ] && echo "$newgame_s" >>"$work/newgame"
         [ "$screen_s" != n/a ] && echo "$screen_s" >>"$work/screen"
     fi
-    kill -TERM "$pid" 2>/dev/null
-    for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    stop_program "$pid"
     pid=
 done
 echo "median: splash $(median <"$work/splash") s, board $(median <"$work/board") s," \
