@@ -1,9 +1,11 @@
 // The statistics windows opened offscreen: log and game statistics over 100,000 logged
 // games of 20 players and 62 games spread over the last 60 days, each then with one
-// filter change; session statistics over 10,000 games of this run and one in play.
+// filter change; session statistics over 10,000 games of this run and one in play,
+// opened, its details tab shown, and that tab drawn whole with its chart refreshed.
 // Milliseconds per opening or change; the median of the runs.
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
@@ -13,6 +15,7 @@
 #include "app/Context.h"
 #include "appearance/mCustomize.h"
 #include "platform/Clock.h"
+#include "platform/ChartWidget.h"
 #include "scores/cScore.h"
 #include "scores/frmGameStat.h"
 #include "scores/frmLogStat.h"
@@ -171,6 +174,30 @@ void ShowSessionChart(benchmark::State &state)
     }
 }
 
+// The Session Details tab drawn whole, its list and chart, then Refresh Chart redrawn.
+void DrawSessionDetails(benchmark::State &state)
+{
+    Home &h = home();
+    cScore &score = h.ctx.score();
+    while (score.SesTop() < 10000)
+        score.AddSesGame(static_cast<std::int16_t>(score.SesTop() % 2));
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        frmSesStat window(h.ctx);
+        window.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.SSTab1->setCurrentIndex(1);
+        (void)window.SSTab1->currentWidget()->grab();
+        window.cmdRefresh->click();
+        (void)window.chChart->grab();
+        rows = window.chChart->rowCount();
+    }
+    if (rows != 10001)
+        state.SkipWithError("the chart did not hold every game");
+}
+
 } // namespace
 
 BENCHMARK(OpenLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
@@ -179,3 +206,4 @@ BENCHMARK(OpenGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Rep
 BENCHMARK(FilterGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
 BENCHMARK(OpenSessionStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
 BENCHMARK(ShowSessionChart)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(DrawSessionDetails)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);

@@ -20,24 +20,36 @@ BackgroundChoice BackgroundChoice::Load(Context &ctx)
     return c;
 }
 
-void BackgroundChoice::Apply(Context &ctx) const
+void BackgroundChoice::Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const
 {
-    mCustomize::SetBackIndex(ctx, kind);
-    mCustomize::SetEnableTile(ctx, tile);
-    mCustomize::SetTextureIndex(ctx, texture);
-    mCustomize::SetColorIndex(ctx, color);
-    mCustomize::SetFadeIndex(ctx, fade);
-    mCustomize::SetImageIndex(ctx, picture);
+    if (kind != before.kind)
+        mCustomize::SetBackIndex(ctx, kind);
+    if (tile != before.tile)
+        mCustomize::SetEnableTile(ctx, tile);
+    if (texture != before.texture)
+        mCustomize::SetTextureIndex(ctx, texture);
+    if (color != before.color)
+        mCustomize::SetColorIndex(ctx, color);
+    if (fade != before.fade)
+        mCustomize::SetFadeIndex(ctx, fade);
+    if (picture != before.picture)
+        mCustomize::SetImageIndex(ctx, picture);
     std::exception_ptr failedWrite;
-    try {
-        mCustomize::WriteSchemeFile(schemePath, scheme);
-    } catch (...) {
-        failedWrite = std::current_exception();
+    if (writeScheme) {
+        try {
+            mCustomize::WriteSchemeFile(schemePath, scheme);
+        } catch (...) {
+            failedWrite = std::current_exception();
+        }
     }
-    mCustomize::SetSchemeFile(ctx, schemePath);
-    mCustomize::SetCustImageFile(ctx, custImage);
-    mCustomize::SetImageFolderFile(ctx, folderImage);
-    mCustomize::SetWPTimerValue(ctx, mode);
+    if (schemePath != before.schemePath)
+        mCustomize::SetSchemeFile(ctx, schemePath);
+    if (custImage != before.custImage)
+        mCustomize::SetCustImageFile(ctx, custImage);
+    if (folderImage != before.folderImage)
+        mCustomize::SetImageFolderFile(ctx, folderImage);
+    if (mode != before.mode)
+        mCustomize::SetWPTimerValue(ctx, mode);
     mCustomize::ApplyBackground(ctx);
     if (failedWrite)
         std::rethrow_exception(failedWrite);

@@ -25,10 +25,12 @@ struct BackgroundChoice {
 
     // The stored settings; the scheme colours stay at 0 (they come from the scheme file).
     static BackgroundChoice Load(Context &ctx);
-    // Stores every value ("BackIndex", "EnableTile", "TextureIndex", "ColorIndex",
-    // "FadeIndex", "ImageIndex", the scheme colours into the scheme file, "SchemeFile",
-    // "CustImageFile", "ImageFolderFile", "WPTimerValue"), then paints the stored
-    // background. A scheme file that cannot be written does not stop the rest: its error
-    // is raised once everything else is stored and painted.
-    void Apply(Context &ctx) const;
+    // Stores each value that differs from before, in this order: "BackIndex", "EnableTile",
+    // "TextureIndex", "ColorIndex", "FadeIndex", "ImageIndex", the scheme colours into the
+    // scheme file (only when writeScheme), "SchemeFile", "CustImageFile", "ImageFolderFile",
+    // "WPTimerValue"; then paints the stored background. A value the user left alone is
+    // never written, so a fallback read from a damaged setting is not stored over it. A
+    // scheme file that cannot be written does not stop the rest: its error is raised once
+    // everything else is stored and painted.
+    void Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const;
 };

@@ -52,7 +52,7 @@ frmAnimation::frmAnimation(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { runGuarded(ctx_.messages(), [this] { cmdCancel_Click(); }); });
 
-    runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    loaded_ = runGuarded(ctx_.messages(), [this] { Form_Load(); });
 }
 
 void frmAnimation::Form_Load()
@@ -63,6 +63,7 @@ void frmAnimation::Form_Load()
     for (std::size_t i = 1; i < Slider.size(); ++i) {
         const QSignalBlocker block(Slider[i]);
         Slider[i]->setValue(mCustomize::kMaxSpeed - speeds[i]);
+        loadedAt_[i] = Slider[i]->value();
     }
     Slider_Scroll();
     ctx_.sound().Animation();
@@ -76,13 +77,14 @@ void frmAnimation::Slider_Scroll()
 
 void frmAnimation::cmdOK_Click()
 {
-    auto speed = [this](std::size_t i) {
-        return static_cast<std::int16_t>(mCustomize::kMaxSpeed - Slider[i]->value());
-    };
-    mCustomize::SetCardSpeed(ctx_, speed(1));
-    mCustomize::SetUndoSpeed(ctx_, speed(2));
-    mCustomize::SetUndoallSpeed(ctx_, speed(3));
-    mCustomize::SetReplaySpeed(ctx_, speed(4));
+    // A slider left where it was loaded keeps its stored speed, even one beyond the slider.
+    using Setter = void (*)(Context &, std::int16_t);
+    static constexpr std::array<Setter, 5> kSetters = {nullptr, mCustomize::SetCardSpeed, mCustomize::SetUndoSpeed,
+                                                       mCustomize::SetUndoallSpeed, mCustomize::SetReplaySpeed};
+    for (std::size_t i = 1; i < Slider.size(); ++i) {
+        if (Slider[i]->value() != loadedAt_[i])
+            kSetters[i](ctx_, static_cast<std::int16_t>(mCustomize::kMaxSpeed - Slider[i]->value()));
+    }
     accept();
 }
 

@@ -1,5 +1,6 @@
 // The Animation dialog: four sliders for the card, undo, undo-all and replay speeds,
-// each shown reversed (50 - speed, so right is faster). Only OK stores them.
+// each shown reversed (50 - speed, so right is faster). Only OK stores them, and only
+// the ones the user moved.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,8 @@ class frmAnimation : public QDialog {
     Q_OBJECT
 public:
     explicit frmAnimation(Context &ctx, QWidget *parent = nullptr);
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // Sets the sliders from the stored speeds, writes the captions, plays the dialog's sound.
     void Form_Load();
@@ -30,4 +33,6 @@ public:
 
 private:
     Context &ctx_;
+    bool loaded_ = false;
+    std::array<int, 5> loadedAt_{}; // where each slider stood after loading
 };

@@ -26,6 +26,7 @@
 #include "appearance/cSound.h"
 #include "core/AppError.h"
 #include "core/FolderList.h"
+#include "core/TextFile.h"
 #include "core/RgbColor.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
@@ -138,6 +139,7 @@ void frmBackGround::Form_Load()
     loading_ = true;
     cmdApply->setEnabled(false);
     choice_ = BackgroundChoice::Load(ctx_);
+    stored_ = choice_;
     {
         const QSignalBlocker block(SSTab1);
         SSTab1->setCurrentIndex(choice_.kind);
@@ -274,6 +276,8 @@ void frmBackGround::ReadSchemeFile()
     const std::optional<mCustomize::SchemeColors> colors = mCustomize::TryReadSchemeFile(choice_.schemePath);
     choice_.scheme = colors.value_or(mCustomize::SchemeColors{});
     schemeReadable_ = colors.has_value();
+    schemeDamaged_ = !colors && QFileInfo::exists(choice_.schemePath);
+    schemeEdited_ = false;
 }
 
 void frmBackGround::WriteSchemeFile()
@@ -355,7 +359,8 @@ void frmBackGround::ShowCustImage()
 void frmBackGround::showFile(QLabel *preview, const QString &path)
 {
     // Only the preview's size is decoded: a photograph of many megapixels shows at once.
-    QImageReader reader(path);
+    // A reader would wait on a FIFO named in the settings: only regular files are read.
+    QImageReader reader(FolderList::isRegularFile(path) ? path : QString());
     reader.setAutoTransform(true);
     const QSize full = reader.size();
     const qreal ratio = preview->devicePixelRatioF();
@@ -561,6 +566,7 @@ void frmBackGround::Slider_Scroll()
     for (std::size_t i = 0; i < parts.size(); ++i)
         *parts[i] = static_cast<std::int16_t>(Slider[i]->value());
     schemeReadable_ = true;
+    schemeEdited_ = true;
     ShowScheme();
     EnableApply();
 }
@@ -623,8 +629,11 @@ void frmBackGround::cmdAddPic_Click()
     request.filter = QStringLiteral("Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif");
     request.folder = mCustomize::GetCustImageInitDir(ctx_);
     const QString path = ctx_.fileDialogs().openFile(request);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // A file deleted meanwhile or a folder does nothing; a FIFO or device is refused by name.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
+    TextFile::requireRegularFile(path);
     // A full list keeps its ten pictures; the new one is then shown but not listed.
     ctx_.func().AddtoLIST(mCustomize::kCustomImageList, path);
     choice_.custImage = path;
@@ -646,6 +655,7 @@ void frmBackGround::cmdRemovePic_Click()
     ctx_.func().RemoveListItem(mCustomize::kCustomImageList, key);
     choice_.custImage = fallback;
     mCustomize::SetCustImageFile(ctx_, fallback);
+    stored_.custImage = fallback;
     FillCustImages();
 }
 
@@ -675,7 +685,24 @@ void frmBackGround::chkTile_Click()
 void frmBackGround::cmdApply_Click()
 {
     cmdApply->setEnabled(false);
-    choice_.Apply(ctx_);
+    const bool writeScheme = schemeEdited_;
+    if (writeScheme && schemeDamaged_)
+        ctx_.messages().show(
+            QStringLiteral("The color scheme \"%1\" could not be read; it now holds the colors chosen.")
+                .arg(QFileInfo(choice_.schemePath).fileName()),
+            MsgButtons::Ok, MsgIcon::Information);
+    const BackgroundChoice before = stored_;
+    stored_ = choice_;
+    schemeEdited_ = false;
+    try {
+        choice_.Apply(ctx_, before, writeScheme);
+    } catch (...) {
+        // What failed is offered again by the next Apply.
+        stored_ = before;
+        schemeEdited_ = writeScheme;
+        throw;
+    }
+    schemeDamaged_ = false;
 }
 
 void frmBackGround::cmdOK_Click()

@@ -1,7 +1,8 @@
 // The Background dialog: a tab per background kind with its list and preview, the colour
 // scheme editor, the custom-image list, a folder browser, the tile switch and the change
-// mode. It works on a copy of the settings that Apply and OK store at once; scheme files
-// and the custom-image list change on disk at once, whatever closes the dialog.
+// mode. It works on a copy of the settings; Apply and OK store what the user changed of
+// it. Scheme files and the custom-image list change on disk at once, whatever closes the
+// dialog.
 #pragma once
 
 #include <QDialog>
@@ -31,6 +32,8 @@ public:
     static constexpr int PreviewHeight = 180;
 
     explicit frmBackGround(Context &ctx, QWidget *parent = nullptr);
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // Fills every tab from the settings, selects the stored kind's tab and plays the
     // dialog's sound; Apply stays disabled, since filling is no user change.
@@ -44,7 +47,8 @@ public:
     void LoadSchemes();
     // Lists the scheme folder, selects the scheme path's item, reads it into the sliders.
     void FillSchemes();
-    // An unreadable scheme reads as all zeros and shows a blank preview.
+    // An unreadable scheme reads as all zeros and shows a blank preview; its file is only
+    // rewritten when the user moves the sliders, and Apply then says so.
     void ReadSchemeFile();
     void WriteSchemeFile();
     void SetSliders();
@@ -146,5 +150,9 @@ private:
     BackgroundChoice choice_;
     QString dir1Path_;
     bool loading_ = false;
+    bool loaded_ = false;
+    BackgroundChoice stored_; // the settings as stored: what Apply compares with
     bool schemeReadable_ = false;
+    bool schemeDamaged_ = false; // the scheme file is there but could not be read
+    bool schemeEdited_ = false;  // the sliders were moved since the scheme was read
 };

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/Context.h"
 #include "appearance/frmBackGround.h"
 #include "platform/Guard.h"
 
@@ -72,7 +73,7 @@ frmBackGround::frmBackGround(Context &ctx, QWidget *parent) : QDialog(parent), c
     layout->addLayout(buttons);
 
     connectHandlers();
-    guarded([this] { Form_Load(); });
+    loaded_ = runGuarded(ctx_.messages(), [this] { Form_Load(); });
 }
 
 void frmBackGround::buildTabs()

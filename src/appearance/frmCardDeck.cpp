@@ -75,7 +75,7 @@ frmCardDeck::frmCardDeck(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { runGuarded(ctx_.messages(), [this] { cmdCancel_Click(); }); });
 
-    runGuarded(ctx_.messages(), [this] {
+    loaded_ = runGuarded(ctx_.messages(), [this] {
         FillDecks();
         ShowDeck();
         ctx_.sound().Deck();
@@ -87,6 +87,7 @@ frmCardDeck::~frmCardDeck() = default;
 void frmCardDeck::FillDecks()
 {
     chosen_ = mCustomize::GetDeckIndex(ctx_);
+    storedIndex_ = chosen_;
     ArtLibrary &art = ctx_.art();
     const QSignalBlocker block(tvDeck);
     tvDeck->clear();
@@ -148,8 +149,11 @@ void frmCardDeck::tvDeck_NodeClick(QTreeWidgetItem *node)
 void frmCardDeck::cmdOK_Click()
 {
     hide();
-    mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_));
-    ctx_.play().ChangeDecks();
+    // The design shown already needs neither storing nor redrawing.
+    if (chosen_ != storedIndex_) {
+        mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_));
+        ctx_.play().ChangeDecks();
+    }
     ctx_.art().EndCustomize();
     accept();
 }

@@ -22,6 +22,8 @@ class frmCardDeck : public QDialog {
 public:
     explicit frmCardDeck(Context &ctx, QWidget *parent = nullptr);
     ~frmCardDeck() override;
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // The root "Card Decks", a node per category, a node per design tagged with its index.
     void FillDecks();
@@ -50,6 +52,8 @@ private:
     Context &ctx_;
     int chosen_ = 0;
     int shown_ = 0;
+    bool loaded_ = false;
+    int storedIndex_ = 0; // the design stored when the dialog opened
     QHash<int, QImage> rendered_;
     std::unique_ptr<DeckPreviews> previews_;
 };

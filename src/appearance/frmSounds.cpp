@@ -11,6 +11,7 @@
 
 #include "app/Context.h"
 #include "appearance/cSound.h"
+#include "core/TextFile.h"
 #include "platform/Guard.h"
 
 namespace {
@@ -143,7 +144,7 @@ frmSounds::frmSounds(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     connectClick(cmdApply, &frmSounds::cmdApply_Click);
     connectClick(cmdClose, &frmSounds::cmdClose_Click);
 
-    runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    loaded_ = runGuarded(ctx_.messages(), [this] { Form_Load(); });
 }
 
 void frmSounds::connectClick(QPushButton *button, void (frmSounds::*handler)())
@@ -231,8 +232,11 @@ void frmSounds::cmdBrowse_Click()
     request.title = QStringLiteral("Open");
     request.filter = QStringLiteral("Sound Files (*.wav)|*.wav");
     const QString path = ctx_.fileDialogs().openFile(request);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // A file deleted meanwhile or a folder does nothing; a FIFO or device is refused by name.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
+    TextFile::requireRegularFile(path);
     Text1->setText(path);
     cmdApply->setEnabled(true);
     cmdPlay->setEnabled(true);

@@ -18,6 +18,8 @@ public:
     enum Image { SoundSet = 2, SoundNone = 3, Root = 4 };
 
     explicit frmSounds(Context &ctx, QWidget *parent = nullptr);
+    // False when opening failed (the error was reported): the dialog must not be shown.
+    bool loaded() const { return loaded_; }
 
     // Builds the tree, sets the buttons as for nothing chosen and plays the dialog's sound.
     void Form_Load();
@@ -52,4 +54,5 @@ private:
     void connectClick(QPushButton *button, void (frmSounds::*handler)());
 
     Context &ctx_;
+    bool loaded_ = false;
 };

@@ -86,7 +86,8 @@ struct SchemeColors {
     std::int16_t BotR = 0, BotG = 0, BotB = 0;
 };
 // The six values of a scheme file, separated by blanks, commas or line ends; anything
-// after the sixth is ignored. Raises the type-mismatch error when six numbers are not there.
+// after the sixth is ignored. Raises the type-mismatch error when six numbers from 0 to
+// 255 are not there, or when the path is no regular file (a pipe is never opened).
 SchemeColors ReadSchemeFile(const QString &path);
 // The scheme of a file; none when the file is missing or is not a scheme.
 std::optional<SchemeColors> TryReadSchemeFile(const QString &path);
@@ -101,9 +102,12 @@ std::uint32_t SchemeTop(const SchemeColors &colors);
 std::uint32_t SchemeBottom(const SchemeColors &colors);
 
 // Paints the stored background into the main window's picture and re-arms the change timer.
+// A scheme or picture file that cannot be shown paints nothing and is named to the user,
+// once until it shows again.
 void ApplyBackground(Context &ctx);
 // Paints a random background of the stored kind over the present one and stores nothing.
-// Never fails: an unreadable scheme or picture, an empty folder or list paint nothing.
+// Never fails: an unreadable scheme or picture (named once, as above), an empty folder or
+// list paint nothing.
 void ChangeBackground(Context &ctx);
 // The same with the random values in [0, 1) taken from random.
 void ChangeBackground(Context &ctx, const std::function<double()> &random);
@@ -120,7 +124,7 @@ void PaintScheme(Context &ctx, const QString &path);
 // Where a picture is drawn centred: twips from the top left, unrounded.
 QPointF CentredAt(const QSizeF &outerTwips, const QSizeF &pictureTwips);
 // A picture file painted as PaintPicture would; only the part that can show is decoded.
-// False, painting nothing, when the file is missing or is no picture.
+// False, painting nothing, when the file is missing or is no picture (then named once).
 bool PaintPictureFile(Context &ctx, const QString &path);
 // Files of a folder matching any of the patterns (";"-separated, letter case ignored), in
 // listing order, as full paths.

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -31,6 +32,8 @@ namespace mCustomize {
 namespace {
 const QString kSection = QStringLiteral("BackGround");
 constexpr double kTwipsPerPixel = 15.0;
+// How much of a scheme file is read at most: far more than six values with blanks need.
+constexpr qsizetype kSchemeBytes = 4096;
 
 std::int16_t getInt(Context &ctx, const char *name, std::int16_t fallback)
 {
@@ -88,6 +91,46 @@ QSizeF logicalSize(const QImage &target)
 void changed(Context &ctx)
 {
     ctx.mainWindow().backgroundChanged();
+}
+
+// The files that could not be shown on the table; each is named to the user once, and
+// again only after it was shown meanwhile, so a change timer never repeats the message.
+QSet<QString> &unshownFiles()
+{
+    static QSet<QString> files;
+    return files;
+}
+
+void couldNotShow(Context &ctx, const QString &path, const QString &text)
+{
+    if (unshownFiles().contains(path))
+        return;
+    unshownFiles().insert(path);
+    ctx.messages().show(text.arg(QDir::toNativeSeparators(path)), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void pictureNotShown(Context &ctx, const QString &path)
+{
+    couldNotShow(ctx, path, QStringLiteral("The background picture \"%1\" could not be shown."));
+}
+
+void schemeNotShown(Context &ctx, const QString &path)
+{
+    couldNotShow(ctx, path, QStringLiteral("The color scheme \"%1\" could not be shown."));
+}
+
+// A scheme painted, or one that could not be read named once; nothing is raised. A missing
+// file paints nothing without a word, like a missing picture.
+void paintSchemeOrSay(Context &ctx, const QString &path)
+{
+    if (!isFile(path))
+        return;
+    try {
+        PaintScheme(ctx, path);
+        unshownFiles().remove(path);
+    } catch (const AppError &) {
+        schemeNotShown(ctx, path);
+    }
 }
 } // namespace
 
@@ -224,13 +267,31 @@ bool IsCustomImage(Context &ctx, const QString &path)
 
 SchemeColors ReadSchemeFile(const QString &path)
 {
-    const QString text = TextFile::decode(TextFile::readBytes(path));
+    const auto notAScheme = [&] {
+        raiseError(err::TypeMismatch, QStringLiteral("\"%1\" is not a colour scheme.").arg(path));
+    };
+    // Only a regular file is opened: a pipe or a device would block or never end.
+    if (!isFile(path))
+        notAScheme();
+    // A scheme is one short line; a long file is read only as far as its sixth value can
+    // reach, and a number cut at that point is no value.
+    QByteArray bytes = TextFile::readHead(path, kSchemeBytes + 1);
+    if (bytes.size() > kSchemeBytes) {
+        bytes.truncate(kSchemeBytes);
+        const qsizetype end = std::max({bytes.lastIndexOf(' '), bytes.lastIndexOf(','), bytes.lastIndexOf('\n'),
+                                        bytes.lastIndexOf('\r'), bytes.lastIndexOf('\t')});
+        bytes.truncate(std::max<qsizetype>(end, 0));
+    }
+    const QString text = TextFile::decode(bytes);
     const QStringList tokens = text.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (tokens.size() < 6)
-        raiseError(err::TypeMismatch, QStringLiteral("\"%1\" is not a colour scheme.").arg(path));
+        notAScheme();
     std::array<std::int16_t, 6> v{};
-    for (std::size_t i = 0; i < v.size(); ++i)
+    for (std::size_t i = 0; i < v.size(); ++i) {
         v[i] = TextFile::parseInt16(tokens[static_cast<int>(i)]);
+        if (v[i] < 0 || v[i] > 255)
+            notAScheme();
+    }
     return {v[0], v[1], v[2], v[3], v[4], v[5]};
 }
 
@@ -386,12 +447,22 @@ bool paintFile(Context &ctx, const QString &path, bool offThread)
         reader.setAutoTransform(true);
         if (!plan.clip.isNull())
             reader.setClipRect(plan.clip);
-        return paintDecoded(ctx, plan, reader.read());
+        if (!paintDecoded(ctx, plan, reader.read())) {
+            pictureNotShown(ctx, path);
+            return false;
+        }
+        unshownFiles().remove(path);
+        return true;
     }
     // Whatever paints the table meanwhile (the stored background applied, a resize, a later
     // change) wins over this picture, which then arrives too late and is dropped.
     const qint64 before = ctx.mainWindow().backgroundPicture().cacheKey();
-    decoder->request(path, plan.clip, [&ctx, plan, before](const QImage &picture) {
+    decoder->request(path, plan.clip, [&ctx, plan, before, path](const QImage &picture) {
+        if (picture.isNull()) {
+            pictureNotShown(ctx, path);
+            return;
+        }
+        unshownFiles().remove(path);
         if (ctx.mainWindow().backgroundPicture().cacheKey() == before)
             ignoreErrors([&] { paintDecoded(ctx, plan, picture); });
     });
@@ -438,16 +509,7 @@ void ApplyBackground(Context &ctx)
     case Texture: PaintTexture(ctx, GetTextureIndex(ctx)); break;
     case Color: PaintColor(ctx, GetColorIndex(ctx)); break;
     case Picture: PaintPicture(ctx, ctx.art().LargePicture(GetImageIndex(ctx), 0)); break;
-    case Scheme: {
-        // A damaged scheme paints nothing, like a missing one.
-        const QString path = GetSchemeFile(ctx);
-        try {
-            PaintScheme(ctx, path);
-        } catch (const AppError &) {
-            break;
-        }
-        break;
-    }
+    case Scheme: paintSchemeOrSay(ctx, GetSchemeFile(ctx)); break;
     case CustImage: PaintPictureFile(ctx, GetCustImageFile(ctx)); break;
     case ImageFolder: PaintPictureFile(ctx, GetImageFolderFile(ctx)); break;
     default: break;
@@ -475,7 +537,7 @@ void ChangeBackground(Context &ctx, const std::function<double()> &random)
         case Scheme: {
             const QStringList files = ListFiles(ctx.data().SchemeFolder(), QStringLiteral("*.*"));
             if (!files.isEmpty())
-                PaintScheme(ctx, files[pickFromZero(static_cast<int>(files.size()), random())]);
+                paintSchemeOrSay(ctx, files[pickFromZero(static_cast<int>(files.size()), random())]);
             break;
         }
         case CustImage: {

@@ -1,6 +1,9 @@
 #include "core/FolderList.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -14,6 +17,13 @@ void sortNames(QStringList &names)
     });
 }
 
+// stat follows links and never opens the entry, so asking cannot block.
+static bool hasType(const QString &path, mode_t type)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && (st.st_mode & S_IFMT) == type;
+}
+
 static QStringList list(const QString &folder, QDir::Filters filters)
 {
     QStringList names = QDir(folder).entryList(filters | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -23,12 +33,22 @@ static QStringList list(const QString &folder, QDir::Filters filters)
 
 QStringList files(const QString &folder)
 {
-    return list(folder, QDir::Files);
+    QStringList names = list(folder, QDir::Files);
+    names.removeIf([&](const QString &name) { return !isRegularFile(join(folder, name)); });
+    return names;
 }
 
 QStringList folders(const QString &folder)
 {
-    return list(folder, QDir::Dirs);
+    // The system filter that hidden entries need also lets FIFOs and devices through.
+    QStringList names = list(folder, QDir::Dirs);
+    names.removeIf([&](const QString &name) { return !hasType(join(folder, name), S_IFDIR); });
+    return names;
+}
+
+bool isRegularFile(const QString &path)
+{
+    return hasType(path, S_IFREG);
 }
 
 QString join(const QString &folder, const QString &name)

@@ -22,6 +22,8 @@ public:
     static GameNumber fromText(const QString &text);
     // The same rule for a number written bare in a file; held as a number.
     static GameNumber parseNumber(const QString &text);
+    // True when fromText accepts the text, so a list can leave out what cannot be dealt.
+    static bool isNumberText(const QString &text);
 
     std::int64_t value() const { return value_; }
     bool isText() const { return isText_; }
@@ -33,6 +35,8 @@ public:
     bool operator==(const GameNumber &other) const { return value_ == other.value_; }
 
 private:
+    // The rule of fromText: 0 and the value, or the error number it raises.
+    static int parse(const QString &trimmed, std::int64_t &value);
     GameNumber(std::int64_t value, bool isText, QString text = {})
         : value_(value), isText_(isText), text_(std::move(text))
     {

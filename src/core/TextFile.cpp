@@ -2,9 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QRegularExpression>
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include "core/AppError.h"
 #include "core/DurableWrite.h"
@@ -13,15 +19,61 @@
 namespace TextFile {
 
 namespace {
+[[noreturn]] void refuseSpecial(const QString &path)
+{
+    raiseError(err::PathFileAccess,
+               QStringLiteral("Path/File access error: %1 is not a regular file and is not read").arg(path));
+}
+
+[[noreturn]] void refuseSize(const QString &path)
+{
+    raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1 is larger than %2 MB and is not read")
+                                        .arg(path, QString::number(MaxFileBytes / (1024 * 1024))));
+}
+
+// Opens a user file for reading without ever waiting: a FIFO, socket or device is refused
+// before it is opened, and the file is opened non-blocking and checked again, in case
+// something else took its name meanwhile. Returns the descriptor and the file's size.
+int openRegular(const QString &path, qint64 &size)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        raiseError(err::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    if (!S_ISREG(st.st_mode))
+        refuseSpecial(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        refuseSpecial(path);
+    }
+    size = st.st_size;
+    return fd;
+}
+
+// The whole file, or its head: at most maxBytes, where a negative maxBytes asks for the
+// whole file, which is refused beyond MaxFileBytes.
 QByteArray readUpTo(const QString &path, qint64 maxBytes)
 {
-    QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        raiseError(err::FileNotFound, QStringLiteral("File not found: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    qint64 size = 0;
+    const int fd = openRegular(path, size);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
-    return maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+    }
+    const bool whole = maxBytes < 0;
+    if (whole && size > MaxFileBytes)
+        refuseSize(path);
+    // The size is only what the file held when it was opened: the read itself is bounded.
+    QByteArray bytes = file.read(whole ? MaxFileBytes + 1 : maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
+    if (whole && bytes.size() > MaxFileBytes)
+        refuseSize(path);
+    return bytes;
 }
 } // namespace
 
@@ -30,9 +82,15 @@ QByteArray readBytes(const QString &path)
     return readUpTo(path, -1);
 }
 
+void requireRegularFile(const QString &path)
+{
+    qint64 size = 0;
+    ::close(openRegular(path, size));
+}
+
 QByteArray readHead(const QString &path, qint64 maxBytes)
 {
-    return readUpTo(path, maxBytes);
+    return readUpTo(path, std::max<qint64>(maxBytes, 0));
 }
 
 QString decode(const QByteArray &bytes)
@@ -115,8 +173,21 @@ bool createExclusive(const QString &path, const QByteArray &bytes)
     raiseError(err::PathFileAccess, QStringLiteral("Could not write the file %1: %2").arg(path, reason));
 }
 
+bool isQuotable(const QString &text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u'"' || u < 0x20 || u == 0x7F;
+    });
+}
+
 QString quoted(const QString &text)
 {
+    if (!isQuotable(text))
+        raiseError(err::InvalidCall,
+                   QStringLiteral("The text \u201c%1\u201d cannot be written to a file: it may not hold a double quote "
+                                  "(\"), a line break or another control character.")
+                       .arg(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 

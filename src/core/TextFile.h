@@ -15,11 +15,20 @@ namespace TextFile {
 
 // --- reading ---------------------------------------------------------------
 
-// The file's bytes; raises "File not found" (53) when it is missing and the
-// access error (75) when it cannot be read.
+// Reads never wait and never run unbounded: only regular files (or links to them) are
+// opened, never a FIFO, socket or device, and a whole file is read only up to this size,
+// far beyond any file the program writes (a saved game of 32,700 moves is under 2 MB).
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+// The file's bytes; raises "File not found" (53) when it is missing and the access
+// error (75), naming the file, when it cannot be read, is no regular file or is larger
+// than MaxFileBytes.
 QByteArray readBytes(const QString &path);
-// At most the first maxBytes of the file, with the same errors.
+// At most the first maxBytes of the file, with the same errors but for the size.
 QByteArray readHead(const QString &path, qint64 maxBytes);
+// Raises the same errors as readHead when the file could not be read: for a file chosen
+// in a dialog, so that a FIFO or device is refused by name rather than ignored.
+void requireRegularFile(const QString &path);
 // UTF-8 when the bytes are valid UTF-8, else Windows-1252.
 QString decode(const QByteArray &bytes);
 // Splits at CR LF, LF or CR. A final line end does not start another line.
@@ -43,7 +52,13 @@ bool createExclusive(const QString &path, const QByteArray &bytes);
 
 // --- record style ----------------------------------------------------------
 
+// The text in double quotes. A quoted field runs to the next quote and a record to the
+// line's end, so a text holding a double quote, a line break or any other control
+// character could not be read back: it is refused with the invalid-argument error (5),
+// which names the text, before anything is written.
 QString quoted(const QString &text);
+// True when quoted accepts the text.
+bool isQuotable(const QString &text);
 
 struct Field {
     QString text;

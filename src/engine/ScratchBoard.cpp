@@ -31,13 +31,25 @@ std::optional<ScratchBoard::Misfit> ScratchBoard::Try(const GameDefinition &defi
     } catch (const AppError &e) {
         return Misfit{0, e.description()};
     }
+    const cPlay &play = ctx_->play();
+    QString broken;
     try {
         engine.SetRecords(moves);
-        int speed = 0;
-        engine.RedoAll(speed);
+        engine.RedoAllChecked([&](const TransRecord &move, const TransRecord &previous) {
+            broken = play.RuleBreak(move, previous);
+            if (!broken.isEmpty())
+                raiseError(err::BadSavedGame,
+                           QStringLiteral("Card %1 from area %2, pile %3 to area %4, pile %5 breaks the rules: %6.")
+                               .arg(move.PicID)
+                               .arg(move.SCell)
+                               .arg(move.SPile)
+                               .arg(move.DCell)
+                               .arg(move.DPile)
+                               .arg(broken));
+        });
     } catch (const AppError &e) {
         // The move that failed is the one after the last one done.
-        return Misfit{engine.GetTransID() + 1, e.description()};
+        return Misfit{engine.GetTransID() + 1, e.description(), !broken.isEmpty()};
     }
     return std::nullopt;
 }

@@ -23,14 +23,17 @@ public:
     ScratchBoard &operator=(const ScratchBoard &) = delete;
 
     // The first move that cannot be carried out: its number (1 for the first move, 0
-    // when the game cannot even be dealt) and the error that stopped it.
+    // when the game cannot even be dealt), the error that stopped it, and whether the
+    // board could make it but the game's rules refuse it.
     struct Misfit {
         int move = 0;
         QString reason;
+        bool ruleBroken = false;
     };
 
     // Deals the game from the definition and redoes every move on it, as resuming a saved
-    // game does. Nothing when every move fits.
+    // game does, each move first checked against the rules the player's moves go through.
+    // Nothing when every move fits and keeps the rules.
     std::optional<Misfit> Try(const GameDefinition &definition, const GameNumber &number,
                               const QVector<TransRecord> &moves);
 

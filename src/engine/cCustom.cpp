@@ -45,9 +45,17 @@ cCustom::cCustom(Context &ctx) : ctx_(ctx) {}
 
 bool cCustom::Init(const QString &name)
 {
-    if (ctx_.data().IsOriginal(name))
+    cData &data = ctx_.data();
+    if (data.IsOriginal(name))
         return LoadStudioFile(name);
-    return mStudio::LoadBuiltInGame(ctx_, name);
+    if (mStudio::LoadBuiltInGame(ctx_, name))
+        return true;
+    // A studio game file added while the program runs: the game table takes it in, so the
+    // game reads as soon as it is listed rather than after the next start.
+    if (name.isEmpty() || data.GameExists(name) || !FolderList::isRegularFile(StudioFilePath(name)))
+        return false;
+    data.Refresh_NewGames();
+    return data.IsOriginal(name) && LoadStudioFile(name);
 }
 
 QString cCustom::StudioFilePath(const QString &name) const

@@ -171,6 +171,8 @@ bool cEngine::redoStep(int &speed)
     while (true) {
         const TransRecord r = list_[current_ + 1];
         checkFits(r, false);
+        if (check_)
+            (*check_)(r, list_[current_]);
         if (list_[current_].Multi == 1)
             speed = 2;
         ++current_;
@@ -206,6 +208,17 @@ void cEngine::RedoAll(int &speed)
     BusyScope busy(busy_);
     while (current_ != top_ && redoStep(speed)) {
     }
+}
+
+void cEngine::RedoAllChecked(const MoveCheck &check)
+{
+    check_ = &check;
+    struct Reset {
+        const MoveCheck *&check;
+        ~Reset() { check = nullptr; }
+    } reset{check_};
+    int speed = 0;
+    RedoAll(speed);
 }
 
 void cEngine::MoveTo(int newTid)

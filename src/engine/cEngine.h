@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
+#include <functional>
 
 class Context;
 
@@ -39,6 +40,12 @@ public:
     bool Redo(int &speed);
     void UndoAll(int &speed);
     void RedoAll(int &speed);
+    // The moves a record may be checked with before it is carried out: the record and the
+    // one done before it (record 0, all zero, before the first move).
+    using MoveCheck = std::function<void(const TransRecord &move, const TransRecord &previous)>;
+    // RedoAll at speed 0 that first hands every move to `check`, with the board as it
+    // stands before that move; an error the check raises stops the redo there.
+    void RedoAllChecked(const MoveCheck &check);
     void MoveTo(int newTid);
 
     std::int16_t GetTransID() const { return current_; }
@@ -98,4 +105,5 @@ private:
     std::int16_t capacity_ = 100;
     bool multi_ = false;
     bool busy_ = false;
+    const MoveCheck *check_ = nullptr;
 };

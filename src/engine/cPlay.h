@@ -16,6 +16,7 @@
 #include "app/Seams.h"
 
 class Context;
+struct TransRecord;
 
 struct CardRecord {
     std::int16_t Num = 0;      // rank: 0 Ace .. 12 King
@@ -122,6 +123,12 @@ public:
     int FoundationFor(int card) const;
     // Double-click: the first empty free cell for a tableau top card, -1 none.
     int FreeCellFor(int card) const;
+    // Why the rules refuse a recorded move on the board as it stands before it, "" when
+    // they allow it: a move a player could make (the lift rule, then the drop rule of its
+    // destination; automatic moves are such moves), a card the stock deals, a redeal of the
+    // waste, or a card of a completed run leaving the tableau (`previous` is the move done
+    // before it, which a run's later cards continue).
+    QString RuleBreak(const TransRecord &move, const TransRecord &previous) const;
 
     // --- Moving cards ---
     // Every change of a card's place: turns up the card it uncovers, records the move
@@ -229,6 +236,8 @@ private:
 
     // Pointer input.
     bool dropIn(int card, int mode);
+    // Whether a Spider move to a foundation takes a card of a completed run off the tableau.
+    bool takesRunHome(const TransRecord &move, const TransRecord &previous) const;
 
     Context &ctx_;
     std::array<Grid, Areas> grids_;

@@ -1,5 +1,9 @@
 // The move rules of the board: the rank-and-suit test, runs, the lift rule and the drop
-// rules of the tableau, the free cells and the foundations.
+// rules of the tableau, the free cells and the foundations, and the check of a recorded
+// move against them.
+#include <algorithm>
+
+#include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
 #include "engine/mFunc.h"
@@ -13,6 +17,7 @@ bool limitsRuns(const QString &tag)
 }
 
 constexpr int kFullPileTop = 12;
+constexpr int kRunLength = 13;
 } // namespace
 
 bool cPlay::CheckNum(int target, int moving, int direction, int suitRule, bool wrap) const
@@ -149,4 +154,71 @@ int cPlay::FreeCellFor(int card) const
             return l;
     }
     return -1;
+}
+
+bool cPlay::takesRunHome(const TransRecord &move, const TransRecord &previous) const
+{
+    const cGames &g = ctx_.games();
+    if (move.SCell != cGames::Tableau)
+        return false;
+    const int home = GetTop(cGames::Foundation, move.DPile) + 1;
+    // A later card of the run follows the one before it, inside the same move group.
+    if (previous.Multi == 1 && previous.SCell == cGames::Tableau && previous.SPile == move.SPile &&
+        previous.DCell == cGames::Foundation && previous.DPile == move.DPile)
+        return home % kRunLength != 0;
+    // The first card: the top of a run of 13 in order, from the King down to the base card.
+    const int t = GetTop(cGames::Tableau, move.SPile);
+    if (home % kRunLength != 0 || t < kRunLength - 1 || Num(move.PicID) != baseNum_)
+        return false;
+    for (int q = t; q > t - kRunLength + 1; --q) {
+        if (!mStudio::CheckOrder(ctx_, GetPicID(cGames::Tableau, move.SPile, q - 1),
+                                 GetPicID(cGames::Tableau, move.SPile, q), g.MultiOrder(), wrap(cGames::Tableau)))
+            return false;
+    }
+    int goal = Suitpile(move.PicID);
+    if (g.GoalDiv() != 0)
+        goal %= g.GoalDiv();
+    return goal == move.DPile;
+}
+
+QString cPlay::RuleBreak(const TransRecord &move, const TransRecord &previous) const
+{
+    const cGames &g = ctx_.games();
+    const int card = move.PicID;
+    const bool stockTop = move.SCell == cGames::StockArea && move.SPile == 0 &&
+                          move.SPos == GetTop(cGames::StockArea, 0) && g.StockType() != 1;
+    if (move.TMod == cEngine::KindTurnedUp) {
+        // Stock play: its top card onto every tableau pile in turn, or onto the waste.
+        const bool dealt =
+            g.StockMove() == 2 ? move.DCell == cGames::Tableau : move.DCell == cGames::WasteArea && move.DPile == 0;
+        return stockTop && dealt ? QString() : QStringLiteral("only the stock deals a card face up");
+    }
+    if (move.TMod == cEngine::KindTurnedDown) {
+        // A redeal: the waste goes back onto the stock, while the game has redeals.
+        const bool redeal = move.SCell == cGames::WasteArea && move.SPile == 0 && move.DCell == cGames::StockArea &&
+                            move.DPile == 0 && g.StockNum() == 2 && g.Redeals() != 0;
+        return redeal ? QString() : QStringLiteral("only a redeal of the waste turns cards face down");
+    }
+    // A move turns up the card it uncovers, and only a face-down one.
+    const bool uncovers = move.SCell == cGames::Tableau && move.SPos > 0 &&
+                          !FaceMode(GetPicID(cGames::Tableau, move.SPile, move.SPos - 1));
+    if (uncovers != (move.TMod == cEngine::KindUncovered))
+        return uncovers ? QStringLiteral("the face-down card it uncovers is not turned up")
+                        : QStringLiteral("it turns up a card that is not face down");
+    const LiftDecision lift = LiftRule(card, move.SCell, move.SPile, move.SPos);
+    if (lift.kind != LiftDecision::Kind::Card && lift.kind != LiftDecision::Kind::Run)
+        return QStringLiteral("the card cannot be picked up there");
+    const int riders = std::max<int>(move.mCards, 0);
+    bool taken = false;
+    switch (move.DCell) {
+    case cGames::Tableau: taken = TableauAccepts(card, move.SCell, move.SPile, move.DPile); break;
+    case cGames::FreeCell: taken = FreeCellAccepts(riders, move.DPile); break;
+    case cGames::Foundation:
+        taken = g.Tag() == QLatin1String("Spider")
+                    ? riders == 0 && takesRunHome(move, previous)
+                    : FoundationAccepts(card, riders, move.SCell, move.SPile, move.DPile);
+        break;
+    default: break;
+    }
+    return taken ? QString() : QStringLiteral("the pile it goes to does not take it");
 }

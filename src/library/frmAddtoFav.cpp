@@ -111,16 +111,20 @@ void frmAddtoFav::cmdCreate_Click()
     if (!mFavorites::ValidateFavName(ctx_, name, mFavorites::kFolderName, root))
         return;
     // A failed create is reported by the guard; the tree shows what is on disk either way.
-    const bool created = runGuarded(ctx_.messages(), [&] { FavEntries::CreateFolder(FolderList::join(root, name)); });
+    const QString path = FolderList::join(root, name);
+    const bool created = runGuarded(ctx_.messages(), [&] { FavEntries::CreateFolder(path); });
     FillFolderTree();
-    if (created)
-        tvFav->setCurrentItem(lastNode());
+    // Folders are listed by name, so the new one can stand anywhere: it is chosen by its path.
+    if (QTreeWidgetItem *node = created ? folderNode(path) : nullptr)
+        tvFav->setCurrentItem(node);
 }
 
-QTreeWidgetItem *frmAddtoFav::lastNode() const
+QTreeWidgetItem *frmAddtoFav::folderNode(const QString &path) const
 {
-    QTreeWidgetItem *node = tvFav->topLevelItem(tvFav->topLevelItemCount() - 1);
-    while (node && node->childCount() > 0 && node->isExpanded())
-        node = node->child(node->childCount() - 1);
-    return node;
+    QTreeWidgetItem *root = tvFav->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        if (root->child(i)->data(0, kKeyRole).toString() == path)
+            return root->child(i);
+    }
+    return nullptr;
 }

@@ -36,8 +36,8 @@ public:
     QPushButton *cmdCreate = nullptr;
 
 private:
-    // The last node of the tree, as drawn from top to bottom.
-    QTreeWidgetItem *lastNode() const;
+    // The node of the folder at the path; null when the tree has none.
+    QTreeWidgetItem *folderNode(const QString &path) const;
 
     Context &ctx_;
 };

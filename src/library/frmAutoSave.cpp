@@ -14,6 +14,7 @@
 #include "library/AutoSaveRows.h"
 #include "library/mAutoSave.h"
 #include "platform/Guard.h"
+#include "store/cRegistry.h"
 
 namespace {
 QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &columns)
@@ -161,9 +162,9 @@ void frmAutoSave::cmdPlay_Click()
     const QList<QTreeWidgetItem *> selected = currentList()->selectedItems();
     if (selected.isEmpty())
         return;
-    hide();
-    mAutoSave::SetAutoSaveTab(ctx_, static_cast<std::int16_t>(SSTab1->currentIndex()));
     chosen_ = selected.front()->data(0, kKeyRole).toString();
+    hide();
+    keepTab();
     accept();
 }
 
@@ -215,6 +216,16 @@ void frmAutoSave::cmdEmpFin_Click()
 
 void frmAutoSave::cmdClose_Click()
 {
-    mAutoSave::SetAutoSaveTab(ctx_, static_cast<std::int16_t>(SSTab1->currentIndex()));
+    keepTab();
     accept();
+}
+
+void frmAutoSave::keepTab()
+{
+    // A tab that cannot be remembered costs the setting, never the Play or the Close.
+    try {
+        mAutoSave::SetAutoSaveTab(ctx_, static_cast<std::int16_t>(SSTab1->currentIndex()));
+    } catch (const AppError &e) {
+        ctx_.registry().ReportWriteFailure(e.description());
+    }
 }

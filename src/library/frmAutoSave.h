@@ -54,6 +54,8 @@ private:
     void fillList(QTreeWidget *list, bool finished);
     void emptyKind(bool finished);
     void setPlayDelete(bool on);
+    // Stores the tab shown; a failed write is reported once and changes nothing else.
+    void keepTab();
     void connectClick(QPushButton *button, void (frmAutoSave::*handler)());
 
     Context &ctx_;

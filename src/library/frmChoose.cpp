@@ -92,9 +92,11 @@ void frmChoose::cmdSelect_Click()
         ShowRangeError();
         return;
     }
-    hide();
+    // The player is made current before the window goes: when that fails the error is
+    // shown and the window stays, rather than the deal being counted for another player.
     if (imcPlayer->currentIndex() >= 0)
         mCustomize::SetCurPlayer(ctx_, imcPlayer->currentText());
+    hide();
     game_ = imcGames->currentText();
     number_ = Text1->text();
     accept();

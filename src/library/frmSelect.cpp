@@ -59,7 +59,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-frmSelect::frmSelect(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
+frmSelect::frmSelect(Context &ctx, QWidget *parent)
+    : QDialog(parent), ctx_(ctx), reportHold_(std::in_place, ctx.registry())
 {
     setWindowTitle(QStringLiteral("Select a Game"));
     setObjectName(QStringLiteral("frmSelect"));
@@ -312,8 +313,19 @@ void frmSelect::lbPlay_Click()
         return;
     // The player is made current first: when that fails the error is shown and the window
     // stays, rather than the game being counted for another player.
-    if (imcPlayer->currentIndex() >= 0)
-        mCustomize::SetCurPlayer(ctx_, imcPlayer->currentText());
+    const QString player = imcPlayer->currentIndex() >= 0 ? imcPlayer->currentText() : QString();
+    if (!player.isEmpty()) {
+        try {
+            mCustomize::SetCurPlayer(ctx_, player);
+        } catch (const AppError &e) {
+            if (!cRegistry::IsWriteFailure(e))
+                throw;
+            ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
+                                     .arg(player, ctx_.registry().WriteFailureText(e.description())),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    }
     hide();
     ctx_.art().EndSelection();
     choice_ = SelectChoice{ctx_.gSelectCategory, ctx_.gSelectNodeKey, ctx_.gSelectGameName};
@@ -336,4 +348,10 @@ void frmSelect::reject()
 {
     ctx_.art().EndSelection();
     QDialog::reject();
+}
+
+void frmSelect::done(int result)
+{
+    QDialog::done(result);
+    reportHold_.reset();
 }

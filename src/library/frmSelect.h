@@ -12,6 +12,7 @@
 
 #include "app/Seams.h"
 #include "library/mSelect.h"
+#include "store/cRegistry.h"
 
 class Context;
 class QComboBox;
@@ -35,6 +36,8 @@ public:
     void lbRules_Click();
     // Cancel, Esc and the close box.
     void reject() override;
+    // Closes the window, then tells of a settings write that failed while it was open.
+    void done(int result) override;
 
     // The game Play chose; none when the window closed otherwise.
     const std::optional<SelectChoice> &choice() const { return choice_; }
@@ -64,6 +67,9 @@ private:
     void showLines(QListWidget *list, const QStringList &lines);
 
     Context &ctx_;
+    // A failed settings write is told once the window has closed: a message box raised
+    // by a click on an entry would swallow the rest of a double click.
+    std::optional<cRegistry::ReportHold> reportHold_;
     mSelect::SelectTree tree_;
     std::optional<SelectChoice> choice_;
 };

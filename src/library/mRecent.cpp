@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/Context.h"
+#include "core/GameNumber.h"
 #include "library/mSelect.h"
 #include "platform/kMenu.h"
 #include "store/cData.h"
@@ -32,8 +33,10 @@ constexpr std::array<RecentMenu, 3> kMenus{{
 bool isListed(Context &ctx, std::int32_t code, const QString &entry)
 {
     if (code == kPlayedCode) {
+        // A game of the table and a number that can be dealt, as Play reads them.
         const QString name = mSelect::GetNamePart(entry);
-        return !name.isEmpty() && ctx.data().GameExists(name);
+        return !name.isEmpty() && GameNumber::isNumberText(mSelect::GetNumberPart(entry)) &&
+               ctx.data().GameExists(name);
     }
     return QFileInfo(entry).isFile();
 }

@@ -8,6 +8,7 @@
 #include "app/Context.h"
 #include "app/mGen1.h"
 #include "core/AppError.h"
+#include "core/GameNumber.h"
 #include "engine/cCustom.h"
 #include "engine/mFunc.h"
 #include "engine/mGenNames.h"
@@ -229,7 +230,7 @@ SelectTree FillRecentTree(Context &ctx, const QStringList &list)
     const cData &data = ctx.data();
     for (const QString &entry : entries(list)) {
         const QString name = GetNamePart(entry);
-        if (!name.isEmpty() && !GetNumberPart(entry).trimmed().isEmpty() && data.GameExists(name))
+        if (!name.isEmpty() && GameNumber::isNumberText(GetNumberPart(entry)) && data.GameExists(name))
             tree.add(entry, entry, name);
     }
     return tree.take();

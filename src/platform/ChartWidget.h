@@ -1,22 +1,53 @@
 // The program's one bar chart: data given as rows (categories) by columns (series), a
 // column picked by its 1-based number for its label, rows labelled likewise. The value
 // axis always spans zero and every value, negative ones too, and keeps a range of 0 to
-// 1 when every value is zero. What it shows can be read back for checking.
+// 1 when every value is zero. It paints itself: values as whole numbers with digit
+// grouping, a value over a bar only where it fits (else in the bar's tooltip), row
+// labels thinned or turned rather than cut, and rows merged into one bar each when
+// there are more than the width can show. What it shows can be read back for checking.
 #pragma once
 
 #include <QList>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-class QBarCategoryAxis;
-class QBarSeries;
-class QChartView;
-class QValueAxis;
-
 class ChartWidget : public QWidget {
     Q_OBJECT
 public:
+    // A text the chart draws; rect holds the whole text as drawn, turned ones reading upward.
+    struct Label {
+        QString text;
+        QRectF rect;
+        bool turned = false;
+        int column = -1; // a legend label's column, 0-based
+    };
+    // A bar: one row of one column, or the lowest to highest value of a run of rows.
+    struct Bar {
+        QRectF rect;
+        int column = 0; // 0-based
+        int firstRow = 0;
+        int lastRow = 0;
+        double low = 0;
+        double high = 0;
+    };
+    // Everything drawn at one size.
+    struct Layout {
+        QRectF plot;
+        double axisMin = 0;
+        double axisMax = 1;
+        QList<double> ticks;
+        int rowsPerBar = 1;
+        QList<Bar> bars;
+        QList<Label> valueAxis;    // tick values left of the plot
+        QList<Label> categoryAxis; // row labels under the plot
+        QList<Label> valueLabels;  // values over (or under) their bars
+        QList<Label> legend;       // column labels
+        QList<QRectF> swatches;    // the colour box before each legend label
+    };
+
     explicit ChartWidget(QWidget *parent = nullptr);
 
     // One dimension: a single row with one value per column.
@@ -41,13 +72,26 @@ public:
     double axisMin() const;
     double axisMax() const;
 
-private:
-    void rebuild(const QList<QList<double>> &rows, int columns);
+    // What the chart draws at its present size, or at another.
+    const Layout &shown() const;
+    Layout layoutFor(const QSize &size) const;
+    // The tooltip of the bar under a point, empty off the bars.
+    QString toolTipAt(const QPointF &pos) const;
+    // A value as the chart writes it: a whole number with digit grouping.
+    static QString formatValue(double value);
 
-    QChartView *view_ = nullptr;
-    QBarSeries *series_ = nullptr;
-    QBarCategoryAxis *categories_ = nullptr;
-    QValueAxis *values_ = nullptr;
-    int rows_ = 0;
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void changed();
+
+    QList<QList<double>> rows_; // each as long as the widest row
+    QStringList rowLabels_;
+    QStringList columnLabels_;
+    int columns_ = 0;
     int column_ = 1;
+    mutable Layout layout_;
+    mutable QSize layoutSize_; // the size layout_ was made for; invalid when stale
 };

@@ -35,13 +35,7 @@ MsgResult QtMessageBox::ask(const QString &text, MsgButtons buttons, MsgIcon ico
     case SB::Ignore: return MsgResult::Ignore;
     case SB::Yes: return MsgResult::Yes;
     case SB::No: return MsgResult::No;
-    default:
-        // Closing the box with Escape or the title bar answers its cancelling button.
-        if (buttons == MsgButtons::YesNo)
-            return MsgResult::No;
-        if (buttons == MsgButtons::Ok)
-            return MsgResult::Ok;
-        return MsgResult::Cancel;
+    default: return closedAnswer(buttons);
     }
 }
 

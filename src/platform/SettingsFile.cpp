@@ -1,13 +1,16 @@
 #include "platform/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QThread>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -193,7 +196,65 @@ bool SettingsFile::Signature::operator==(const Signature &o) const
            nanoseconds(mtime) == nanoseconds(o.mtime) && nanoseconds(ctime) == nanoseconds(o.ctime);
 }
 
-SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+namespace {
+
+// Every store alive in this process: a write through one marks the others of the same
+// file changed at once, with no wait for the watcher.
+QList<SettingsFile *> &liveStores()
+{
+    static QList<SettingsFile *> stores;
+    return stores;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path))
+{
+    liveStores().append(this);
+}
+
+SettingsFile::~SettingsFile()
+{
+    liveStores().removeOne(this);
+}
+
+void SettingsFile::touchSiblings()
+{
+    for (SettingsFile *other : liveStores()) {
+        if (other != this && other->path_ == path_)
+            other->dirty_ = true;
+    }
+}
+
+SettingsFile::Signature SettingsFile::stat()
+{
+    ++diskChecks_;
+    return statFile(path_);
+}
+
+bool SettingsFile::watch()
+{
+    // The watcher needs this thread's event loop to be told of changes.
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    if (!watcher_) {
+        watcher_ = std::make_unique<QFileSystemWatcher>();
+        const auto changed = [this] { dirty_ = true; };
+        QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, changed);
+        QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, changed);
+    }
+    // The file is replaced whole on every write, so its watch is set on the file now
+    // in place; the folder's watch sees it created, replaced or removed.
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!watcher_->directories().contains(folder) && !watcher_->addPath(folder))
+        return false;
+    if (watcher_->files().contains(path_))
+        watcher_->removePath(path_);
+    if (QFileInfo::exists(path_))
+        watcher_->addPath(path_);
+    return true;
+}
 
 bool SettingsFile::isValidKeyPath(const QString &key)
 {
@@ -242,13 +303,22 @@ void SettingsFile::refresh()
         loaded_ = true;
         return;
     }
+    if (!dirty_ && loaded_) {
+        deliverNotice();
+        return;
+    }
+    // Watch before reading, so that a change made meanwhile marks memory stale again.
+    // A file changed within the clock's tick may change again unseen by its times.
+    dirty_ = !watch();
     reload(false);
+    if (racy_ || !loaded_)
+        dirty_ = true;
     deliverNotice();
 }
 
 SettingsFile::Load SettingsFile::reload(bool underLock)
 {
-    const Signature now = statFile(path_);
+    const Signature now = stat();
     if (!underLock && loaded_ && !racy_ && now == signature_)
         return Load::Unchanged;
 
@@ -268,7 +338,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        const Signature again = statFile(path_);
+        const Signature again = stat();
         becomeEmpty(again);
         if (!again.exists) {
             corruptHash_.reset();
@@ -304,6 +374,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         racy_ = isRacy(now);
         loaded_ = true;
         corruptHash_.reset();
+        noteDamaged();
         return Load::Loaded;
     }
     if (!underLock) {
@@ -326,7 +397,7 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         aside = path_ + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (QFile::rename(path_, aside)) {
         keptAs = aside;
-        becomeEmpty(statFile(path_));
+        becomeEmpty(stat());
         corruptHash_.reset();
     } else {
         QFile copy(aside);
@@ -342,14 +413,37 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
     return Load::Corrupt;
 }
 
+void SettingsFile::noteDamaged()
+{
+    for (const Key &k : keys_) {
+        for (auto d = k.damaged.constBegin(); d != k.damaged.constEnd(); ++d) {
+            const QString told = fold(k.path) + QLatin1Char('\\') + d.key();
+            if (toldDamaged_.contains(told))
+                continue;
+            toldDamaged_.insert(told);
+            pendingDamaged_.append({k.path, d->name});
+        }
+    }
+}
+
 void SettingsFile::deliverNotice()
 {
-    if (!pendingNotice_)
-        return;
-    const auto notice = *pendingNotice_;
-    pendingNotice_.reset();
-    if (notice_)
-        notice_(notice.first, notice.second);
+    if (pendingNotice_) {
+        const auto notice = *pendingNotice_;
+        pendingNotice_.reset();
+        if (notice_)
+            notice_(notice.first, notice.second);
+    }
+    if (!pendingDamaged_.isEmpty()) {
+        auto values = std::move(pendingDamaged_);
+        pendingDamaged_.clear();
+        std::sort(values.begin(), values.end(), [](const auto &a, const auto &b) {
+            const int byKey = a.first.compare(b.first, Qt::CaseInsensitive);
+            return byKey != 0 ? byKey < 0 : a.second.compare(b.second, Qt::CaseInsensitive) < 0;
+        });
+        if (damagedNotice_)
+            damagedNotice_(path_, values);
+    }
 }
 
 std::optional<SettingsValue> SettingsFile::value(const QString &key, const QString &name)
@@ -391,6 +485,13 @@ QString SettingsFile::keySpelling(const QString &key)
     return k == keys_.constEnd() ? QString() : k->path;
 }
 
+bool SettingsFile::isDamaged(const QString &key, const QString &name)
+{
+    refresh();
+    const auto k = keys_.constFind(fold(key));
+    return k != keys_.constEnd() && k->damaged.contains(fold(name));
+}
+
 QString SettingsFile::spellNewKey(const Keys &keys, const QString &key) const
 {
     const QStringList parts = key.split(QLatin1Char('\\'));
@@ -426,8 +527,10 @@ SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &n
         const QString folded = fold(key);
         auto k = keys.find(folded);
         if (k == keys.end())
-            k = keys.insert(folded, Key{spellNewKey(keys, key), {}});
+            k = keys.insert(folded, Key{spellNewKey(keys, key), {}, {}});
         const QString foldedName = fold(name);
+        // A damaged value of that name gives way to the new one.
+        k->damaged.remove(foldedName);
         auto v = k->values.find(foldedName);
         if (v == k->values.end())
             k->values.insert(foldedName, Entry{name, value});
@@ -447,7 +550,10 @@ SettingsFile::Status SettingsFile::removeValue(const QString &key, const QString
         return fail(Status::KeyNotCreated, QStringLiteral("the key path \"%1\" is not valid").arg(key));
     const Status status = modify([&](Keys &keys) {
         auto k = keys.find(fold(key));
-        return k != keys.end() && k->values.remove(fold(name));
+        if (k == keys.end())
+            return false;
+        const bool damaged = k->damaged.remove(fold(name));
+        return k->values.remove(fold(name)) || damaged;
     });
     deliverNotice();
     return status;
@@ -495,10 +601,11 @@ SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &cha
     keys_ = std::move(next);
     ++generation_;
     hash_ = hashOf(bytes);
-    signature_ = statFile(path_);
+    signature_ = stat();
     racy_ = isRacy(signature_);
     loaded_ = true;
     corruptHash_.reset();
+    touchSiblings();
     return Status::Ok;
 }
 
@@ -513,6 +620,8 @@ QByteArray SettingsFile::serialize(const Keys &keys, std::uint64_t generation) c
             v.insert(QLatin1String("data"), dataToJson(e.value));
             values.insert(e.name, v);
         }
+        for (const Damaged &d : k.damaged)
+            values.insert(d.name, d.raw);
         keysJson.insert(k.path, values);
     }
     QJsonObject root;
@@ -549,13 +658,17 @@ bool SettingsFile::parse(const QByteArray &bytes, Keys &keys, std::uint64_t &gen
             key.path = k.key();
         const QJsonObject values = k.value().toObject();
         for (auto v = values.begin(); v != values.end(); ++v) {
-            SettingsValue value;
-            if (!valueFromJson(v.value(), value))
-                return false;
             // A name spelt twice in other cases (a hand edit) keeps its first entry.
             const QString folded = fold(v.key());
-            if (!key.values.contains(folded))
+            if (key.values.contains(folded) || key.damaged.contains(folded))
+                continue;
+            // One value of the wrong shape costs that value only: it is kept as it stands
+            // and reads as absent, and every other value is read.
+            SettingsValue value;
+            if (valueFromJson(v.value(), value))
                 key.values.insert(folded, Entry{v.key(), value});
+            else
+                key.damaged.insert(folded, Damaged{v.key(), v.value()});
         }
     }
     return true;

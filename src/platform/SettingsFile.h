@@ -1,18 +1,25 @@
 // A typed store of keys and values persisted as one JSON file: the program's own
 // stand-in for the system registry. Key paths and value names are case-insensitive
 // and keep the spelling they were first written with; every value keeps its type.
-// Reads are served from memory and the file is re-read only when it has changed;
+// Reads are served from memory: a file watcher marks the file changed (another copy's
+// write is seen after the next turn of the event loop) and only then is it looked at
+// again; without a watcher (no event loop, no folder yet) every read looks at the file.
 // every write re-reads the file under a lock file and replaces it atomically, so two
 // running copies never lose each other's writes, and a failed write changes nothing.
 #pragma once
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonValue>
+#include <QList>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // One stored value: its registry type and the data that type holds.
@@ -73,9 +80,13 @@ public:
     };
     // Told once per damaged file found: the file's path and where it was kept ("" when it could not be).
     using CorruptNotice = std::function<void(const QString &file, const QString &keptAs)>;
+    // Told once per run of each damaged value found in a file that is otherwise good: the
+    // file's path and the damaged values as key path and value name.
+    using DamagedNotice = std::function<void(const QString &file, const QList<QPair<QString, QString>> &values)>;
 
     // An empty path gives a store that holds nothing and refuses every write.
     explicit SettingsFile(QString path);
+    ~SettingsFile();
     SettingsFile(const SettingsFile &) = delete;
     SettingsFile &operator=(const SettingsFile &) = delete;
 
@@ -83,6 +94,7 @@ public:
     // nullptr restores the atomic file writer. The writer is not owned.
     void setWriter(SettingsWriter *writer) { writer_ = writer ? writer : &atomicWriter_; }
     void setCorruptNotice(CorruptNotice notice) { notice_ = std::move(notice); }
+    void setDamagedNotice(DamagedNotice notice) { damagedNotice_ = std::move(notice); }
     void setLockTimeout(int milliseconds) { lockTimeoutMs_ = milliseconds; }
 
     // The value, or nothing when the key or the value is absent.
@@ -92,6 +104,9 @@ public:
     QStringList valueNames(const QString &key);
     // The key's path as it is spelt in the store, "" when absent.
     QString keySpelling(const QString &key);
+    // True while the file holds the value in a shape the store cannot read: it reads as
+    // absent, is written back as it stands, and the next setValue of it replaces it.
+    bool isDamaged(const QString &key, const QString &name);
 
     // Creates the key (and stores nothing else) when it is missing, then sets the value.
     // A value already stored as given takes no lock and leaves the file untouched.
@@ -99,6 +114,9 @@ public:
     Status removeValue(const QString &key, const QString &name);
     // Why the last setValue or removeValue failed, in words for the user; "" after one that succeeded.
     const QString &lastError() const { return lastError_; }
+
+    // How often the file was looked at (stat or read): a seam for tests of the memory reads.
+    int diskChecks() const { return diskChecks_; }
 
     // A key path is names separated by "\"; no name may be empty.
     static bool isValidKeyPath(const QString &key);
@@ -108,9 +126,14 @@ private:
         QString name;
         SettingsValue value;
     };
+    struct Damaged {
+        QString name;
+        QJsonValue raw;
+    };
     struct Key {
         QString path;
-        QHash<QString, Entry> values; // by case-folded name
+        QHash<QString, Entry> values;    // by case-folded name
+        QHash<QString, Damaged> damaged; // by case-folded name, never also in values
     };
     using Keys = QHash<QString, Key>; // by case-folded path
 
@@ -131,10 +154,17 @@ private:
 
     // Brings memory up to the file when the file changed (or may have).
     void refresh();
+    // Watches the file and its folder anew; false when no watch could be set.
+    bool watch();
+    // Marks every other store of the same file in this process changed, after a write.
+    void touchSiblings();
+    Signature stat();
     // Reads the file and takes its content into memory. Under the lock the file is always
     // read, and a damaged file is set aside (elsewhere the lock is taken for that).
     Load reload(bool underLock);
     void deliverNotice();
+    // Queues the notice of damaged values not yet told in this run.
+    void noteDamaged();
 
     Status modify(const std::function<bool(Keys &)> &change);
     Status fail(Status status, const QString &reason);
@@ -147,11 +177,16 @@ private:
     AtomicFileWriter atomicWriter_;
     SettingsWriter *writer_ = &atomicWriter_;
     CorruptNotice notice_;
+    DamagedNotice damagedNotice_;
     int lockTimeoutMs_ = 10000;
 
     Keys keys_;
     std::uint64_t generation_ = 0;
     bool loaded_ = false;
+    // True when the file may have changed since memory was read from it.
+    bool dirty_ = true;
+    std::unique_ptr<class QFileSystemWatcher> watcher_;
+    int diskChecks_ = 0;
     Signature signature_;
     bool racy_ = false;
     std::optional<std::size_t> hash_; // of the bytes memory was read from
@@ -159,6 +194,8 @@ private:
     std::optional<std::size_t> corruptHash_;
     bool corruptKept_ = false;
     std::optional<std::pair<QString, QString>> pendingNotice_;
+    QList<QPair<QString, QString>> pendingDamaged_;
+    QSet<QString> toldDamaged_; // folded key path and name of every damaged value told of
     QString loadError_;
     QString lastError_;
 };

@@ -1,9 +1,13 @@
 #include "scores/ScoreLog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <unordered_map>
+#include <unistd.h>
 
 #include "core/AppError.h"
 #include "core/TextFile.h"
@@ -185,6 +189,23 @@ bool parseInto(std::string_view line, ScoreRecord &record, NameCache *names)
     raiseError(err::PathFileAccess, QStringLiteral("%1 the score log %2: %3").arg(what, path, file.errorString()));
 }
 
+[[noreturn]] void raiseNotAFile(const QString &path)
+{
+    raiseError(err::PathFileAccess, QStringLiteral("The score log %1 is not a regular file").arg(path));
+}
+
+[[noreturn]] void raiseTooLarge(const QString &path)
+{
+    raiseError(err::PathFileAccess, QStringLiteral("The score log %1 is larger than %2 MB and is not read")
+                                        .arg(path)
+                                        .arg(kMaxLogBytes / 1'000'000));
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 } // namespace
 
 QByteArray FormatLine(const ScoreRecord &r)
@@ -192,8 +213,8 @@ QByteArray FormatLine(const ScoreRecord &r)
     QByteArray line;
     line.reserve(64);
     line += '"' + r.DateText.toUtf8() + "\",\"" + r.GameName.toUtf8() + "\",";
-    const QByteArray number = QByteArray::number(r.GameNo.value());
-    line += r.GameNo.isText() ? '"' + number + '"' : number;
+    // A number held as text keeps its text ("007"); a number is written as its digits.
+    line += r.GameNo.isText() ? '"' + r.GameNo.text().toUtf8() + '"' : QByteArray::number(r.GameNo.value());
     line += ',' + QByteArray::number(r.Time) + ',' + QByteArray::number(r.Moves) + ',' + QByteArray::number(r.Score) +
             ',' + QByteArray::number(r.Won);
     return line;
@@ -258,6 +279,10 @@ void SetDateNumbers(ScoreRecord &record)
 
 void AppendLine(const QString &path, const QByteArray &line)
 {
+    // Only a regular file is a log: a pipe or a device in its place would swallow the line.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        raiseNotAFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         raiseLogError(QStringLiteral("Could not open"), path, file);
@@ -273,36 +298,81 @@ void AppendLine(const QString &path, const QByteArray &line)
     }
     bytes += line;
     bytes += "\r\n";
-    // The file is opened for appending: the write lands at its end whatever was read.
-    if (file.write(bytes) != bytes.size())
-        raiseLogError(QStringLiteral("Could not write"), path, file);
+    // Written straight to the descriptor, which is opened for appending, so that a short
+    // write is seen with the system's reason; the log is then cut back to its old length.
+    const int fd = file.handle();
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<std::size_t>(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int reason = n < 0 ? errno : ENOSPC;
+            if (written > 0 && ::ftruncate(fd, static_cast<off_t>(size)) != 0)
+                raiseError(err::PathFileAccess,
+                           QStringLiteral("Could not write the score log %1: %2; its last line is incomplete")
+                               .arg(path, systemReason(reason)));
+            raiseError(err::PathFileAccess,
+                       QStringLiteral("Could not write the score log %1: %2").arg(path, systemReason(reason)));
+        }
+        written += n;
+    }
     file.close();
 }
 
 void ReadLog(const QString &path, const QString &player, std::vector<ScoreRecord> &records)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return;
+    // Checked before opening: a pipe would block the open, a device never ends.
+    if (!info.isFile())
+        raiseNotAFile(path);
+    if (info.size() > kMaxLogBytes)
+        raiseTooLarge(path);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         raiseLogError(QStringLiteral("Could not read"), path, file);
+    const std::size_t before = records.size();
     NameCache names;
     ScoreRecord record;
     record.Player = player;
     // Read in blocks, so a long log never stands in memory twice.
     constexpr qint64 kBlock = 1 << 20;
+    // A line longer than this is no record (a name is at most a file name): it is dropped
+    // as it comes, so that a log of zeros or garbage never piles up in memory.
+    constexpr qsizetype kMaxLine = 64 * 1024;
     QByteArray buffer;
+    qint64 total = 0;
     bool atEnd = false;
+    bool skipping = false; // inside an overlong line, up to its line end
     while (!atEnd) {
         const QByteArray block = file.read(kBlock);
         if (block.isEmpty()) {
-            if (file.error() != QFileDevice::NoError)
+            if (file.error() != QFileDevice::NoError) {
+                records.resize(before);
                 raiseLogError(QStringLiteral("Could not read"), path, file);
+            }
             atEnd = true;
+        }
+        // A log that grows while it is read is held to the same bound.
+        total += block.size();
+        if (total > kMaxLogBytes) {
+            records.resize(before);
+            raiseTooLarge(path);
         }
         buffer += block;
         const std::string_view text(buffer.constData(), static_cast<std::size_t>(buffer.size()));
         std::size_t start = 0;
+        if (skipping) {
+            const std::size_t stop = text.find_first_of("\r\n");
+            if (stop == std::string_view::npos) {
+                buffer.clear();
+                continue;
+            }
+            start = stop + 1;
+            skipping = false;
+        }
         while (start < text.size()) {
             const std::size_t stop = text.find_first_of("\r\n", start);
             if (stop == std::string_view::npos && !atEnd)
@@ -313,6 +383,10 @@ void ReadLog(const QString &path, const QString &player, std::vector<ScoreRecord
             start = end + 1;
         }
         buffer.remove(0, static_cast<qsizetype>(std::min(start, text.size())));
+        if (buffer.size() > kMaxLine) {
+            buffer.clear();
+            skipping = true;
+        }
     }
 }
 

@@ -22,11 +22,19 @@ bool ParseLine(std::string_view line, ScoreRecord &record);
 bool ReadDate(std::string_view text, QDate &date);
 // Sets DayNo and MonthNo from the record's DateText.
 void SetDateNumbers(ScoreRecord &record);
+// The largest log read: room for a million records of 256 bytes, far beyond any real
+// log, so that a runaway file cannot take the program's memory.
+constexpr qint64 kMaxLogBytes = 256'000'000;
+
 // Appends the line to the log, creating it when missing. A log whose last line was torn
-// gets a line end first, so the new record stands on a line of its own. Raises the
-// access error naming the log when it cannot be written.
+// gets a line end first, so the new record stands on a line of its own. The line is
+// written whole or not at all: a short write (a full disk) cuts the log back to its old
+// length. Raises the access error naming the log and the system's reason when it cannot
+// be written, and for a log that is not a regular file.
 void AppendLine(const QString &path, const QByteArray &line);
 // Appends every readable line of the log to the records, each with the player's name.
-// A missing log adds nothing; a log that cannot be read raises the access error.
+// A missing log adds nothing. Raises the access error naming the log, adding nothing,
+// when it is not a regular file (a folder, a pipe, a device), is larger than
+// kMaxLogBytes or cannot be read.
 void ReadLog(const QString &path, const QString &player, std::vector<ScoreRecord> &records);
 } // namespace ScoreLog

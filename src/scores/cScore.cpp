@@ -117,13 +117,29 @@ void cScore::OpenAllScore()
     CloseScore();
     const QStringList players = mPlayers::PlayerList(ctx_);
     // Room for every line at once: a log line takes at least 40 bytes, so the list is
-    // never copied while it grows.
+    // never copied while it grows. Only logs that will be read count.
     qint64 bytes = 0;
-    for (const QString &player : players)
-        bytes += QFileInfo(LogPath(ctx_, player)).size();
+    for (const QString &player : players) {
+        const QFileInfo log(LogPath(ctx_, player));
+        if (log.isFile() && log.size() <= ScoreLog::kMaxLogBytes)
+            bytes += log.size();
+    }
     records_.reserve(static_cast<std::size_t>(bytes / 40));
-    for (const QString &player : players)
-        OpenScore(player);
+    // A log that cannot be read is left out, so the others still show; the user is told
+    // once which ones and why.
+    QStringList leftOut;
+    for (const QString &player : players) {
+        try {
+            OpenScore(player);
+        } catch (const AppError &e) {
+            leftOut << e.description();
+        }
+    }
+    if (!leftOut.isEmpty())
+        ctx_.messages().show(QStringLiteral("The statistics show every score log but these, which could not be "
+                                            "read:\n\n") +
+                                 leftOut.join(QLatin1Char('\n')),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void cScore::ClearStat()
@@ -133,10 +149,18 @@ void cScore::ClearStat()
                                 "Games ?"),
                  MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
         return;
+    // Every log is tried; those that stay are named together.
+    QStringList left;
     for (const QString &player : mPlayers::PlayerList(ctx_)) {
-        const QString path = LogPath(ctx_, player);
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            raiseError(err::PathFileAccess, QStringLiteral("Could not delete the score log %1").arg(path));
+        QFile log(LogPath(ctx_, player));
+        if (QFileInfo::exists(log.fileName()) && !log.remove())
+            left << log.fileName() + QStringLiteral(": ") + log.errorString();
+    }
+    if (!left.isEmpty()) {
+        box.show(QStringLiteral("These score logs could not be deleted and keep their games:\n\n") +
+                     left.join(QLatin1Char('\n')) + QStringLiteral("\n\nEvery other score log has been cleared."),
+                 MsgButtons::Ok, MsgIcon::Critical);
+        return;
     }
     box.show(QStringLiteral("Statistics, High Score and Log have been Cleared."), MsgButtons::Ok, MsgIcon::Information);
 }

@@ -79,9 +79,11 @@ public:
     // Appends the player's log to the loaded records; a missing log adds nothing.
     void OpenScore(const QString &player);
     void CloseScore();
-    // Loads the logs of every player, in player order.
+    // Loads the logs of every player, in player order. A log that cannot be read is left
+    // out and the others loaded; one message names every log left out and why.
     void OpenAllScore();
-    // Asks, then deletes the log of every player in the list.
+    // Asks, then deletes the log of every player in the list. Every log is tried; those
+    // that cannot be deleted are named in one message instead of the confirmation.
     void ClearStat();
     std::int32_t ScoreTop() const { return static_cast<std::int32_t>(records_.size()); }
     std::int16_t FavTop() const { return 0; }

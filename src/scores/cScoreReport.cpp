@@ -53,9 +53,10 @@ private:
     QString line_;
 };
 
+// A number held as text is printed as its text ("0042"), a number with its blanks.
 QString gameNoAsHeld(const GameNumber &number)
 {
-    return number.isText() ? number.toString() : TextFile::printed(number.value());
+    return number.isText() ? number.text() : TextFile::printed(number.value());
 }
 } // namespace
 

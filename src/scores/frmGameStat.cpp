@@ -311,14 +311,16 @@ void frmGameStat::FillPlayers()
         imcPlayer->clear();
         for (const QString &player : players) {
             imcPlayer->addItem(picture(4), player);
-            if (player == current)
-                imcPlayer->setCurrentIndex(imcPlayer->count() - 1);
             const ScoreStat s = ctx_.score().GetPlayerStat(player);
             rows << statRow(player, s, mStatistics::wholePercent(s.Won, s.Played));
         }
+        // A current player missing from the list falls back to the first, so the charts
+        // show the player the combo shows.
+        const int shown = static_cast<int>(players.indexOf(current));
+        imcPlayer->setCurrentIndex(shown >= 0 ? shown : (players.isEmpty() ? -1 : 0));
     }
     showRows(lvPlayer, rows, picture(4));
-    ShowPlayerChart(current);
+    ShowPlayerChart(imcPlayer->currentText());
 }
 
 void frmGameStat::ShowPlayerChart(const QString &player)

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/Context.h"
+#include "app/Seams.h"
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
 #include "platform/Guard.h"
@@ -186,8 +187,10 @@ void frmHighScore::LoadGames()
     for (std::int16_t i = 1; i <= data.TotalGames(); ++i)
         imcGames->addItem(ImageList1.at(0), data.GetGName(i));
     imcGames->setCurrentIndex(imcGames->count() > 0 ? 0 : -1);
-    // The game on the table, whatever its state; the first game without one.
-    const int playing = imcGames->findText(ctx_.session().GameName());
+    // The game in play (also one being won or replayed); the first game when none is,
+    // as after Close Game, which keeps the last game's name.
+    const ISessionInfo &session = ctx_.session();
+    const int playing = session.Game_Status() != 0 ? imcGames->findText(session.GameName()) : -1;
     if (playing >= 0)
         imcGames->setCurrentIndex(playing);
     FillGameTop(imcGames->currentText());

@@ -243,6 +243,12 @@ void frmSesStat::showChart()
         chChart->setColumn(c);
         chChart->setColumnLabel(labels.at(c - 1));
     }
+    // Rows are labelled with the game's number in the session, as the list beside it;
+    // the empty row kept for a game not running stays unlabelled.
+    const auto labelled =
+        static_cast<int>(chartData_.size()) - (!chartData_.isEmpty() && chartData_.last().isEmpty() ? 1 : 0);
+    for (int r = 1; r <= labelled; ++r)
+        chChart->setRowLabel(r, QString::number(r));
 }
 
 void frmSesStat::ShowThisGame()

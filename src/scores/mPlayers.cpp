@@ -7,6 +7,7 @@
 #include "appearance/mCustomize.h"
 #include "core/AppError.h"
 #include "library/mFavorites.h"
+#include "platform/Guard.h"
 #include "scores/cScore.h"
 #include "store/cData.h"
 
@@ -93,12 +94,27 @@ bool RenamePlayer(Context &ctx, const QString &oldName, const QString &newName)
         return false;
     }
     // The log moves first: a failed move leaves the player as it was, not without its log.
-    if (QFileInfo::exists(oldLog) && !QFile::rename(oldLog, newLog))
+    const bool moved = QFileInfo::exists(oldLog);
+    if (moved && !QFile::rename(oldLog, newLog))
         raiseError(err::PathFileAccess, QStringLiteral("The score log could not be renamed: ") + oldLog);
     const bool current = mCustomize::GetCurPlayer(ctx) == oldName;
-    mCustomize::SetPlayer(ctx, slot, newName, false);
-    if (current)
-        mCustomize::SetCurPlayer(ctx, newName);
+    try {
+        mCustomize::SetPlayer(ctx, slot, newName, false);
+        try {
+            if (current)
+                mCustomize::SetCurPlayer(ctx, newName);
+        } catch (const AppError &) {
+            ignoreErrors([&] { mCustomize::SetPlayer(ctx, slot, oldName, false); });
+            throw;
+        }
+    } catch (const AppError &e) {
+        // The log follows the name the slot holds: back to the old name unless even
+        // writing that back failed and the slot kept the new one.
+        if (moved && mCustomize::GetPlayer(ctx, slot) == oldName && !QFile::rename(newLog, oldLog))
+            raiseError(e.number(),
+                       e.description() + QStringLiteral("\nThe score log stays under the new name: ") + newLog);
+        throw;
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/cGamePlay.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <utility>
@@ -115,11 +116,7 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
 
 void cGamePlay::keepSetting(const std::function<void()> &write)
 {
-    try {
-        write();
-    } catch (const AppError &e) {
-        ctx_.registry().ReportWriteFailure(e.description());
-    }
+    ctx_.registry().KeepSetting(write);
 }
 
 void cGamePlay::newDeal(const QString &name, const GameNumber &number)
@@ -266,30 +263,63 @@ void cGamePlay::Unload()
     // question or the first deal) the last session's unfinished game stays where it is.
     if (!gameStarted_)
         return;
-    // A flag that cannot be cleared (a full disk) cannot be set either: the game kept
-    // last, which it points to, stays the one the next start resumes.
+    const bool inPlay = status_ == Playing && !won_;
+    if (inPlay && loadType_ == Pending) {
+        EndGame(0, true);
+        keepSetting([&] { mGen::SetUnFinFlag(ctx_, 0); });
+        return;
+    }
+    if (inPlay && mOptions::GetGameSave(ctx_) == 1 && !unfinishedHeld_) {
+        keepForNextStart();
+        return;
+    }
+    // Nothing to resume: the flag is cleared. One that cannot be cleared (a full disk)
+    // cannot have been set either, so it still points at the game kept last.
     bool cleared = false;
     keepSetting([&] {
         mGen::SetUnFinFlag(ctx_, 0);
         cleared = true;
     });
-    if (!cleared)
-        return;
-    if (status_ != Playing || won_)
-        return;
-    if (loadType_ == Pending) {
+    if (cleared && inPlay)
         EndGame(0, true);
+}
+
+void cGamePlay::keepForNextStart()
+{
+    // The flag changes only once the file it points at is safely written; the write is
+    // atomic, so a failed one leaves the file saved last whole.
+    QString why;
+    try {
+        ctx_.engine().SavetoFile(ctx_.data().UnFinFile());
+    } catch (const AppError &e) {
+        why = e.description();
+    }
+    bool flagged = false;
+    ignoreErrors([&] { flagged = mGen::GetUnFinFlag(ctx_) == 1; });
+    if (why.isEmpty()) {
+        if (!flagged)
+            keepSetting([&] {
+                mGen::SetUnFinFlag(ctx_, 1);
+                flagged = true;
+            });
+        // A file the next start would not look for: the game goes where it is found again.
+        if (!flagged)
+            EndGame(0, true);
         return;
     }
-    if (mOptions::GetGameSave(ctx_) == 1 && !unfinishedHeld_) {
-        // The flag is set only once the file is safely written; a game that cannot be
-        // kept is recorded as lost instead, and shutdown goes on.
-        const bool saved = ignoreErrors([&] { ctx_.engine().SavetoFile(ctx_.data().UnFinFile()); });
-        if (saved) {
-            mGen::SetUnFinFlag(ctx_, 1);
-            return;
-        }
+    const QString file = QDir::toNativeSeparators(ctx_.data().UnFinFile());
+    // Set only while that file holds this game (its crash saves, or the resumed game).
+    if (flagged) {
+        ctx_.messages().show(QStringLiteral("The game in play could not be saved to \"%1\": %2.\r\nThe file keeps "
+                                            "the game as it was saved last, and the next start resumes it.")
+                                 .arg(file, why),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
     }
+    ctx_.messages().show(QStringLiteral("The game in play could not be saved to \"%1\": %2.\r\nIt is recorded as "
+                                        "lost and kept with the incomplete games of the auto-save folder.")
+                             .arg(file, why),
+                         MsgButtons::Ok, MsgIcon::Exclamation);
     EndGame(0, true);
 }
 

@@ -112,6 +112,10 @@ private:
     // A new deal of a game the table names; any other name goes to the selection.
     void newDeal(const QString &name, const GameNumber &number);
     void setClock(bool on);
+    // Shutdown of a game to be resumed: writes it to the unfinished-game file and only then
+    // sets the flag. A failed write keeps the file saved last when it holds this game,
+    // else records the game as lost and auto-saves it; either way the user is told.
+    void keepForNextStart();
     // Runs a settings write; a failure is reported once per run and play goes on.
     void keepSetting(const std::function<void()> &write);
 

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolBar>
 #include <cmath>
@@ -25,6 +27,7 @@
 #include "shell/BoardView.h"
 #include "shell/MenuImages.h"
 #include "app/Context.h"
+#include "store/cRegistry.h"
 #include "shell/cGamePlay.h"
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
@@ -53,7 +56,6 @@
 #include "studio/frmGameStudio.h"
 
 namespace {
-constexpr int kSaveSpacingMs = 1000;
 // How soon a save that met a drag or a busy board looks again.
 constexpr int kIdleRetryMs = 50;
 // How often a close on request looks for dialogs to cancel.
@@ -107,13 +109,14 @@ frmMain::frmMain(Context &ctx, DisplayList &board, CardImages &images, QWidget *
     sizeBackground();
 
     tmrGame.setTick([this] { tmrGame_Timer(); });
-    tmrTime.setTick([this] { tmrTime_Timer(); });
-    tmrMain.setTick([this] { tmrMain_Timer(); });
     tmrBackward.setTick([this] { tmrBackward_Timer(); });
     tmrForward.setTick([this] { tmrForward_Timer(); });
     tmrWallPaper.setTick([this] { tmrWallPaper_Timer(); });
-    tmrTime.setEnabled(true);
-    tmrMain.setEnabled(true);
+    // The caption, the stock picture and the command states follow what the last turn of
+    // the event loop changed: they are brought up to date whenever the loop is about to
+    // wait, so an idle board is not woken to poll them and a change shows at once.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { followSession(); });
     tmrWallPaper.setEnabled(true);
 
     saveTimer_.setSingleShot(true);
@@ -195,7 +198,8 @@ void frmMain::boardOperation(const std::function<void()> &body)
 {
     {
         BusyScope busy(busy_);
-        runGuarded(ctx_.messages(), body);
+        // A settings write that fails in any command gets the one report, never the raw error.
+        runGuarded(ctx_.messages(), [&] { ctx_.registry().KeepSetting(body); });
     }
     if (busy_ == 0 && closePending_) {
         closePending_ = false;
@@ -342,6 +346,16 @@ void frmMain::tmrTime_Timer()
         if (ctx_.surface().picture(stock) != picture)
             ctx_.surface().setPicture(stock, picture);
     });
+}
+
+void frmMain::followSession()
+{
+    // An error shown from here runs a nested event loop, which would call this again.
+    if (followingSession_)
+        return;
+    const QScopedValueRollback<bool> following(followingSession_, true);
+    tmrTime_Timer();
+    tmrMain_Timer();
 }
 
 void frmMain::tmrMain_Timer()
@@ -518,26 +532,45 @@ void frmMain::announceWin()
 
 void frmMain::afterPlayerAction()
 {
-    if (saveTimer_.isActive())
-        return;
-    const qint64 since = lastSave_.isValid() ? lastSave_.elapsed() : kSaveSpacingMs;
-    if (since >= kSaveSpacingMs)
-        saveProgress();
-    else
-        saveTimer_.start(static_cast<int>(kSaveSpacingMs - since));
+    saveProgress();
 }
 
 void frmMain::saveProgress()
 {
+    saveTimer_.stop();
     // Never in the middle of a move, a drag or a replay: it would keep a half-made state.
     // The save is then made as soon as the board is idle again, so a kill loses little.
     if (Busy() || ctx_.play().drag().gDragActive || tmrForward.enabled() || tmrBackward.enabled()) {
         saveTimer_.start(kIdleRetryMs);
         return;
     }
-    // A failed save is tried again after the next action; it is no reason to interrupt play.
-    if (ignoreErrors([&] { ctx_.gamePlay().SaveProgress(); }))
-        lastSave_.start();
+    QString why;
+    try {
+        ctx_.gamePlay().SaveProgress();
+    } catch (const AppError &e) {
+        // The game file was kept and only its resume flag was not: that is the settings
+        // store's failure, told once by its own report.
+        if (cRegistry::IsWriteFailure(e)) {
+            ctx_.registry().ReportWriteFailure(e.description());
+            return;
+        }
+        why = e.description();
+    } catch (const std::exception &e) {
+        why = QString::fromLocal8Bit(e.what());
+    }
+    if (why.isEmpty()) {
+        saveFailing_ = false;
+        return;
+    }
+    // Play goes on; the user hears of it when saves start failing, not after every move.
+    if (saveFailing_)
+        return;
+    saveFailing_ = true;
+    ctx_.messages().show(QStringLiteral("The game in play cannot be saved: %1.\r\nPlay goes on, and the game is "
+                                        "saved again after each move; until a save succeeds, the moves since the "
+                                        "last one would be lost if the program stopped unexpectedly.")
+                             .arg(why),
+                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void frmMain::ShutDown()
@@ -568,6 +601,8 @@ void frmMain::ShutDown()
 
 void frmMain::CloseOnRequest()
 {
+    // Nobody may be there to answer: what the shutdown reports goes to the log.
+    ctx_.messages().setUnattended(true);
     if (shutDown_ && !closeRequest_.isActive()) {
         QCoreApplication::quit();
         return;

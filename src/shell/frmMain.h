@@ -4,7 +4,6 @@
 // start-up and shutdown. It shows what the session says and forwards what the user does.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
@@ -42,6 +41,7 @@ public:
     void CancelDrag();
 
     void tmrGame_Timer();
+    // The caption and the stock picture; then the menu and toolbar states.
     void tmrTime_Timer();
     void tmrMain_Timer();
     void tmrBackward_Timer();
@@ -68,8 +68,8 @@ public:
     void ShutDown();
     // A termination signal or the desktop's log-out: every open dialog closes as cancelled
     // (and so does one that opens meanwhile), then the window closes the ordinary way and
-    // the program ends. Nothing waits for the user; asked again after the shutdown, the
-    // program ends at once.
+    // the program ends. Nothing waits for the user: from then on every message goes to
+    // the log instead of a box. Asked again after the shutdown, the program ends at once.
     void CloseOnRequest();
 
     // IMainWindow
@@ -102,8 +102,6 @@ public:
     QtMenuControl *Menu1 = nullptr;
 
     AppTimer tmrGame{1000};
-    AppTimer tmrTime{500};
-    AppTimer tmrMain{100};
     AppTimer tmrBackward{500};
     AppTimer tmrForward{500};
     AppTimer tmrWallPaper{0};
@@ -118,11 +116,14 @@ private:
     // Runs a board-changing handler as an entry point: errors are reported, the window
     // is busy meanwhile, and a close asked for meanwhile happens after it.
     void boardOperation(const std::function<void()> &body);
-    // After a completed player action: keep the game on disk, at most about once a second,
-    // and as soon as the board is idle again when a drag or a move was under way.
+    // After a completed player action: keep the game on disk at once, or as soon as the
+    // board is idle again when a drag or a move is under way. A save that starts failing
+    // is reported once, until one succeeds again.
     void afterPlayerAction();
     void saveProgress();
     void announceWin();
+    // Brings the caption, the stock picture and the command states up to date.
+    void followSession();
     void tickGuarded(const std::function<void()> &body);
     // Announces a win whose announcement is still queued; true when there was one.
     bool announcePendingWin();
@@ -147,10 +148,11 @@ private:
     bool closePending_ = false;
     bool winPending_ = false;
     QString lastTickError_;
+    bool followingSession_ = false;
     bool shutDown_ = false;
     bool stopEnabled_ = false;
     bool pauseMark_ = false;
-    QElapsedTimer lastSave_;
+    bool saveFailing_ = false;
     QTimer saveTimer_;
     QTimer closeRequest_;
     bool closeQueued_ = false;

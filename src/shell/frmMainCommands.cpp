@@ -297,13 +297,21 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("Hot")) {
             frmHotGames(ctx_, this).exec();
         } else if (key == QLatin1String("Sounds")) {
-            frmSounds(ctx_, this).exec();
+            frmSounds dialog(ctx_, this);
+            if (dialog.loaded())
+                dialog.exec();
         } else if (key == QLatin1String("Animation")) {
-            frmAnimation(ctx_, this).exec();
+            frmAnimation dialog(ctx_, this);
+            if (dialog.loaded())
+                dialog.exec();
         } else if (key == QLatin1String("Deck")) {
-            frmCardDeck(ctx_, this).exec();
+            frmCardDeck dialog(ctx_, this);
+            if (dialog.loaded())
+                dialog.exec();
         } else if (key == QLatin1String("Background")) {
-            frmBackGround(ctx_, this).exec();
+            frmBackGround dialog(ctx_, this);
+            if (dialog.loaded())
+                dialog.exec();
         } else if (key == QLatin1String("Toolbar")) {
             frmToolbar(ctx_, this).exec();
         } else if (key == QLatin1String("About")) {

@@ -5,13 +5,16 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "app/Context.h"
 #include "appearance/cSound.h"
+#include "core/AppError.h"
 #include "platform/Guard.h"
 #include "platform/kMenu.h"
 #include "shell/mMenu.h"
 #include "shell/mToolbar.h"
+#include "store/cRegistry.h"
 
 namespace {
 // The row's key, kept on its list item.
@@ -93,27 +96,38 @@ void frmToolbar::recheck()
     }
 }
 
+void frmToolbar::store(const std::function<void()> &write)
+{
+    std::optional<QString> failure;
+    try {
+        write();
+    } catch (const AppError &e) {
+        failure = e.description();
+    }
+    // The list and the toolbar show what is stored, never a choice that was not kept.
+    recheck();
+    mToolbar::ApplyToolbar(ctx_);
+    if (failure)
+        ctx_.registry().ReportWriteFailure(*failure);
+}
+
 void frmToolbar::lvTool_ItemCheck(QListWidgetItem *item)
 {
     if (filling_ || !item)
         return;
     const QString key = item->data(kKeyRole).toString();
-    mToolbar::SetButtonVisible(ctx_, key, item->checkState() == Qt::Checked ? 1 : 0);
-    mToolbar::ApplyToolbar(ctx_);
+    const std::int16_t value = item->checkState() == Qt::Checked ? 1 : 0;
+    store([&] { mToolbar::SetButtonVisible(ctx_, key, value); });
 }
 
 void frmToolbar::cmdSelectAll_Click()
 {
-    mToolbar::SelectAll(ctx_);
-    recheck();
-    mToolbar::ApplyToolbar(ctx_);
+    store([&] { mToolbar::SelectAll(ctx_); });
 }
 
 void frmToolbar::cmdDefault_Click()
 {
-    mToolbar::LoadDefaults(ctx_);
-    recheck();
-    mToolbar::ApplyToolbar(ctx_);
+    store([&] { mToolbar::LoadDefaults(ctx_); });
 }
 
 void frmToolbar::Command1_Click()

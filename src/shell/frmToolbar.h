@@ -1,9 +1,11 @@
 // The Customize Toolbar window: one checkable row per customisable button. Checking or
 // unchecking a row stores the choice and shows it on the toolbar at once; filling and
-// re-checking the list store nothing. A row is checked when its stored value is non-zero.
+// re-checking the list store nothing. A row is checked when its stored value is non-zero,
+// also after a choice that could not be stored.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class Context;
 class QListWidget;
@@ -31,6 +33,10 @@ public:
 private:
     // Sets every row's check from the stored choice without storing anything.
     void recheck();
+    // Runs the settings write, then shows the stored choice in the list and on the
+    // toolbar; a write that fails is reported as failed settings writes are, and the
+    // rows it would have changed go back.
+    void store(const std::function<void()> &write);
 
     Context &ctx_;
     bool filling_ = false;

@@ -12,7 +12,7 @@ class Context;
 
 namespace mGen {
 // "General" / "UnFin": 1 when the last session left its game in the unfinished-game file.
-// A damaged value (not a 16-bit number) reads as 0 and sets *damaged, so the next
+// A damaged value (anything but 0 or 1: text, a number out of range) reads as 0 and sets *damaged, so the next
 // setting of the flag writes the right value over it.
 std::int16_t GetUnFinFlag(Context &ctx, bool *damaged = nullptr);
 void SetUnFinFlag(Context &ctx, std::int16_t value);

@@ -83,7 +83,10 @@ bool UnFinFlagLost(Context &ctx)
 {
     bool damaged = false;
     ignoreErrors([&] { mGen::GetUnFinFlag(ctx, &damaged); });
-    return damaged || ctx.registry().SettingsLost();
+    bool unreadable = false;
+    ignoreErrors(
+        [&] { unreadable = mRegistry::RegValueDamaged(ctx, QStringLiteral("General"), QStringLiteral("UnFin")); });
+    return damaged || unreadable || ctx.registry().SettingsLost();
 }
 
 void KeepUnfinishedAside(Context &ctx, const QString &why)
@@ -114,19 +117,18 @@ void TogglePause(Context &ctx)
     ctx.sound().PauseGame();
 }
 
+// A toggle whose setting cannot be written is reported once; the command itself goes on.
 void ToggleAutoPlay(Context &ctx)
 {
-    if (mOptions::GetAutoPlay(ctx) == 1) {
-        mOptions::SetAutoPlay(ctx, 0);
-        return;
-    }
-    mOptions::SetAutoPlay(ctx, 1);
-    ctx.play().AutoMoveCheck();
+    const bool wasOn = mOptions::GetAutoPlay(ctx) == 1;
+    ctx.registry().KeepSetting([&] { mOptions::SetAutoPlay(ctx, wasOn ? 0 : 1); });
+    if (!wasOn)
+        ctx.play().AutoMoveCheck();
 }
 
 void ToggleToolbar(Context &ctx)
 {
-    mOptions::SetShowToolbar(ctx, mOptions::GetShowToolbar(ctx) == 1 ? 0 : 1);
+    ctx.registry().KeepSetting([&] { mOptions::SetShowToolbar(ctx, mOptions::GetShowToolbar(ctx) == 1 ? 0 : 1); });
 }
 
 void ShowGameRules(Context &ctx)

@@ -4,11 +4,7 @@
 // the game is kept.
 #include <QApplication>
 #include <QIcon>
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "core/AppError.h"
 
@@ -21,6 +17,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/ShellFolders.h"
+#include "platform/TerminationSignals.h"
 #include "scores/QtInputDialog.h"
 #include "shell/BoardView.h"
 #include "app/Context.h"
@@ -31,36 +28,6 @@
 #include "studio/QtRulesWindow.h"
 
 namespace {
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    // Only async-signal-safe work here: the event loop reads the pipe.
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
-
-void watchTerminationSignals(frmMain &window)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
-        // The ordinary close with open dialogs cancelled; every signal counts, so one
-        // arriving after the shutdown ends the program.
-        window.CloseOnRequest();
-    });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
-
 // The program's arguments after Qt has taken its own options, joined by one blank.
 QString commandLine(const QStringList &arguments)
 {
@@ -115,7 +82,10 @@ int main(int argc, char **argv)
 
     ArtCardImages images(ctx.art());
     frmMain window(ctx, board, images);
-    watchTerminationSignals(window);
+    rulesWindow.setOwner(&window);
+    // The ordinary close with open dialogs cancelled; every signal counts, so one arriving
+    // after the shutdown ends the program.
+    const TerminationSignals termination([&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
 

@@ -1,9 +1,11 @@
 #include "store/cRegistry.h"
 
 #include <QDir>
+#include <utility>
 
 #include "core/AppError.h"
 #include "app/Context.h"
+#include "platform/Guard.h"
 
 namespace {
 
@@ -32,6 +34,44 @@ cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
                       .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(keptAs));
         ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
     });
+    file_.setDamagedNotice([this](const QString &file, const QList<QPair<QString, QString>> &values) {
+        QStringList names;
+        for (const auto &[key, name] : values)
+            names.append(QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(settingName(key, name))));
+        const QString text =
+            QStringLiteral("The settings file \"%1\" holds %2 that cannot be read: %3. %4 until %5 again; every "
+                           "other setting is kept.")
+                .arg(QDir::toNativeSeparators(file),
+                     names.size() == 1 ? QStringLiteral("a setting") : QStringLiteral("settings"),
+                     names.join(QStringLiteral(", ")),
+                     names.size() == 1 ? QStringLiteral("Its default is used")
+                                       : QStringLiteral("Their defaults are used"),
+                     names.size() == 1 ? QStringLiteral("it is set") : QStringLiteral("they are set"));
+        ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    });
+}
+
+QString cRegistry::settingName(const QString &key, const QString &name) const
+{
+    // Settings of this product are named by section, as their owners know them.
+    const QString product = storeKey(reg::HKeyLocalMachine, regPath_);
+    const QString section = !product.isEmpty() && key.startsWith(product + QLatin1Char('\\'), Qt::CaseInsensitive)
+                                ? key.mid(product.size() + 1)
+                                : key;
+    return section + QLatin1Char('\\') + name;
+}
+
+bool cRegistry::ValueDamaged()
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    return !key.isEmpty() && file_.isDamaged(key, valueKey_);
+}
+
+QString cRegistry::WriteFailureText(const QString &errorText) const
+{
+    const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
+    return QStringLiteral("the settings cannot be saved to the file \"%1\": %2")
+        .arg(QDir::toNativeSeparators(file_.path()), reason);
 }
 
 void cRegistry::ReportWriteFailure(const QString &errorText)
@@ -39,11 +79,44 @@ void cRegistry::ReportWriteFailure(const QString &errorText)
     if (writeFailureReported_)
         return;
     writeFailureReported_ = true;
-    const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
-    ctx_.messages().show(QStringLiteral("The settings cannot be saved to the file \"%1\": %2.\r\nSettings changed "
-                                        "from now on may not be kept.")
-                             .arg(QDir::toNativeSeparators(file_.path()), reason),
-                         MsgButtons::Ok, MsgIcon::Exclamation);
+    // The reason is taken now: a later write may change it.
+    QString text = WriteFailureText(errorText);
+    text[0] = text[0].toUpper();
+    text += QStringLiteral(".\r\nSettings changed from now on may not be kept.");
+    if (holds_ > 0) {
+        heldReport_ = text;
+        return;
+    }
+    ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void cRegistry::ReportHold::release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    if (--registry_.holds_ > 0 || registry_.heldReport_.isEmpty())
+        return;
+    const QString text = std::exchange(registry_.heldReport_, QString());
+    ignoreErrors([&] { registry_.ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation); });
+}
+
+bool cRegistry::IsWriteFailure(const AppError &error)
+{
+    return error.number() == reg::ErrSetValue || error.number() == reg::ErrWriteFailed;
+}
+
+bool cRegistry::KeepSetting(const std::function<void()> &write)
+{
+    try {
+        write();
+        return true;
+    } catch (const AppError &e) {
+        if (!IsWriteFailure(e))
+            throw;
+        ReportWriteFailure(e.description());
+        return false;
+    }
 }
 
 QString cRegistry::rootName(std::int32_t classKey)

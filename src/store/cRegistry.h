@@ -8,9 +8,11 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 
 #include "platform/SettingsFile.h"
 
+class AppError;
 class Context;
 
 namespace reg {
@@ -71,9 +73,38 @@ public:
 
     // True once a damaged settings file was found in this run: every value it held is unknown.
     bool SettingsLost() const { return settingsLost_; }
+    // True while the value named by ClassKey, SectionKey and ValueKey is stored damaged:
+    // it reads as absent until it is written again.
+    bool ValueDamaged();
     // Tells the user, once per run, that a setting could not be kept: the settings file and
-    // why (the store's reason, else the error's text). Play goes on.
+    // why (the store's reason, else the error's text). Play goes on. While a ReportHold
+    // stands the report waits for it.
     void ReportWriteFailure(const QString &errorText);
+    // The failure in words, for a window that must say why its own action failed:
+    // "the settings cannot be saved to the file ...: <reason>".
+    QString WriteFailureText(const QString &errorText) const;
+    // True for the errors a settings write raises when the store refuses it.
+    static bool IsWriteFailure(const AppError &error);
+    // Runs settings writes; when the store refuses one, the failure is reported as above
+    // instead of raised, so the caller's action goes on. False when a write failed; any
+    // other error passes.
+    bool KeepSetting(const std::function<void()> &write);
+
+    // Holds the report of a failed write while a window is in the middle of the user's
+    // gesture (a double click whose first click wrote a setting); shown when released.
+    class ReportHold {
+    public:
+        explicit ReportHold(cRegistry &registry) : registry_(registry) { ++registry_.holds_; }
+        ~ReportHold() { release(); }
+        ReportHold(const ReportHold &) = delete;
+        ReportHold &operator=(const ReportHold &) = delete;
+        // Shows a held report now; later failures are held no more.
+        void release();
+
+    private:
+        cRegistry &registry_;
+        bool released_ = false;
+    };
 
     // The store underneath, for tests and tools (writer seam, direct access).
     SettingsFile &settingsFile() { return file_; }
@@ -92,6 +123,8 @@ public:
     static QString toText(const QVariant &value);
 
 private:
+    // A stored value as the user knows it: section and name below the settings path.
+    QString settingName(const QString &key, const QString &name) const;
     [[noreturn]] void raiseSetError(int number, const QVariant &value) const;
 
     Context &ctx_;
@@ -104,4 +137,6 @@ private:
     QString regPath_;
     bool settingsLost_ = false;
     bool writeFailureReported_ = false;
+    int holds_ = 0;
+    QString heldReport_;
 };

@@ -19,6 +19,7 @@
 #include "library/mRecent.h"
 #include "platform/FileDialog.h"
 #include "app/Context.h"
+#include "store/cRegistry.h"
 #include "app/mGen1.h"
 #include "store/cData.h"
 
@@ -32,20 +33,25 @@ constexpr qint64 kFavHeadBytes = 4096;
 // Bytes read for a saved game's header: its 18 lines fit many times over, so the moves
 // after it are not read when lists of many files are filled.
 constexpr qint64 kGameHeadBytes = 4096;
+// The most read for a header whose lines are padded beyond the usual head; a file whose
+// first 18 lines do not fit in it is no saved game.
+constexpr qint64 kGameHeadMaxBytes = 64 * 1024;
 
-// The first lines of a saved-game file: from its head when the head holds the whole
-// header, else from the whole file. A head cut short ends at its last line end, so a
-// character split at the cut cannot change how the head decodes.
+// The first lines of a saved-game file, from its head only. A head cut short ends at its
+// last line end, so a character split at the cut cannot change how the head decodes.
 QStringList headerLines(const QString &path)
 {
-    QByteArray head = TextFile::readHead(path, kGameHeadBytes);
-    if (head.size() < kGameHeadBytes)
-        return TextFile::splitLines(TextFile::decode(head));
-    head.truncate(std::max(head.lastIndexOf('\n'), head.lastIndexOf('\r')) + 1);
-    QStringList lines = TextFile::splitLines(TextFile::decode(head));
-    if (lines.size() >= kHeaderLines)
-        return lines;
-    return TextFile::readLines(path);
+    QStringList lines;
+    for (const qint64 size : {kGameHeadBytes, kGameHeadMaxBytes}) {
+        QByteArray head = TextFile::readHead(path, size);
+        if (head.size() < size)
+            return TextFile::splitLines(TextFile::decode(head));
+        head.truncate(std::max(head.lastIndexOf('\n'), head.lastIndexOf('\r')) + 1);
+        lines = TextFile::splitLines(TextFile::decode(head));
+        if (lines.size() >= kHeaderLines)
+            return lines;
+    }
+    return lines;
 }
 
 [[noreturn]] void refuse(const QString &path, int line, const QString &what, std::int64_t value, std::int64_t lo,
@@ -94,10 +100,11 @@ GameDefinition fittingDefinition(Context &ctx, const LoadedGame &game, const QSt
     if (misfit->move == 0)
         raiseError(err::BadSavedGame,
                    QStringLiteral("The saved game %1 cannot be opened: %2").arg(path, misfit->reason));
-    raiseError(err::BadSavedGame, QStringLiteral("The saved game %1 cannot be opened: its move %2 (line %3) does not "
-                                                 "fit the dealt game. %4")
+    const QString what = misfit->ruleBroken ? QStringLiteral("breaks the rules of the game")
+                                            : QStringLiteral("does not fit the dealt game");
+    raiseError(err::BadSavedGame, QStringLiteral("The saved game %1 cannot be opened: its move %2 (line %3) %4. %5")
                                       .arg(path, QString::number(misfit->move),
-                                           QString::number(kHeaderLines + misfit->move), misfit->reason));
+                                           QString::number(kHeaderLines + misfit->move), what, misfit->reason));
 }
 
 // Path separators, NUL and control characters become "_".
@@ -336,12 +343,16 @@ void OpenGameDialog(Context &ctx)
     request.folder = mGen1::GetSaveInitDir(ctx);
     request.filter = incFilter(data) + QStringLiteral("|") + finFilter(data);
     const QString path = ctx.fileDialogs().openFile(request);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // A file deleted meanwhile or a folder does nothing; one that is no regular file (a FIFO, a link to
+    // a device) is refused by the read, with its name.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);
     ctx.session().PlayLoadedGame(path, game, true);
-    mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath());
+    // The game is open: a folder that cannot be remembered costs only the setting.
+    ctx.registry().KeepSetting([&] { mGen1::SetSaveInitDir(ctx, QFileInfo(path).absolutePath()); });
 }
 
 void SaveGameDialog(Context &ctx, const QString &extension)
@@ -361,8 +372,11 @@ void SaveGameDialog(Context &ctx, const QString &extension)
     if (path.isEmpty() || target.isRelative() || !target.absoluteDir().exists())
         return;
     ctx.engine().SavetoFile(path);
-    mGen1::SetSaveInitDir(ctx, target.absolutePath());
-    mRecent::AddRecent(ctx, mRecent::kSaved, path);
+    // The game is saved: settings that cannot be written cost only themselves.
+    ctx.registry().KeepSetting([&] {
+        mGen1::SetSaveInitDir(ctx, target.absolutePath());
+        mRecent::AddRecent(ctx, mRecent::kSaved, path);
+    });
 }
 
 } // namespace mFile

@@ -83,4 +83,9 @@ std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &
     }
 }
 
+bool RegValueDamaged(Context &ctx, const QString &section, const QString &name)
+{
+    return select(ctx, section, name, reg::REG_SZ).ValueDamaged();
+}
+
 } // namespace mRegistry

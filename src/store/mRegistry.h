@@ -17,4 +17,7 @@ void SetRegInteger(Context &ctx, const QString &section, const QString &name, st
 // Raises the overflow error for a stored number outside 16 bits and the type-mismatch
 // error for stored text that is not a number.
 std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue);
+// True when the stored value is damaged: it reads as absent, so its getter gives the
+// default, until the next setter replaces it.
+bool RegValueDamaged(Context &ctx, const QString &section, const QString &name);
 } // namespace mRegistry

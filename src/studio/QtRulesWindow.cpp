@@ -1,5 +1,6 @@
 #include "studio/QtRulesWindow.h"
 
+#include <QApplication>
 #include <QEventLoop>
 
 #include "studio/frmRules.h"
@@ -32,7 +33,10 @@ void QtRulesWindow::open(bool modal, const std::function<void()> &shown)
     if (!ctx_)
         return;
     close();
-    auto *window = new frmRules(*ctx_);
+    // A modal window stays over the dialog that opened it; any other over the main window,
+    // so a click on the table does not bury it.
+    QWidget *modalOwner = modal ? QApplication::activeModalWidget() : nullptr;
+    auto *window = new frmRules(*ctx_, modalOwner ? modalOwner : owner_.data());
     window_ = window;
     if (modal)
         window->setWindowModality(Qt::ApplicationModal);

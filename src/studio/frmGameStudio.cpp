@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -97,7 +98,8 @@ frmGameStudio::frmGameStudio(Context &ctx, QWidget *parent) : QDialog(parent), c
         connect(entry.first, &QPushButton::clicked, this,
                 [this, handler] { runGuarded(ctx_.messages(), [&] { (this->*handler)(); }); });
     }
-    connect(lvGames, &QTreeWidget::itemClicked, this,
+    // The current row drives the window, whether a click or the keyboard chose it.
+    connect(lvGames, &QTreeWidget::currentItemChanged, this,
             [this] { runGuarded(ctx_.messages(), [this] { lvGames_Click(); }); });
 
     auto *buttons = new QHBoxLayout;
@@ -140,17 +142,22 @@ void frmGameStudio::LoadGameList()
 {
     const QStringList games = ctx_.custom().GetStudioGames();
     const int count = games.value(0).toInt();
-    lvGames->clear();
-    for (int i = 1; i <= count; ++i) {
-        auto *item = new QTreeWidgetItem(lvGames, {games.value(i)});
-        item->setIcon(0, StudioControlsView::GameIcon());
+    {
+        // The game is shown once, below, not for every row the refill passes through.
+        const QSignalBlocker quiet(lvGames);
+        lvGames->clear();
+        for (int i = 1; i <= count; ++i) {
+            auto *item = new QTreeWidgetItem(lvGames, {games.value(i)});
+            item->setIcon(0, StudioControlsView::GameIcon());
+        }
+        if (lvGames->topLevelItemCount() > 0)
+            lvGames->setCurrentItem(lvGames->topLevelItem(0));
     }
     if (lvGames->topLevelItemCount() == 0) {
         enableGameButtons(false, false);
         ShowGame({});
         return;
     }
-    lvGames->setCurrentItem(lvGames->topLevelItem(0));
     ShowGame(selectedGame());
 }
 

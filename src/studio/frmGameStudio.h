@@ -31,6 +31,9 @@ public:
     void ShowGame(const QString &name);
     void ShowGameDetails(const QString &name);
 
+    // Shows the game of the current row; runs whenever the current row changes, by a
+    // click or by the keyboard, so the details, the preview and the buttons always belong
+    // to the row the buttons act on.
     void lvGames_Click();
     void cmdAdd_Click();
     void cmdEdit_Click();

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <memory>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -46,13 +47,30 @@ QLabel *picture(QWidget *parent, const char *name, int width, int height)
     return label;
 }
 
-// A label used as a button: underlined like a link while it can be pressed.
+// A label used as a button: underlined like a link while it can be pressed, and in the
+// tab order with a dotted frame while it has the focus, so the keyboard reaches it too.
 QLabel *labelButton(QWidget *parent, const char *name, const QString &text)
 {
     QLabel *label = makeLabel(parent, name, text);
     label->setCursor(Qt::PointingHandCursor);
-    label->setStyleSheet(QStringLiteral("QLabel:enabled { color: palette(link); text-decoration: underline; }"));
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setStyleSheet(QStringLiteral("QLabel { border: 1px solid transparent; padding: 1px 2px; }"
+                                        "QLabel:enabled { color: palette(link); text-decoration: underline; }"
+                                        "QLabel:focus { border: 1px dotted palette(text); }"));
     return label;
+}
+
+// A left click released, or Space or Return pressed, presses a label-button.
+bool pressesLabel(const QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    return key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 } // namespace
 
@@ -193,8 +211,9 @@ void frmNewGameWizard::lbNext_Click()
     } else if (page == 3) {
         SSTab1->setCurrentIndex(4);
         UpdatePreview();
-        lbNext->setEnabled(false);
+        // Finish first: the focus leaving the disabled "Next >>" lands on it.
         lbFinish->setEnabled(true);
+        lbNext->setEnabled(false);
     }
 }
 
@@ -233,10 +252,8 @@ void frmNewGameWizard::lbCancel_Click()
 
 bool frmNewGameWizard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::MouseButtonRelease)
-        return QDialog::eventFilter(watched, event);
     auto *label = qobject_cast<QLabel *>(watched);
-    if (!label || !label->isEnabled() || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+    if (!label || !label->isEnabled() || !pressesLabel(event))
         return QDialog::eventFilter(watched, event);
     void (frmNewGameWizard::*handler)() = nullptr;
     if (label == lbBack)

@@ -40,7 +40,8 @@ public:
     QLabel *PicPreview = nullptr;
 
 protected:
-    // A press on an enabled label-button runs its handler.
+    // A press on an enabled label-button runs its handler: a left click, or Space or
+    // Return while it has the focus.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -92,17 +92,19 @@ TEST(AnimationDialog, ShowsTheSpeedsReversedAndOkStoresThemBackInOrder)
         dlg.Slider[4]->setValue(50);
         dlg.cmdOK_Click();
     }
-    EXPECT_EQ(speeds(t.ctx), QStringList({"5", "5", "2", "0"}));
+    // Only the slider the user moved is stored.
+    EXPECT_EQ(speeds(t.ctx), QStringList({kAbsent, kAbsent, kAbsent, "0"}));
 
-    // A speed edited beyond the slider stands at its end and is stored back within range.
+    // A speed edited beyond the slider stands at its end and, left alone, keeps its value.
     mCustomize::SetUndoSpeed(t.ctx, 30000);
     mCustomize::SetCardSpeed(t.ctx, -4);
     EXPECT_EQ(mCustomize::GetUndoSpeed(t.ctx), 30000);
     frmAnimation dlg(t.ctx);
     EXPECT_EQ(dlg.Slider[1]->value(), 50);
     EXPECT_EQ(dlg.Slider[2]->value(), 0);
+    dlg.Slider[3]->setValue(40);
     dlg.cmdOK_Click();
-    EXPECT_EQ(speeds(t.ctx), QStringList({"0", "50", "2", "0"}));
+    EXPECT_EQ(speeds(t.ctx), QStringList({"-4", "30000", "10", "0"}));
 }
 
 TEST(CardDeck, AStoredIndexOutsideTheDesignsReadsAsSevenAndIsNotWrittenBack)

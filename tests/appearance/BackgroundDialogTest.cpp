@@ -18,6 +18,8 @@
 #include "store/cData.h"
 #include "store/cFunc.h"
 #include "store/mRegistry.h"
+#include "support/Errors.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
@@ -89,11 +91,43 @@ TEST(BackgroundDialog, OpensOnTheStoredTabWithApplyDisabledUntilTheUserChangesSo
     dlg.SSTab1->setCurrentIndex(mCustomize::Texture);
     EXPECT_TRUE(dlg.cmdApply->isEnabled());
 
-    // OK with nothing changed stores every value again.
+    // OK with nothing changed stores nothing and leaves the scheme file alone.
+    const QString scheme = t.ctx.data().DefaultSchemeFile();
+    writeBytes(scheme, "0,128,0,128,0,0");
     dlg.cmdOK_Click();
+    EXPECT_EQ(t.stored("BackIndex"), "0");
     EXPECT_EQ(t.stored("TextureIndex"), "2");
-    EXPECT_EQ(t.stored("WPTimerValue"), "4");
-    EXPECT_EQ(t.stored("ImageFolderFile"), t.ctx.data().DefaultCustImageFile());
+    for (const char *name : {"EnableTile", "ColorIndex", "FadeIndex", "ImageIndex", "SchemeFile", "CustImageFile",
+                             "ImageFolderFile", "WPTimerValue"})
+        EXPECT_EQ(t.stored(name), "<absent>") << name;
+    EXPECT_EQ(bytesOf(scheme), QByteArray("0,128,0,128,0,0"));
+}
+
+TEST(BackgroundDialog, ADamagedSchemeIsRewrittenOnlyWhenTheUserChangesItAndThenWithAWord)
+{
+    Dialog t;
+    const QByteArray damaged(" 1  2  3  4  5  6666 \r\n");
+    const QString broken = t.scheme("Broken", damaged);
+    mCustomize::SetSchemeFile(t.ctx, broken);
+    mCustomize::SetColorIndex(t.ctx, 0); // a damaged setting: reads as colour 1
+    {
+        frmBackGround dlg(t.ctx);
+        click(dlg.lvLarge, 1);
+        dlg.cmdApply_Click();
+        dlg.cmdOK_Click();
+    }
+    EXPECT_EQ(bytesOf(broken), damaged);
+    EXPECT_EQ(t.stored("ImageIndex"), "2");
+    EXPECT_EQ(t.stored("ColorIndex"), "0");
+
+    frmBackGround dlg(t.ctx);
+    dlg.SSTab1->setCurrentIndex(mCustomize::Scheme);
+    dlg.Slider[0]->setValue(7);
+    t.box.expect(MsgResult::Ok, "\"Broken\" could not be read");
+    dlg.cmdApply_Click();
+    EXPECT_EQ(bytesOf(broken), QByteArray(" 7  0  0  0  0  0 \r\n"));
+    dlg.cmdOK_Click(); // said once: the file is a scheme now
+    EXPECT_EQ(t.stored("BackIndex"), "3");
 }
 
 TEST(BackgroundDialog, PathsKeepTheirLetterCaseFromTheListsToTheSettings)
@@ -278,12 +312,38 @@ TEST(BackgroundDialog, ApplyReportsASchemeThatCannotBeWrittenAfterStoringTheRest
     mCustomize::SetSchemeFile(t.ctx, mine);
     frmBackGround dlg(t.ctx);
     dlg.SSTab1->setCurrentIndex(mCustomize::Scheme);
+    dlg.Slider[2]->setValue(30);
+    dlg.imcTimer->setCurrentIndex(dlg.imcTimer->findText("1 Minute"));
+    dlg.imcTimer_Click();
     ASSERT_TRUE(QFile::remove(mine));
     ASSERT_TRUE(QDir().mkpath(mine)); // now a folder: the scheme cannot be written
     t.box.expect(MsgResult::Ok, "Mine");
     dlg.cmdOK->click();
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(t.stored("BackIndex"), "3");
-    EXPECT_EQ(t.stored("WPTimerValue"), "4");
+    EXPECT_EQ(t.stored("WPTimerValue"), "3");
     EXPECT_GT(t.nullWindow.backgroundChanges(), 0);
+    // "1 Minute" changes the background every 60 s.
+    EXPECT_TRUE(t.nullWindow.wallPaperTimer().enabled());
+    EXPECT_EQ(t.nullWindow.wallPaperTimer().interval(), 60000);
+}
+
+TEST(BackgroundDialog, AFifoIsNeitherListedNorOpenedAndAddingOneIsRefusedByName)
+{
+    Dialog t;
+    const QString schemePipe = t.ctx.data().SchemeFolder() + "/Pipe";
+    const QString picturePipe = t.home.path() + "/Pics/Pipe.jpg";
+    makeFifo(schemePipe);
+    makeFifo(picturePipe);
+    t.ctx.func().AddtoLIST(mCustomize::kCustomImageList, picturePipe);
+    EXPECT_TRUE(runsWithoutOpening({schemePipe, picturePipe}, [&] {
+        frmBackGround dlg(t.ctx);
+        EXPECT_FALSE(t.listed(dlg.lvScheme).contains(schemePipe));
+        EXPECT_FALSE(t.listed(dlg.lvCustImg).contains(picturePipe));
+        t.dialogs.expectOpen(picturePipe);
+        QString text;
+        EXPECT_EQ(errorOf([&] { dlg.cmdAddPic_Click(); }, &text), err::PathFileAccess);
+        EXPECT_TRUE(text.contains(picturePipe) && text.contains("not a regular file")) << text.toStdString();
+        EXPECT_FALSE(t.listed(dlg.lvCustImg).contains(picturePipe));
+    }));
 }

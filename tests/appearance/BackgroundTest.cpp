@@ -129,6 +129,10 @@ TEST(SchemeFile, IsWrittenByteExactAndReadTolerantly)
               std::vector<int>({10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(errorOf([&] { mCustomize::ReadSchemeFile(t.file("b", " 1  2  3  4  5 \r\n")); }), err::TypeMismatch);
     EXPECT_EQ(errorOf([&] { mCustomize::ReadSchemeFile(t.file("c", " 1  2  x  4  5  6 \r\n")); }), err::TypeMismatch);
+    // A value outside 0..255 makes the file no scheme, like any other damage.
+    EXPECT_EQ(errorOf([&] { mCustomize::ReadSchemeFile(t.file("d", "-64 2 3 4 5 6")); }), err::TypeMismatch);
+    EXPECT_EQ(errorOf([&] { mCustomize::ReadSchemeFile(t.file("e", "1 2 3 4 5 6640")); }), err::TypeMismatch);
+    EXPECT_NO_THROW(mCustomize::ReadSchemeFile(t.file("f", "0 255 0 255 0 255")));
 
     // Values out of colour range are held to 0..255 for painting.
     EXPECT_EQ(mCustomize::SchemeTop({-1, 300, 7, 0, 0, 0}), rgbValue(0, 255, 7));
@@ -138,10 +142,12 @@ TEST(WallpaperTimer, FollowsTheChangeMode)
 {
     Table t;
     AppTimer &timer = t.nullWindow.wallPaperTimer();
-    mCustomize::SetWPTimerValue(t.ctx, 2);
-    mCustomize::SetWallpaperTimer(t.ctx);
-    EXPECT_TRUE(timer.enabled());
-    EXPECT_EQ(timer.interval(), 15000);
+    for (const auto &[mode, interval] : {std::pair{1, 5000}, std::pair{2, 15000}, std::pair{3, 60000}}) {
+        mCustomize::SetWPTimerValue(t.ctx, static_cast<std::int16_t>(mode));
+        mCustomize::SetWallpaperTimer(t.ctx);
+        EXPECT_TRUE(timer.enabled()) << mode;
+        EXPECT_EQ(timer.interval(), interval) << mode;
+    }
     mCustomize::SetWPTimerValue(t.ctx, 9);
     mCustomize::SetWallpaperTimer(t.ctx);
     EXPECT_TRUE(timer.enabled());
@@ -241,9 +247,19 @@ TEST(ChangeBackground, ADamagedOrMissingFileOrAnEmptyListPaintsNothingAndNeverFa
     writeBytes(folder + "/broken", " 1  2  3 \r\n");
     mCustomize::SetBackIndex(t.ctx, mCustomize::Scheme);
     t.paintPlain(Qt::green);
+    // A damaged file is named once, however often the timer picks it again.
+    t.box.expect(MsgResult::Ok, "broken\" could not be shown");
+    EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.0; }));
     EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.0; }));
     EXPECT_EQ(t.at(3, 3), QColor(Qt::green));
+    EXPECT_EQ(t.box.prompts().size(), 1);
     EXPECT_NO_THROW(mCustomize::ApplyBackground(t.ctx));
+    // The stored scheme damaged: named once over two applies.
+    mCustomize::SetSchemeFile(t.ctx, t.file("stored", "1 2 3 4 5 300"));
+    t.box.expect(MsgResult::Ok, "stored\" could not be shown");
+    mCustomize::ApplyBackground(t.ctx);
+    mCustomize::ApplyBackground(t.ctx);
+    EXPECT_EQ(t.box.prompts().size(), 2);
 
     // An image folder holding a damaged picture, then an empty one.
     QDir(t.home.path()).mkpath("pics");
@@ -252,8 +268,11 @@ TEST(ChangeBackground, ADamagedOrMissingFileOrAnEmptyListPaintsNothingAndNeverFa
     mCustomize::SetImageFolderFile(t.ctx, pics + "/bad.JPG");
     mCustomize::SetBackIndex(t.ctx, mCustomize::ImageFolder);
     t.paintPlain(Qt::green);
+    t.box.expect(MsgResult::Ok, "bad.JPG\" could not be shown");
+    EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.0; }));
     EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.0; }));
     EXPECT_EQ(t.at(3, 3), QColor(Qt::green));
+    EXPECT_EQ(t.box.prompts().size(), 3);
 
     // Patterns ignore letter case; other files are not pictures of the folder.
     writeBytes(pics + "/notes.txt", "x");
@@ -266,6 +285,7 @@ TEST(ChangeBackground, ADamagedOrMissingFileOrAnEmptyListPaintsNothingAndNeverFa
     t.paintPlain(Qt::green);
     EXPECT_NO_THROW(mCustomize::ChangeBackground(t.ctx, [] { return 0.5; }));
     EXPECT_EQ(t.at(3, 3), QColor(Qt::green));
+    EXPECT_EQ(t.box.prompts().size(), 3);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The auto-save browser over a prepared auto-save folder: its rows, the buttons each
-// action enables, deleting and emptying (also when a delete fails), the tab it keeps,
-// and Play through the main window. After every action the lists must show the folder.
+// action enables, deleting and emptying (also when a delete fails), the tab it keeps (or
+// cannot keep), and Play through the main window. After every action the lists must show
+// the folder.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,9 @@
 #include "library/AutoSaveRows.h"
 #include "library/frmAutoSave.h"
 #include "library/mAutoSave.h"
+#include "platform/SettingsFile.h"
 #include "shell/cGamePlay.h"
+#include "store/cRegistry.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mRegistry.h"
@@ -70,6 +73,11 @@ void expectWindowAgreesWithFolder(Context &ctx, const frmAutoSave &dlg)
     EXPECT_EQ(dlg.cmdPlay->isEnabled(), selected);
     EXPECT_EQ(dlg.cmdDelete->isEnabled(), selected);
 }
+
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
 
 void select(QTreeWidget *list, int row)
 {
@@ -222,6 +230,36 @@ TEST(AutoSaveBrowser, PlayFromTheMainWindowPlaysAGoodFileAndReportsADamagedOne)
     EXPECT_EQ(w.gp().GameNo().value(), 42);
 
     playRow(2);
+    EXPECT_EQ(w.gp().GameName(), "Freecell");
+    EXPECT_EQ(w.gp().GameNo().value(), 617);
+}
+
+TEST(AutoSaveBrowser, ATabThatCannotBeKeptStopsNeitherPlayNorClose)
+{
+    Prepared<WindowContext> w;
+    w.prepare();
+    w.gp().PlayNumber("Baker's Game", GameNumber::fromNumber(42));
+    RefusingWriter refusing;
+    w.ctx.registry().settingsFile().setWriter(&refusing);
+    w.box.expect(MsgResult::Ok, "The settings cannot be saved");
+    {
+        frmAutoSave dlg(w.ctx);
+        dlg.show();
+        dlg.SSTab1->setCurrentIndex(1);
+        dlg.cmdClose->click();
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    }
+    QTimer::singleShot(0, [] {
+        auto *dlg = qobject_cast<frmAutoSave *>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        select(dlg->lvInc, 2);
+        dlg->cmdPlay->click();
+    });
+    w.window->DoCommand("AutoSave");
+    w.ctx.registry().settingsFile().setWriter(nullptr);
+    // Reported once for the whole run, and the chosen game is on the table.
+    EXPECT_EQ(w.box.pending(), 0);
     EXPECT_EQ(w.gp().GameName(), "Freecell");
     EXPECT_EQ(w.gp().GameNo().value(), 617);
 }

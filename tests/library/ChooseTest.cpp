@@ -1,19 +1,30 @@
 // Choosing a deal by number: the range for 1, 6 and 15 digits under a fixed locale, the
-// texts refused, and the window's Select, its range message and the player it proposes.
+// texts refused, and the window's Select, its range message and the player it proposes,
+// also over a settings store that refuses every write.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "appearance/mCustomize.h"
 #include "library/frmChoose.h"
 #include "library/mChoose.h"
+#include "platform/SettingsFile.h"
+#include "shell/cGamePlay.h"
+#include "store/cRegistry.h"
 #include "store/mOptions.h"
-#include "support/GameContext.h"
+#include "support/WindowContext.h"
 
 namespace {
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
+
 struct EnglishLocale {
     EnglishLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~EnglishLocale() { QLocale::setDefault(QLocale::system()); }
@@ -80,4 +91,35 @@ TEST(SelectByNumber, WindowRefusesOutOfRangeThenChoosesGameNumberAndPlayer)
     EXPECT_EQ(choose.chosenGame(), "Mission");
     EXPECT_EQ(choose.chosenNumber(), "617");
     EXPECT_EQ(mCustomize::GetCurPlayer(t.ctx), "Bob");
+}
+
+TEST(SelectByNumber, ASettingsStoreThatRefusesWritesStillDealsForTheCurrentPlayer)
+{
+    WindowContext w;
+    mCustomize::SetPlayer(w.ctx, 1, "Ann", false);
+    mCustomize::SetPlayer(w.ctx, 2, "Bob", false);
+    mCustomize::SetCurPlayer(w.ctx, "Bob");
+    RefusingWriter refusing;
+    w.ctx.registry().settingsFile().setWriter(&refusing);
+    // Ann cannot be made current: the window stays to choose again. Bob, already current,
+    // is dealt Mission 617; the recent list the deal cannot keep is reported once.
+    w.box.expect(MsgResult::Ok, "CurPlayer");
+    w.box.expect(MsgResult::Ok, "The settings cannot be saved");
+    QTimer::singleShot(0, [] {
+        auto *dlg = qobject_cast<frmChoose *>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        dlg->imcGames->setCurrentIndex(dlg->imcGames->findText("Mission"));
+        dlg->Text1->setText("617");
+        dlg->imcPlayer->setCurrentIndex(0);
+        dlg->cmdSelect->click();
+        EXPECT_TRUE(dlg->isVisible());
+        dlg->imcPlayer->setCurrentIndex(1);
+        dlg->cmdSelect->click();
+    });
+    w.window->DoCommand("SelNum");
+    w.ctx.registry().settingsFile().setWriter(nullptr);
+    EXPECT_EQ(w.box.pending(), 0);
+    EXPECT_EQ(w.gp().GameName(), "Mission");
+    EXPECT_EQ(w.gp().GameNo().text(), "617");
+    EXPECT_EQ(mCustomize::GetCurPlayer(w.ctx), "Bob");
 }

@@ -105,7 +105,11 @@ TEST(Favorites, MenuFollowsTheFolderTreeOneLevelDeepWithoutDuplicates)
     mFavorites::BuildFavMenu(t.ctx);
     EXPECT_TRUE(t.under("mFavMain").isEmpty());
     EXPECT_FALSE(t.ctx.menu().ItemVisible("mFav(3)"));
-    // An empty folder alone shows the separator.
+    // A favourite with no folder shows the separator, and so does an empty folder alone.
+    t.fav("alone");
+    mFavorites::BuildFavMenu(t.ctx);
+    EXPECT_TRUE(t.ctx.menu().ItemVisible("mFav(3)"));
+    ASSERT_TRUE(QFile::remove(t.at("alone")));
     t.folder("Empty");
     mFavorites::BuildFavMenu(t.ctx);
     EXPECT_TRUE(t.ctx.menu().ItemVisible("mFav(3)"));

@@ -1,7 +1,8 @@
 // The Add to Favorites and Organize Favorites windows on a temporary favourites folder,
 // with scripted input and message boxes: names refused by any entry in the way, moves
 // between folders that differ only in letter case, a linked folder deleted as a link,
-// and failures reported with the tree showing what is on disk.
+// a new folder chosen wherever it is listed, and failures reported with the tree showing
+// what is on disk.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "appearance/mCustomize.h"
+#include "core/FolderList.h"
 #include "library/frmAddtoFav.h"
 #include "library/frmOrgFav.h"
 #include "library/mFavorites.h"
@@ -20,6 +23,7 @@
 #include "shell/cGamePlay.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "support/Errors.h"
 #include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
@@ -185,4 +189,37 @@ TEST(AddToFavorites, ProposesTheGameRefusesATakenNameAndSelectsANewFolder)
     EXPECT_EQ(w.tvFav->currentItem()->text(0), "Zed");
     w.cmdOK->click();
     EXPECT_TRUE(t.exists("Zed/Freecell - 077"));
+
+    // A new folder that comes first in name order is the one chosen too.
+    frmAddtoFav again(t.ctx);
+    t.box.expectInput("Alpha", "Please Enter a Folder Name");
+    again.cmdCreate->click();
+    EXPECT_EQ(again.tvFav->currentItem()->text(0), "Alpha");
+    again.cmdOK->click();
+    EXPECT_TRUE(t.exists("Alpha/Freecell - 077"));
+}
+
+TEST(AddToFavorites, APlayerNameARecordCannotHoldIsReportedAndNothingIsWritten)
+{
+    FavFolder t;
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(5));
+    // A player name with a double quote, as a carried-over settings file may hold.
+    mCustomize::SetCurPlayer(t.ctx, "Ann \"Fox\"");
+    frmAddtoFav w(t.ctx);
+    w.show();
+    t.box.expect(MsgResult::Ok, "Ann \"Fox\"");
+    w.cmdOK->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(FolderList::files(t.root()).isEmpty());
+    EXPECT_FALSE(t.ctx.menu().HasItem(t.at("Freecell - 5")));
+    // The win dialog's way, under the default name, is refused the same way.
+    EXPECT_EQ(errorOf([&] { mFavorites::SaveFavorite(t.ctx); }), err::InvalidCall);
+    EXPECT_TRUE(FolderList::files(t.root()).isEmpty());
+
+    // The name is still free once the player can be written.
+    mCustomize::SetCurPlayer(t.ctx, "Ann");
+    w.cmdOK->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(mFile::ReadFavRecord(t.at("Freecell - 5")).AddedBy, "Ann");
+    EXPECT_TRUE(t.ctx.menu().HasItem(t.at("Freecell - 5")));
 }

@@ -102,9 +102,11 @@ TEST(RecentMenus, OnlyWhatCanStillBePlayedIsListedAndNothingRaises)
     EXPECT_EQ(mRecent::GetRecent(m.ctx, mRecent::kSaved).mid(1, 2), QStringList({gone, kept}));
 
     // A game no longer in the table, a dashed name that splits wrongly, a name starting
-    // with a dash, and a slot written twice.
+    // with a dash, a slot written twice, and numbers that cannot be dealt (no digits, a
+    // fraction, more than 15 digits, none at all).
     m.storeList(mRecent::kPlayed,
-                {"Old Studio Game - 4", "Ace-High - 3", "-x - 5", "Bouquet - 617", "Freecell - 1", "Bouquet - 617"});
+                {"Old Studio Game - 4", "Ace-High - 3", "-x - 5", "Bouquet - 617", "Freecell - 1", "Bouquet - 617",
+                 "Freecell - abc", "Freecell - 12.5", "Freecell - 1234567890123456", "Freecell - "});
     EXPECT_EQ(m.captions(kPlayed), QStringList({"Bouquet - 617", "Freecell - 1"}));
     EXPECT_TRUE(m.box.prompts().isEmpty());
 

@@ -140,7 +140,7 @@ TEST(SelectGame, EveryFileCategoryListsReadableFilesAndSkipsTheRest)
     EXPECT_EQ(rows(t.fill("rSave")), (QStringList{"m | Recently Saved | ", s1 + " | Freecell - 11 (40%) | Freecell"}));
     EXPECT_EQ(rows(t.fill("rOpen")), QStringList{"m | Recently Opened | "});
     // Only entries Play can start: a game of the table and a number.
-    for (const char *entry : {"Nowhere - 5", "Freecell", "Freecell - ", "Baker's Game - 1234"})
+    for (const char *entry : {"Nowhere - 5", "Freecell", "Freecell - ", "Freecell - x7", "Baker's Game - 1234"})
         mRecent::AddRecent(t.ctx, mRecent::kPlayed, entry);
     EXPECT_EQ(rows(t.fill("rPlay")),
               (QStringList{"m | Recently Played | ", "Baker's Game - 1234 | Baker's Game - 1234 | Baker's Game"}));
@@ -375,21 +375,53 @@ TEST(SelectGame, ASettingsStoreThatRefusesWritesStopsNoChoice)
     mCustomize::SetCurPlayer(t.ctx, "Bob");
     RefusingWriter refusing;
     t.ctx.registry().settingsFile().setWriter(&refusing);
-    t.box.expect(MsgResult::Ok, "The settings cannot be saved");
     frmSelect w(t.ctx);
     w.show();
     clickNode(w, "Mission");
     EXPECT_EQ(w.lvDet->count(), 5);
-    // A player who cannot be made current plays nothing: the window stays to choose again.
-    t.box.expect(MsgResult::Ok, "CurPlayer");
+    // A player who cannot be made current plays nothing: the window stays to choose again,
+    // told why in words, not by the store's raw key.
+    t.box.expect(MsgResult::Ok, "The player \"Ann\" cannot be made current: the settings cannot be saved");
     w.imcPlayer->setCurrentIndex(0);
     w.lbPlay->click();
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.choice());
+    EXPECT_FALSE(t.box.last().text.contains("CurPlayer"));
+    // The failed write of the entry is told once the window has gone.
+    t.box.expect(MsgResult::Ok, "The settings cannot be saved");
     w.imcPlayer->setCurrentIndex(1);
     w.lbPlay->click();
     t.ctx.registry().settingsFile().setWriter(nullptr);
     ASSERT_TRUE(w.choice());
     EXPECT_EQ(w.choice()->nodeKey, "Mission");
     EXPECT_EQ(t.box.prompts().size(), 2);
+}
+
+TEST(SelectGame, ADoubleClickPlaysWithARefusingStoreAndTheReportWaitsUntilTheWindowCloses)
+{
+    Select t;
+    mCustomize::SetPlayer(t.ctx, 1, "Ann", false);
+    mCustomize::SetCurPlayer(t.ctx, "Ann");
+    RefusingWriter refusing;
+    t.ctx.registry().settingsFile().setWriter(&refusing);
+    frmSelect w(t.ctx);
+    w.show();
+    const QList<QTreeWidgetItem *> found = w.tvRight->findItems("Mission", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    w.tvRight->scrollToItem(found.first());
+    const QPoint at = w.tvRight->visualItemRect(found.first()).center();
+    // The first click chooses the entry, whose key cannot be written: nothing may be shown
+    // in the middle of the double click.
+    QTest::mousePress(w.tvRight->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(w.tvRight->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(t.ctx.gSelectGameName, "Mission");
+    EXPECT_TRUE(t.box.prompts().isEmpty());
+    t.box.expect(MsgResult::Ok, "The settings cannot be saved");
+    QTest::mouseDClick(w.tvRight->viewport(), Qt::LeftButton, {}, at);
+    t.ctx.registry().settingsFile().setWriter(nullptr);
+    ASSERT_TRUE(w.choice());
+    EXPECT_EQ(w.choice()->nodeKey, "Mission");
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(t.box.prompts().size(), 1);
 }

@@ -1,9 +1,11 @@
 // The typed settings file on its own: types on disk, change detection, the lock and
 // key paths.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,9 +92,55 @@ TEST(SettingsFile, AnEditInPlaceThatRestoresTheModificationTimeIsSeen)
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
 
+    // Another process's change is seen after the event loop has turned.
+    QCoreApplication::processEvents();
     const auto got = a.value(kKey, "n");
     ASSERT_TRUE(got);
     EXPECT_EQ(got->number, 2u);
+}
+
+TEST(SettingsFile, ReadsComeFromMemoryUntilAnotherProcessChangesTheFile)
+{
+    Folder folder;
+    {
+        SettingsFile writer(folder.file());
+        ASSERT_EQ(writer.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    }
+    // Past the clock tick of that write, after which times alone tell a change.
+    QThread::msleep(150);
+    SettingsFile store(folder.file());
+    ASSERT_EQ(store.value(kKey, "n")->number, 1u);
+    QCoreApplication::processEvents();
+    const int checks = store.diskChecks();
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_EQ(store.value(kKey, "n")->number, 1u);
+        store.keyExists(kKey);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(store.diskChecks(), checks);
+
+    // Rewritten in place by another process: read after the next turn of the event loop.
+    QByteArray bytes = contentOf(folder.file());
+    bytes.replace("\"data\": 1", "\"data\": 7");
+    {
+        QFile f(folder.file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store.value(kKey, "n")->number, 7u);
+
+    // Replaced whole, as the program itself writes: seen the same way.
+    {
+        QFile f(folder.file() + ".new");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.replace("\"data\": 7", "\"data\": 8"));
+        f.close();
+        ASSERT_TRUE(QFile::remove(folder.file()));
+        ASSERT_TRUE(QFile::rename(folder.file() + ".new", folder.file()));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store.value(kKey, "n")->number, 8u);
 }
 
 TEST(SettingsFile, ARemovedFileMeansNoValues)

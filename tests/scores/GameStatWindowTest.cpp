@@ -157,3 +157,15 @@ TEST(GameStatWindow, ClearingDeletesTheLogsButKeepsWhatIsShownAndClosingReleases
     w.cmdClose->click();
     EXPECT_EQ(t.score().ScoreTop(), 0);
 }
+
+TEST(GameStatWindow, ACurrentPlayerMissingFromTheListFallsBackToTheFirstInComboAndCharts)
+{
+    ScoreContext t;
+    t.setPlayers({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    t.writeLog(QStringLiteral("Ann"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 40, 1));
+    mCustomize::SetCurPlayer(t.ctx, QStringLiteral("Zed"));
+    frmGameStat w(t.ctx);
+    EXPECT_EQ(w.imcPlayer->currentText(), "Ann");
+    EXPECT_EQ(columnLabels(w.chPlayer), (QStringList{"Won : 1", "Lost : 0"}));
+    EXPECT_EQ(values(w.chPlayer1, 1), (QList<double>{40, 30, 100}));
+}

@@ -11,6 +11,7 @@
 
 #include "scores/ScoreFixture.h"
 #include "scores/dlGInput.h"
+#include "scores/frmGameStat.h"
 #include "scores/frmHighScore.h"
 #include "store/cData.h"
 
@@ -100,10 +101,11 @@ TEST(HighScoreWindow, TopScoreListsPositiveScoresBestFirstLaterFirstOnTies)
     EXPECT_TRUE(row->textAlignment(7) & Qt::AlignLeft);
 }
 
-TEST(HighScoreWindow, GameWiseShowsTheGameOnTheTableWhateverItsStateElseTheFirst)
+TEST(HighScoreWindow, GameWiseShowsTheGameInPlayElseTheFirstAsGameStatisticsDoes)
 {
     Logs t;
-    t.game.name = QStringLiteral("Baker's Game"); // no game running: status 0
+    t.game.name = QStringLiteral("Baker's Game");
+    t.game.running = true;
     {
         frmHighScore window(t.ctx);
         EXPECT_EQ(window.imcGames->count(), t.ctx.data().TotalGames());
@@ -117,9 +119,14 @@ TEST(HighScoreWindow, GameWiseShowsTheGameOnTheTableWhateverItsStateElseTheFirst
         EXPECT_EQ(column(window.lvGames, 0), QStringList({"1", "2"}));
         EXPECT_EQ(column(window.lvGames, 7), QStringList({"77", "617"}));
     }
-    t.game.name.clear();
+    // After Close Game the session keeps the name, but no game is in play: both windows
+    // show the first game.
+    t.game.running = false;
+    ASSERT_NE(t.ctx.data().GetGName(1), t.game.name);
     frmHighScore window(t.ctx);
     EXPECT_EQ(window.imcGames->currentText(), t.ctx.data().GetGName(1));
+    frmGameStat stats(t.ctx);
+    EXPECT_EQ(stats.imcGames->currentText(), window.imcGames->currentText());
 }
 
 TEST(HighScoreWindow, PlayerWiseFallsBackToTheFirstPlayerWhenTheCurrentIsNotListed)

@@ -52,7 +52,10 @@ struct Export : ExportParts, TestContext {
         TransRecord three;
         three.SCell = 4, three.SPile = 1, three.SPos = 0, three.DCell = 0, three.DPile = 7, three.DPos = 4;
         three.mCards = 2;
-        ctx.engine().SetRecords({one, three});
+        TransRecord two;
+        two.SCell = 0, two.SPile = 4, two.SPos = 3, two.DCell = 0, two.DPile = 5, two.DPos = 9;
+        two.mCards = 1;
+        ctx.engine().SetRecords({one, three, two});
     }
     static Services services(ExportParts &parts)
     {
@@ -66,7 +69,8 @@ struct Export : ExportParts, TestContext {
 };
 
 const QByteArray kMoves = " 1   Tableau (Pile 3, Card 7)  ->Foundation (Pile 1, Card 1)  1 Card Moved\r\n"
-                          " 2   Reserve (Pile 2, Card 1)  ->Tableau (Pile 8, Card 5)  3 Cards Moved\r\n";
+                          " 2   Reserve (Pile 2, Card 1)  ->Tableau (Pile 8, Card 5)  3 Cards Moved\r\n"
+                          " 3   Tableau (Pile 5, Card 4)  ->Tableau (Pile 6, Card 10)  2 Cards Moved\r\n";
 
 } // namespace
 

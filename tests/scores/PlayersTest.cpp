@@ -1,6 +1,6 @@
-// Players with their logs on disk: renames (current or not, onto a taken log), deletes,
-// every refusal of the name box, the old name taken once, twenty players, and the
-// Players window's buttons.
+// Players with their logs on disk: renames (current or not, onto a taken log, with the
+// settings refusing the new name), deletes, every refusal of the name box, the old name
+// taken once, twenty players, and the Players window's buttons.
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -12,7 +12,10 @@
 #include "scores/frmPlayers.h"
 #include "scores/mPlayers.h"
 #include "scores/ScoreFixture.h"
+#include "platform/SettingsFile.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
+#include "support/Errors.h"
 
 namespace {
 
@@ -60,6 +63,45 @@ TEST(Players, RenamingCarriesTheLogAndKeepsOnlyTheCurrentPlayerCurrent)
     EXPECT_EQ(mCustomize::GetCurPlayer(t.ctx), QStringLiteral("Cara"));
     EXPECT_EQ(bytesOf(t.logOf(QStringLiteral("Dan"))), kBobLog);
     EXPECT_TRUE(t.box.prompts().isEmpty());
+}
+
+namespace {
+// A settings store that refuses the writes whose numbers (from 1) it is given and makes
+// the others.
+class RefusingWriter : public SettingsWriter {
+public:
+    explicit RefusingWriter(QList<int> refused) : refused_(std::move(refused)) {}
+    bool write(const QString &path, const QByteArray &bytes) override
+    {
+        return !refused_.contains(++count_) && real_.write(path, bytes);
+    }
+
+private:
+    QList<int> refused_;
+    int count_ = 0;
+    AtomicFileWriter real_;
+};
+} // namespace
+
+TEST(Players, ARenameWhoseSettingsCannotBeWrittenLeavesTheLogUnderTheNameTheSlotHolds)
+{
+    // The new name refused; the name written and the current player refused, so the name
+    // is written back; or that write-back refused too, so the slot keeps the new name.
+    struct Case {
+        QList<int> refused;
+        QString kept, other;
+    };
+    for (const Case &c : {Case{{1, 2, 3}, "Ann", "Cara"}, Case{{2}, "Ann", "Cara"}, Case{{2, 3}, "Cara", "Ann"}}) {
+        Players t;
+        RefusingWriter writer(c.refused);
+        t.ctx.registry().settingsFile().setWriter(&writer);
+        EXPECT_NE(errorOf([&] { mPlayers::RenamePlayer(t.ctx, QStringLiteral("Ann"), QStringLiteral("Cara")); }), 0);
+        t.ctx.registry().settingsFile().setWriter(nullptr);
+        EXPECT_EQ(t.slotNames(), QStringList({c.kept, "Bob"}));
+        EXPECT_EQ(mCustomize::GetCurPlayer(t.ctx), QStringLiteral("Ann"));
+        EXPECT_EQ(bytesOf(t.logOf(c.kept)), kAnnLog) << c.refused.size();
+        EXPECT_FALSE(QFileInfo::exists(t.logOf(c.other))) << c.refused.size();
+    }
 }
 
 TEST(Players, ARenameOntoAnExistingLogIsRefusedNamingItAndChangesNothing)

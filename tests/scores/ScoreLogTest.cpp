@@ -1,12 +1,16 @@
-// The score log on disk: the line written, the torn last line, and reading back every
-// line that is a record while skipping each one that is not.
+// The score log on disk: the line written, the torn last line, a line that does not fit
+// on a full disk, a pipe or a device in a log's place, and reading back every line that
+// is a record while skipping each one that is not.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 #include "scores/ScoreLog.h"
 #include "store/cData.h"
+#include "support/Errors.h"
+#include "support/FullDisk.h"
 #include "support/QtPrint.h"
 #include "scores/ScoreFixture.h"
 
@@ -106,4 +110,52 @@ TEST(ScoreLog, DatesAreReadInEveryFormALogHolds)
     for (const char *bad : {"", "2026-02-30 10:00:00", "2026-13-01", "2026-12-08x", "12/8/26", "8.12.2026",
                             "2026-12-08 late", "13/1/2026"})
         EXPECT_FALSE(day(bad).isValid()) << bad;
+}
+
+TEST(ScoreLog, OnAFullDiskALineIsAppendedWholeOrNotAtAllWithTheSystemsReason)
+{
+    ScoreContext t;
+    FullDisk disk(QFileInfo(t.logOf(QStringLiteral("Player1"))).absolutePath());
+    const QString path = t.logOf(QStringLiteral("Player1"));
+    // A log six bytes short of a whole page: the next line needs a page the disk lacks,
+    // so only its first six bytes would fit.
+    const QByteArray frame = logLine("2026-12-01 10:00:00", "", 1, 10, 20, 30, 1);
+    const QByteArray log =
+        logLine("2026-12-01 10:00:00", QByteArray(4090 - frame.size(), 'G').constData(), 1, 10, 20, 30, 1);
+    ASSERT_EQ(log.size(), 4090);
+    t.writeLog(QStringLiteral("Player1"), log);
+    disk.fill();
+
+    QString text;
+    EXPECT_EQ(errorOf([&] { t.score().AddScore(1); }, &text), err::PathFileAccess);
+    EXPECT_EQ(bytesOf(path), log);
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Unknown error"))) << text.toStdString();
+    if (disk.mounted()) {
+        EXPECT_TRUE(text.contains(QStringLiteral("No space left on device"))) << text.toStdString();
+    }
+
+    disk.free();
+    t.score().AddScore(1);
+    EXPECT_EQ(bytesOf(path), log + "\"2026-12-08 22:15:03\",\"Freecell\",617,125,41,-20,1\r\n");
+}
+
+TEST(ScoreLog, APipeOrADeviceInPlaceOfALogIsNeverOpenedNorWritten)
+{
+    ScoreContext t;
+    t.setPlayers({QStringLiteral("Pipe"), QStringLiteral("Zero")});
+    const QString pipe = t.logOf(QStringLiteral("Pipe"));
+    const QString zero = t.logOf(QStringLiteral("Zero"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString &player : {QStringLiteral("Pipe"), QStringLiteral("Zero")}) {
+        mCustomize::SetCurPlayer(t.ctx, player);
+        QString text;
+        EXPECT_EQ(errorOf([&] { t.score().AddScore(0); }, &text), err::PathFileAccess);
+        EXPECT_TRUE(text.contains(t.logOf(player) + QStringLiteral(" is not a regular file"))) << text.toStdString();
+    }
+    t.box.expect(MsgResult::Ok, pipe);
+    t.score().OpenAllScore();
+    EXPECT_TRUE(t.box.last().text.contains(zero));
+    EXPECT_EQ(t.score().ScoreTop(), 0);
 }

@@ -29,7 +29,7 @@ TEST(ScoreReport, TheReportIsLaidOutInFourteenColumnZonesToTheByte)
     t.ctx.data().SetGame(12, longName, false, 1);
     t.writeLog(QStringLiteral("Ann"), logLine("2026-12-08 22:15:03", "Freecell", 617, 125, 41, 250, 1));
     t.writeLog(QStringLiteral("Bob"),
-               "\"12/9/2026 8:00:00 AM\",\"An Extraordinarily Long Game\",\"99\",3725,90,-20,0\r\n");
+               "\"12/9/2026 8:00:00 AM\",\"An Extraordinarily Long Game\",\"0099\",3725,90,-20,0\r\n");
     t.score().OpenAllScore();
 
     QStringList expected = {
@@ -77,7 +77,7 @@ TEST(ScoreReport, TheReportIsLaidOutInFourteenColumnZonesToTheByte)
     expected << "2026-12-08" + sp(4) + "Freecell" + sp(6) + "Ann" + sp(11) + "Won" + sp(11) + " 250 " + sp(9) + " 41 " +
                     sp(10) + "0:02:05" + sp(5) + " 617 ";
     expected << "2026-12-09" + sp(4) + "An Extraordi" + sp(2) + "Bob" + sp(11) + "Lost" + sp(10) + "-20 " + sp(10) +
-                    " 90 " + sp(10) + "1:02:05" + sp(5) + "99";
+                    " 90 " + sp(10) + "1:02:05" + sp(5) + "0099";
     EXPECT_EQ(QString::fromUtf8(t.score().StatReport()), expected.join("\r\n") + "\r\n");
 }
 

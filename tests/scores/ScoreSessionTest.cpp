@@ -1,5 +1,6 @@
 // Ended games reach the log through the session: each once, lost or won as it ended,
-// a pending-list game never, and an unwritable log stops no game.
+// a pending-list game never, a number chosen as text with its text, and an unwritable
+// log stops no game.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include "shell/cGamePlay.h"
 #include "shell/frmFinish.h"
 #include "store/cData.h"
+#include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
 
@@ -75,4 +77,17 @@ TEST(ScoreSession, AnUnwritableLogIsReportedByNameAndTheNextGameStillStarts)
     EXPECT_EQ(t.gp().GameName(), QStringLiteral("Bouquet"));
     EXPECT_EQ(t.ctx.score().SesTop(), 1);
     EXPECT_FALSE(QDir(t.ctx.data().AutoSaveFolder()).entryList({QStringLiteral("Freecell-8*")}).isEmpty());
+}
+
+TEST(ScoreSession, AGameNumberChosenAsTextIsLoggedAndReportedAsThatText)
+{
+    Table t;
+    t.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromText(QStringLiteral("007")));
+    t.gp().EndGame(0, false);
+    const QByteArray log = bytesOf(cScore::LogPath(t.ctx, QStringLiteral("Ann")));
+    EXPECT_TRUE(log.contains(",\"Freecell\",\"007\",")) << log.toStdString();
+    t.ctx.score().OpenAllScore();
+    ASSERT_EQ(t.ctx.score().ScoreTop(), 1);
+    EXPECT_EQ(t.ctx.score().GetScore(1).GameNo.text(), QStringLiteral("007"));
+    EXPECT_TRUE(t.ctx.score().StatReport().endsWith("     007\r\n"));
 }

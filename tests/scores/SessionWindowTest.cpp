@@ -80,6 +80,7 @@ TEST(SessionWindow, ATickMovesTheRunningRowsTimeAndScoreButNotItsMovesAndRefresh
     w.SSTab1->setCurrentIndex(1);
     ASSERT_EQ(w.chChart->rowCount(), 3);
     EXPECT_EQ(w.chChart->value(1, 1), 30);
+    EXPECT_EQ(w.chChart->rowLabels(), (QStringList{"1", "2", "3"})); // numbered as the list
 
     t.game.time = 75, t.game.moves = 9, t.game.score = 11;
     w.Timer1_Timer();

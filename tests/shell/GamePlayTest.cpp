@@ -305,6 +305,7 @@ TEST(GamePlay, AFailedExitSaveLeavesTheFlagClearAndShutdownGoesOn)
     // A folder in the file's place makes every write fail.
     ASSERT_TRUE(QDir().mkpath(unfin));
     s.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(2));
+    s.box.expect(MsgResult::Ok, QStringLiteral("recorded as lost"));
     s.gp().Unload();
     EXPECT_EQ(mGen::GetUnFinFlag(s.ctx), 0);
     EXPECT_TRUE(QFileInfo(unfin).isDir());

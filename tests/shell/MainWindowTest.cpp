@@ -5,10 +5,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTest>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QToolBar>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -16,6 +21,7 @@
 #include "shell/cGamePlay.h"
 #include "shell/frmFinish.h"
 #include "shell/frmMain.h"
+#include "platform/TerminationSignals.h"
 #include "platform/kMenu.h"
 #include "shell/mGen.h"
 #include "shell/m_Main.h"
@@ -23,6 +29,7 @@
 #include "core/AppError.h"
 #include "store/cData.h"
 #include "store/frmOptions.h"
+#include "store/cRegistry.h"
 #include "store/mRegistry.h"
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
@@ -58,6 +65,45 @@ struct Window : WindowContext {
         leaveUnfinished(unfinishedNumber);
         return path;
     }
+};
+
+// A settings store on a disk that takes nothing.
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
+
+// Takes over the process's stderr while it lives; text() gives what was written to it.
+class CapturedStderr {
+public:
+    CapturedStderr()
+    {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        ::dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~CapturedStderr() { restore(); }
+    CapturedStderr(const CapturedStderr &) = delete;
+    CapturedStderr &operator=(const CapturedStderr &) = delete;
+    QString text()
+    {
+        restore();
+        return QString::fromLocal8Bit(bytesOf(file_.fileName()));
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
 };
 
 const QString kQuestion = QStringLiteral("An unfinished game from previous session exists!");
@@ -315,6 +361,24 @@ TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(MainWindowClose, AfterASignalAShutdownErrorGoesToTheLogAndTheCloseGoesOn)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    w.window->show();
+    RefusingWriter refusing;
+    w.ctx.registry().settingsFile().setWriter(&refusing);
+    const TerminationSignals termination([&] { w.window->CloseOnRequest(); });
+    CapturedStderr log;
+    // No box is scripted: one shown would fail the test, and nobody would answer it.
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.window->isVisible(), 5000);
+    const QString logged = log.text();
+    EXPECT_TRUE(w.box.prompts().isEmpty());
+    EXPECT_TRUE(logged.contains(QDir::toNativeSeparators(w.ctx.registry().settingsFile().path())))
+        << logged.toStdString();
+}
+
 TEST(MainWindowMenu, DynamicItemsStopTheReplayThenActByTheirCode)
 {
     Window w;
@@ -421,23 +485,32 @@ TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
     EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
 }
 
-TEST(MainWindowTimers, ProgressIsKeptAsSoonAsADragThatHeldTheSaveBackEnds)
+TEST(MainWindowTimers, ProgressIsKeptRightAfterEachDropBeforeTheNextDragAndNeverDuringOne)
 {
     Window w;
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(19));
-    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 0));
-    ASSERT_TRUE(QFile::exists(w.unfinished()));
-    const QByteArray first = bytesOf(w.unfinished());
-    // A second action within the second is kept later, and not in the middle of a drag.
-    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 1));
-    EXPECT_EQ(bytesOf(w.unfinished()), first);
-    const int card = w.play().GetTopPicID(cGames::Tableau, 2);
+    // A real drag onto free cell 0 through the window's handlers.
+    const int card = w.play().GetTopPicID(cGames::Tableau, 0);
+    const PicRef pic{PicArray::Card, card};
+    const cGames &g = w.ctx.games();
     w.window->PicCD_MouseDown(card, 300, 200);
-    ASSERT_TRUE(w.play().drag().gDragActive);
-    QTest::qWait(1100);
-    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    w.window->PicCD_MouseMove(card, 300 + g.GetCordX(cGames::FreeCell, 0, 0) - w.board.left(pic),
+                              200 + g.GetCordY(cGames::FreeCell, 0, 0) - w.board.top(pic));
     w.window->PicCD_MouseUp(card);
-    QTest::qWait(300);
+    ASSERT_EQ(w.play().Cell(card), cGames::FreeCell);
+    // The next drag starts at once: the drop is already on disk.
+    const int next = w.play().GetTopPicID(cGames::Tableau, 1);
+    w.window->PicCD_MouseDown(next, 300, 200);
+    ASSERT_TRUE(w.play().drag().gDragActive);
+    const QByteArray first = bytesOf(w.unfinished());
+    const QByteArray moveLine = QStringLiteral(" %1  0  0 ").arg(card).toLatin1();
+    EXPECT_TRUE(first.contains(moveLine)) << first.toStdString();
+    // Nothing is written in the middle of the drag; its end is kept when it changes the game.
+    QTest::qWait(150);
+    EXPECT_EQ(bytesOf(w.unfinished()), first);
+    w.window->PicCD_MouseUp(next);
+    w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 2));
+    EXPECT_GE(w.ctx.engine().GetTransID(), 2);
     EXPECT_NE(bytesOf(w.unfinished()), first);
 }
 
@@ -452,4 +525,31 @@ TEST(MainWindowTimers, NoProgressIsKeptWhileAReplayRuns)
     ASSERT_TRUE(w.window->tmrForward.enabled());
     EXPECT_EQ(w.ctx.engine().GetTransID(), 0);
     EXPECT_EQ(bytesOf(w.unfinished()), kept);
+}
+
+TEST(MainWindowTimers, NothingPollsAnIdleBoardYetCaptionAndCommandsFollowEachTurnOfTheLoop)
+{
+    // A turn of the event loop that waits, as the program's own loop does when idle.
+    const auto turnLoop = [] {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    Window w;
+    QAction *restart = w.window->commandAction(QStringLiteral("Restart"));
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(6));
+    // Only the game clock runs on a dealt board; the wallpaper timer without an interval does not.
+    EXPECT_TRUE(w.window->tmrGame.active());
+    EXPECT_FALSE(w.window->tmrWallPaper.active());
+    turnLoop();
+    EXPECT_TRUE(restart->isEnabled());
+    EXPECT_TRUE(w.window->windowTitle().startsWith(QStringLiteral("Brackenfold 6.0 [Freecell - 6] [")));
+
+    w.gp().PauseGame(true);
+    EXPECT_FALSE(w.window->tmrGame.active());
+    w.gp().ClearArea();
+    EXPECT_FALSE(w.window->tmrGame.active());
+    turnLoop();
+    EXPECT_FALSE(restart->isEnabled());
+    EXPECT_EQ(w.window->windowTitle(), QStringLiteral("Brackenfold 6.0"));
 }

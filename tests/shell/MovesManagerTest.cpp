@@ -162,6 +162,43 @@ TEST(MovesManager, StepButtonsFollowTheEndsOfTheRecord)
     EXPECT_TRUE(dlg.cmdReplayForward->isEnabled());
 }
 
+TEST(MovesManager, BackFromTheFirstMoveReachesTheDealAndStopsThere)
+{
+    Moves m;
+    frmQuickMove dlg(m.ctx, m.window.get());
+    m.drag(dlg, 1);
+    dlg.tmrMove_Timer();
+    EXPECT_TRUE(dlg.cmdBack->isEnabled());
+    EXPECT_TRUE(dlg.cmdReplayBack->isEnabled());
+    dlg.cmdBack->click();
+    EXPECT_EQ(m.engine().GetTransID(), 0);
+    EXPECT_TRUE(m.shows(dlg));
+    EXPECT_EQ(dlg.lbText3->text(), QStringLiteral("Cards Moved : 0"));
+    dlg.tmrMove_Timer();
+    EXPECT_FALSE(dlg.cmdBack->isEnabled());
+    EXPECT_FALSE(dlg.cmdReplayBack->isEnabled());
+}
+
+TEST(MovesManager, EveryMoveRowCountsTheCardsItMovedRidersIncluded)
+{
+    // Freecell 6: a run of three cards, then one card to a free cell.
+    WindowContext c;
+    c.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(6));
+    std::int32_t kind = cEngine::KindPlain;
+    const int card = c.play().GetPicID(cGames::Tableau, 1, 4);
+    c.play().MoveCard(card, cGames::Tableau, 5, c.play().GetTop(cGames::Tableau, 5) + 1, kind, 0, 2, true);
+    c.moveToFreeCell(0);
+    frmQuickMove dlg(c.ctx, c.window.get());
+    ASSERT_EQ(dlg.lvQuick->topLevelItemCount(), 3);
+    EXPECT_EQ(dlg.lvQuick->topLevelItem(0)->text(3), QString());
+    EXPECT_EQ(dlg.lvQuick->topLevelItem(1)->text(3), QStringLiteral("3"));
+    EXPECT_EQ(dlg.lvQuick->topLevelItem(2)->text(3), QStringLiteral("1"));
+    EXPECT_EQ(dlg.lbText3->text(), QStringLiteral("Cards Moved : 1"));
+    dlg.lvQuick_ItemClick(2);
+    EXPECT_EQ(c.engine().GetTransID(), 1);
+    EXPECT_EQ(dlg.lbText3->text(), QStringLiteral("Cards Moved : 3"));
+}
+
 TEST(MovesManager, OpeningWithUndoneMovesMarksTheLastMoveAndAClickLeavesOneMark)
 {
     Moves m;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
@@ -73,7 +75,7 @@ TEST(NothingLost, AGamePlayedOnAFullDiskKeepsItsLastGoodSaveAndEverySetting)
     EXPECT_EQ(errorOf([&] { run.gp().SaveProgress(); }), err::PathFileAccess);
     EXPECT_EQ(bytesOf(run.unfin()), game);
     // Closing on the full disk names the file it could not write, and empties nothing.
-    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.settings()));
+    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.unfin()));
     run.window->ShutDown();
     EXPECT_EQ(bytesOf(run.unfin()), game);
     EXPECT_EQ(bytesOf(run.settings()), settings);
@@ -84,6 +86,43 @@ TEST(NothingLost, AGamePlayedOnAFullDiskKeepsItsLastGoodSaveAndEverySetting)
     EXPECT_EQ(next.gp().GameNo().value(), 31);
     EXPECT_EQ(next.engine().GetTransID(), moves);
     EXPECT_EQ(mOptions::GetRangeIndex(next.ctx), 9);
+}
+
+TEST(NothingLost, AGameTooBigForANearlyFullDiskIsToldOnceAndKeepsItsLastSaveAndFlagAtClose)
+{
+    Session run;
+    FullDisk disk(run.home.path());
+    mOptions::SetAutoPlay(run.ctx, 0);
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(31));
+    run.moveToFreeCell(2);
+    ASSERT_TRUE(run.gp().SaveProgress());
+    const QByteArray game = bytesOf(run.unfin());
+    // 400 more moves, a card between two free cells: a file of over three pages.
+    const int card = run.play().GetTopPicID(cGames::FreeCell, 0);
+    for (int i = 0; i < 400; ++i) {
+        std::int32_t kind = cEngine::KindPlain;
+        run.play().MoveCard(card, cGames::FreeCell, (i + 1) % 2, 0, kind, 0, 0, true);
+    }
+    // Room for a settings write, not for the game.
+    disk.fill(2 * 4096);
+
+    // The crash saves after each action fail: said once, not after every move.
+    run.box.expect(MsgResult::Ok, QStringLiteral("cannot be saved"));
+    run.window->PicCD_DblClick(run.play().GetTopPicID(cGames::Tableau, 3));
+    run.window->PicCD_DblClick(run.play().GetTopPicID(cGames::Tableau, 4));
+    EXPECT_EQ(run.box.prompts().size(), 1);
+
+    run.box.expect(MsgResult::Ok, QStringLiteral("the next start resumes it"));
+    run.window->ShutDown();
+    EXPECT_EQ(run.box.prompts().size(), 2);
+    EXPECT_EQ(bytesOf(run.unfin()), game);
+    EXPECT_EQ(mGen::GetUnFinFlag(run.ctx), 1);
+
+    disk.free();
+    Session next;
+    next.startFrom(run);
+    EXPECT_EQ(next.gp().GameNo().value(), 31);
+    EXPECT_EQ(next.engine().GetTransID(), 1);
 }
 
 TEST(NothingLost, AnUnfinishedGameThatCannotBeResumedIsKeptAsideAndNeverOverwritten)
@@ -159,6 +198,21 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             run.box.expect(MsgResult::Ok, QStringLiteral("is damaged and cannot be read"));
         },
         [](Session &run) { mRegistry::SetRegString(run.ctx, "General", "UnFin", "yes"); },
+        [](Session &run) {
+            // The flag's entry in the file no longer reads as a number; the file is otherwise good.
+            QJsonObject root = QJsonDocument::fromJson(bytesOf(run.settings())).object();
+            QJsonObject keys = root["keys"].toObject();
+            const QString general =
+                "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General";
+            QJsonObject values = keys[general].toObject();
+            values["UnFin"] = QJsonObject{{"type", "REG_DWORD"}, {"data", "1"}};
+            keys[general] = values;
+            root["keys"] = keys;
+            writeBytes(run.settings(), QJsonDocument(root).toJson());
+            run.box.expect(MsgResult::Ok, QStringLiteral("\"General\\UnFin\""));
+        },
+        [](Session &run) { mRegistry::SetRegInteger(run.ctx, "General", "UnFin", -1); },
+        [](Session &run) { mRegistry::SetRegInteger(run.ctx, "General", "UnFin", 2); },
     };
     for (const auto &lose : losses) {
         Session run;
@@ -206,4 +260,33 @@ TEST(NothingLost, ASettingsFileThatCannotBeWrittenCostsTheSettingNeverTheGame)
     run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(5));
     EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
     EXPECT_EQ(run.box.prompts().size(), 1);
+}
+
+TEST(NothingLost, ASettingsFileThatCannotBeWrittenIsToldOnceWhileAutoplayOpenAndSaveStillAct)
+{
+    Session run;
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(7));
+    run.moveToFreeCell(2);
+    QFile::remove(run.settings());
+    ASSERT_TRUE(QDir().mkpath(run.settings()));
+
+    // The game is saved, then the folder that cannot be remembered is told in words.
+    const QString saved = run.home.path() + QStringLiteral("/kept.qx0");
+    run.dialogs.expectSave(saved);
+    run.box.expect(MsgResult::Ok, QDir::toNativeSeparators(run.settings()));
+    run.window->DoCommand(QStringLiteral("Save"));
+    EXPECT_TRUE(QFileInfo(saved).isFile());
+    EXPECT_TRUE(run.box.last().text.contains(QStringLiteral("directory"))) << run.box.last().text.toStdString();
+
+    // F7 either way, and an Open of the saved game, say nothing more.
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("AutoPlay"));
+    run.window->DoCommand(QStringLiteral("Close"));
+    run.dialogs.expectOpen(saved);
+    run.window->DoCommand(QStringLiteral("Open"));
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_EQ(run.engine().GetTransTop(), 1);
+    EXPECT_EQ(run.box.prompts().size(), 1);
+    for (const RecordedPrompt &p : run.box.prompts())
+        EXPECT_FALSE(p.text.contains(QStringLiteral("Failed to set registry value"))) << p.text.toStdString();
 }

@@ -78,6 +78,12 @@ public:
     int writes = 0;
 };
 
+// A settings store on a disk that takes nothing.
+class RefusingWriter : public SettingsWriter {
+public:
+    bool write(const QString &, const QByteArray &) override { return false; }
+};
+
 // A game context whose window the test builds once the settings are in place.
 struct LaterWindow : WindowParts, GameContext {
     LaterWindow() : GameContext(&board) {}
@@ -204,4 +210,28 @@ TEST(Toolbar, AnyNonZeroValueShowsTheButtonAndChecksItsRow)
     EXPECT_EQ(row(dlg, QStringLiteral("Hot Games"))->checkState(), Qt::Checked);
     dlg.cmdDefault->click();
     EXPECT_EQ(row(dlg, QStringLiteral("Hot Games"))->checkState(), Qt::Unchecked);
+}
+
+TEST(Toolbar, AChoiceThatCannotBeStoredGoesBackAndIsReportedOnce)
+{
+    WindowContext c;
+    frmToolbar dlg(c.ctx, c.window.get());
+    RefusingWriter refusing;
+    c.ctx.registry().settingsFile().setWriter(&refusing);
+    c.box.expect(MsgResult::Ok, QDir::toNativeSeparators(c.ctx.registry().settingsFile().path()));
+    check(dlg, QStringLiteral("Undo"), false);
+    EXPECT_EQ(c.box.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(row(dlg, QStringLiteral("Undo"))->checkState(), Qt::Checked);
+    EXPECT_EQ(shownButtons(*c.window), kFirstRun);
+    // Reported once: the next failures only put the rows back.
+    check(dlg, QStringLiteral("Hot Games"), true);
+    EXPECT_EQ(row(dlg, QStringLiteral("Hot Games"))->checkState(), Qt::Unchecked);
+    dlg.cmdSelectAll->click();
+    EXPECT_EQ(row(dlg, QStringLiteral("Hot Games"))->checkState(), Qt::Unchecked);
+    EXPECT_EQ(shownButtons(*c.window), kFirstRun);
+
+    c.ctx.registry().settingsFile().setWriter(nullptr);
+    check(dlg, QStringLiteral("Undo"), false);
+    EXPECT_EQ(row(dlg, QStringLiteral("Undo"))->checkState(), Qt::Unchecked);
+    EXPECT_EQ(stored(c.ctx, "Undo"), 0);
 }

@@ -26,6 +26,7 @@
 #include "shell/mGen.h"
 #include "store/cData.h"
 #include "store/mRegistry.h"
+#include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
 
@@ -228,10 +229,14 @@ TEST(WinDialog, AWonPendingListGameIsAutoSavedAsFinishedAndNotWrittenBack)
 TEST(WinDialog, ClosingSavesTheGameThenAddsTheFavouriteThenClearsTheTable)
 {
     WinTable t;
-    t.win();
+    // A studio game whose foundations start with a card each and take any card, so that
+    // taking every tableau card home keeps the rules and the saved game opens again.
+    writeBytes(t.ctx.data().GamesFolder() + "/Homeward.gam", "\"Homeward\"\r\n8,6,13,0,1,2,0\r\n10,0,4\r\n4,0\r\n");
+    t.ctx.data().Refresh_NewGames();
+    t.win(QStringLiteral("Homeward"));
     frmFinish::setSaveFile(t.ctx, 1);
     frmFinish::setAddtoFav(t.ctx, 1);
-    const QString path = FolderList::join(t.savedFolder(), QStringLiteral("Freecell-8.qx1"));
+    const QString path = FolderList::join(t.savedFolder(), QStringLiteral("Homeward-8.qx1"));
 
     frmFinish dialog(t.ctx);
     int favourites = 0;
@@ -249,13 +254,13 @@ TEST(WinDialog, ClosingSavesTheGameThenAddsTheFavouriteThenClearsTheTable)
     EXPECT_EQ(t.gp().Game_Status(), cGamePlay::NoGame);
     EXPECT_FALSE(t.nullWindow.gameClock());
     // Name and number stay for a restart.
-    EXPECT_EQ(t.gp().GameName(), QStringLiteral("Freecell"));
+    EXPECT_EQ(t.gp().GameName(), QStringLiteral("Homeward"));
     EXPECT_EQ(t.gp().GameNo().value(), 8);
 
     // The saved file is the finished game: opening it replays it.
     t.gp().PlayFile(path, false);
     EXPECT_EQ(t.gp().Game_LoadingType(), cGamePlay::Finished);
-    EXPECT_EQ(t.ctx.engine().GetTransTop(), 52);
+    EXPECT_EQ(t.ctx.engine().GetTransTop(), 48);
 }
 
 TEST(WinDialog, AFailedSaveIsReportedAndTheFavouriteAndClearingStillRun)

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <random>
 #include <vector>
 
 #include "core/AppError.h"
@@ -15,6 +18,7 @@
 #include "engine/cGames.h"
 #include "engine/DisplayList.h"
 #include "engine/cPlay.h"
+#include "engine/mStudio.h"
 #include "library/mRecent.h"
 #include "platform/QtFileDialog.h"
 #include "platform/kMenu.h"
@@ -23,6 +27,7 @@
 #include "app/mGen1.h"
 #include "store/cData.h"
 #include "store/mFile.h"
+#include "store/mOptions.h"
 #include "store/mRegistry.h"
 #include "support/Errors.h"
 #include "support/FileBytes.h"
@@ -348,6 +353,131 @@ TEST(GameFiles, ARefusedDamagedOrMissingFileLeavesTheGameInPlay)
     EXPECT_EQ(stateOf(t), before);
     // The game was never ended: nothing was auto-saved for it.
     EXPECT_EQ(QDir(t.ctx.data().AutoSaveFolder()).entryList(QDir::Files), autoSaved);
+}
+
+// A file is kept only when each of its moves is one the rules of its game allow, so a
+// hand-made move or another deal's moves under this deal's number are refused.
+TEST(GameFiles, AMoveTheRulesRefuseIsRefusedAndNamed)
+{
+    Files t;
+    const QString dir = t.folder("games");
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(12345));
+    int pile = 0;
+    while (t.play().Num(t.play().GetTopPicID(cGames::Tableau, pile)) == t.play().BaseNum())
+        ++pile;
+    const int card = t.play().GetTopPicID(cGames::Tableau, pile);
+    const int top = t.play().GetTop(cGames::Tableau, pile);
+    // The first move fits the board, yet puts a card other than an Ace on an empty foundation.
+    const QString handMade = dir + "/HandMade.qx0";
+    writeBytes(handMade, TextFile::joinLines(freecellHeader() << moveLine({card, 0, pile, top, 3, 0, 0, 0, 0, 0})));
+
+    // Deal 77 with a move from one tableau pile onto another, as a drop makes it.
+    t.gp().PlayNumber("Freecell", GameNumber::fromNumber(77));
+    bool moved = false;
+    for (int from = 0; from < 8 && !moved; ++from) {
+        const int c = t.play().GetTopPicID(cGames::Tableau, from);
+        for (int to = 0; to < 8 && !moved; ++to) {
+            if (!t.play().TableauAccepts(c, cGames::Tableau, from, to))
+                continue;
+            std::int32_t kind = cEngine::KindPlain;
+            t.play().MoveCard(c, cGames::Tableau, to, t.play().GetTop(cGames::Tableau, to) + 1, kind, 0, 0, true);
+            moved = true;
+        }
+    }
+    ASSERT_TRUE(moved);
+    const QString own = dir + "/Own.qx0";
+    t.engine().SavetoFile(own);
+    QStringList lines = TextFile::readLines(own);
+    lines[1] = " 78 ";
+    const QString other = dir + "/Other.qx0";
+    writeBytes(other, TextFile::joinLines(lines));
+
+    t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(3));
+    const GameState before = stateOf(t);
+    for (const QString &path : {handMade, other}) {
+        QString text;
+        EXPECT_EQ(errorOf([&] { t.gp().PlayFile(path, true); }, &text), err::BadSavedGame) << path.toStdString();
+        EXPECT_TRUE(text.contains(path) && text.contains("move 1 (line 19) breaks the rules")) << text.toStdString();
+        EXPECT_EQ(stateOf(t), before) << path.toStdString();
+    }
+    // With its own number the same moves open.
+    t.gp().PlayFile(own, false);
+    EXPECT_EQ(t.gp().GameNo().value(), 77);
+    EXPECT_EQ(t.engine().GetTransID(), 1);
+}
+
+// Games played as a player plays them, by drags, double-clicks and automatic moves, open
+// again in every built-in game and in a studio game.
+TEST(GameFiles, GamesPlayedOnTheBoardOpenAgainInEveryGame)
+{
+    Files t;
+    mOptions::SetAutoPlay(t.ctx, 1);
+    writeBytes(t.ctx.data().GamesFolder() + "/Wide.gam", "\"Wide\"\r\n8,6,13,0,1,2,0\r\n0,0,0\r\n4,0\r\n");
+    t.ctx.data().Refresh_NewGames();
+    QStringList names{"Wide"};
+    for (const mStudio::BuiltInGame &g : mStudio::BuiltInGames())
+        names << QString::fromLatin1(g.name);
+    const QString path = t.folder("games") + "/Played.qx0";
+    std::mt19937 draws(7);
+    auto below = [&](int n) { return static_cast<int>(draws() % static_cast<unsigned>(n)); };
+    int moves = 0;
+    for (const QString &name : names) {
+        t.gp().PlayNumber(name, GameNumber::fromNumber(1000 + below(30000)));
+        cPlay &p = t.play();
+        const cGames &g = t.ctx.games();
+        CardSurface &surface = t.ctx.surface();
+        // A press 500 x 300 twips inside the card; true when it lifts the card.
+        auto press = [&](int card) {
+            const PicRef pic{PicArray::Card, card};
+            DragState &d = p.drag();
+            d.gDragCount = 0;
+            d.gPressX = 500;
+            d.gPressY = 300;
+            d.gPressLeft = static_cast<int>(surface.left(pic));
+            d.gPressTop = static_cast<int>(surface.top(pic));
+            return p.MouseDown(card, p.Cell(card), p.Pile(card), p.Pos(card));
+        };
+        // A drag of the lifted card's corner onto a slot and a release there.
+        auto dropOn = [&](int card, int area, int slot) {
+            const PicRef pic{PicArray::Card, card};
+            const int pos = area == cGames::Tableau ? p.GetTop(area, slot) : 0;
+            p.MouseMove(card, p.Pile(card), p.Pos(card), g.GetCordX(area, slot, pos) - surface.left(pic) + 500,
+                        g.GetCordY(area, slot, pos) - surface.top(pic) + 300);
+            p.drag().gDragActive = false;
+            p.MouseUp(card, p.Cell(card), p.Pile(card), p.Pos(card));
+        };
+        for (int tries = 0; tries < 2000 && t.engine().GetTransID() < 60; ++tries) {
+            const int card = below(p.TotalCards());
+            const int way = below(8);
+            if (way == 0) {
+                p.DoubleClick(card);
+                continue;
+            }
+            // Tableau piles and foundations in a random order; now and then the free cells too.
+            std::vector<std::pair<int, int>> targets;
+            for (const int area : {cGames::Tableau, cGames::Foundation, cGames::FreeCell}) {
+                for (int slot = 0; slot < g.Piles(area) && (area != cGames::FreeCell || way == 1); ++slot)
+                    targets.emplace_back(area, slot);
+            }
+            std::shuffle(targets.begin(), targets.end(), draws);
+            const CardLocation from = p.GetLocation(card);
+            for (const auto &[area, slot] : targets) {
+                if (!press(card))
+                    break;
+                dropOn(card, area, slot);
+                if (p.GetLocation(card).Cell != from.Cell || p.GetLocation(card).Pile != from.Pile)
+                    break;
+            }
+        }
+        EXPECT_GE(t.engine().GetTransID(), 5) << name.toStdString();
+        moves += t.engine().GetTransID();
+        t.engine().SavetoFile(path);
+        const GameState played = stateOf(t);
+        t.gp().PlayNumber("Bouquet", GameNumber::fromNumber(3));
+        EXPECT_EQ(errorOf([&] { t.gp().PlayFile(path, false); }), 0) << name.toStdString();
+        EXPECT_EQ(stateOf(t).places, played.places) << name.toStdString();
+    }
+    EXPECT_GE(moves, 400);
 }
 
 TEST(GameFiles, AGoodFileEndsTheGameInPlayAndIsRedone)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Errors.h"
+#include "support/FileBytes.h"
 
 #include "core/AppError.h"
 #include "store/cData.h"
@@ -146,16 +147,12 @@ TEST(RegistryFile, ADamagedFileIsKeptAsideAndTheUserToldOnce)
     EXPECT_EQ(t.box.prompts().size(), 1);
 }
 
-TEST(RegistryFile, AValueOfTheWrongShapeMakesTheFileDamagedNotGuessed)
+TEST(RegistryFile, AFileOfTheWrongShapeIsDamagedNotGuessed)
 {
     const char *const damaged[] = {
         "[]",
         "",
         R"({"keys": []})",
-        R"({"keys": {"HKEY_LOCAL_MACHINE\\Software": {"x": {"type": "REG_DWORD", "data": "1"}}}})",
-        R"({"keys": {"HKEY_LOCAL_MACHINE\\Software": {"x": {"type": "REG_DWORD", "data": 1.5}}}})",
-        R"({"keys": {"HKEY_LOCAL_MACHINE\\Software": {"x": {"type": "REG_SZ", "data": 1}}}})",
-        R"({"keys": {"HKEY_LOCAL_MACHINE\\Software": {"x": {"type": "REG_NOPE", "data": 1}}}})",
         R"({"keys": {"HKEY_LOCAL_MACHINE\\\\Software": {}}})",
     };
     for (const char *text : damaged) {
@@ -197,4 +194,48 @@ TEST(RegistryFile, TheFileKeepsEveryTypeAndReadsBackInAFreshCopy)
     ASSERT_TRUE(v);
     EXPECT_EQ(v->type, SettingsValue::ExpandString);
     EXPECT_EQ(v->text, "%HOME%/Saved");
+}
+
+TEST(RegistryFile, OneDamagedValueCostsThatValueOnly)
+{
+    const QString options = "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\Options";
+    // A number stored as text, a fraction, text stored as a number, a misspelt type, no data.
+    const QList<QByteArray> damagedValues = {
+        R"({"type": "REG_DWORD", "data": "3"})",
+        R"({"type": "REG_DWORD", "data": 1.5})",
+        R"({"type": "REG_SZ", "data": 1})",
+        R"({"type": "REG_DWROD", "data": 3})",
+        R"({"type": "REG_DWORD"})",
+    };
+    for (const QByteArray &damaged : damagedValues) {
+        SCOPED_TRACE(damaged.toStdString());
+        TestContext t;
+        const QString path = t.ctx.registry().settingsFile().path();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        writeBytes(path, R"({"generation": 4, "keys": {")" + options.toUtf8().replace("\\", "\\\\") +
+                             R"(": {"AutoPlay": {"type": "REG_DWORD", "data": 0}, "RangeIndex": )" + damaged +
+                             R"(, "ShowTime": {"type": "REG_DWORD", "data": 0}}}})");
+
+        // Told once, naming the value; every other value is read as stored.
+        t.box.expect(MsgResult::Ok, "\"Options\\RangeIndex\"");
+        EXPECT_EQ(mRegistry::GetRegInteger(t.ctx, "Options", "AutoPlay", 1), 0);
+        EXPECT_EQ(mRegistry::GetRegInteger(t.ctx, "Options", "RangeIndex", 6), 6);
+        EXPECT_EQ(mRegistry::GetRegInteger(t.ctx, "Options", "ShowTime", 1), 0);
+        EXPECT_TRUE(mRegistry::RegValueDamaged(t.ctx, "Options", "RangeIndex"));
+        EXPECT_FALSE(mRegistry::RegValueDamaged(t.ctx, "Options", "AutoPlay"));
+        EXPECT_EQ(t.box.prompts().size(), 1);
+        EXPECT_FALSE(t.ctx.registry().SettingsLost());
+
+        // Another value written keeps the damaged one as it stands; its own setter replaces it.
+        mRegistry::SetRegInteger(t.ctx, "Options", "ShowMoves", 0);
+        EXPECT_TRUE(SettingsFile(path).isDamaged(options, "RangeIndex"));
+        mRegistry::SetRegInteger(t.ctx, "Options", "RangeIndex", 4);
+        EXPECT_FALSE(mRegistry::RegValueDamaged(t.ctx, "Options", "RangeIndex"));
+        SettingsFile fresh(path);
+        EXPECT_EQ(fresh.value(options, "RangeIndex"), SettingsValue::dword(4));
+        EXPECT_EQ(fresh.value(options, "AutoPlay"), SettingsValue::dword(0));
+        EXPECT_EQ(fresh.value(options, "ShowMoves"), SettingsValue::dword(0));
+        EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList({"registry.json.corrupt-*"}).size(), 0);
+        EXPECT_EQ(t.box.prompts().size(), 1);
+    }
 }

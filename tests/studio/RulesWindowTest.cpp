@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "app/Context.h"
@@ -12,6 +14,7 @@
 #include "studio/frmRules.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
+#include "support/WindowContext.h"
 
 namespace {
 const QString kGroup = QStringLiteral("A group of cards can be moved to another tableau column if they are in sequence "
@@ -124,4 +127,31 @@ TEST(RulesWindow, TheRulesCommandShowsTheBoardInPlayAfterItsStudioGameWasDeleted
     m_Main::ShowGameRules(t.ctx);
     expectSheet(t.rules.window(), {"Mine", "(4 Piles, 0 Cards, Ace Base)", "(6 Piles, 51 Cards)", "(3 Piles, 1 Cards)",
                                    "Up Same Suit", "Down Alternate Color", "Not Continuous"});
+}
+
+TEST(RulesWindow, StaysAboveTheWindowThatOwnsItAndBlocksOnlyWhenModal)
+{
+    WindowContext c;
+    c.rules.setOwner(c.window.get());
+    c.window->show();
+    c.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(3));
+    c.window->DoCommand(QStringLiteral("Rules"));
+    const frmRules *w = c.rules.window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible() && w->isWindow());
+    EXPECT_EQ(w->parentWidget(), c.window.get());
+    EXPECT_EQ(w->windowHandle()->transientParent(), c.window->windowHandle());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // From a dialog (the studio, the game selection) it blocks over that dialog.
+    QDialog dialog(c.window.get());
+    dialog.setModal(true);
+    dialog.show();
+    const QWidget *modalOwner = nullptr;
+    QTimer::singleShot(0, [&] {
+        modalOwner = c.rules.window()->parentWidget();
+        c.rules.window()->close();
+    });
+    c.ctx.data().ShowRules(QStringLiteral("Mission"), 1);
+    EXPECT_EQ(modalOwner, &dialog);
 }

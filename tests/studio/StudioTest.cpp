@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QScrollBar>
@@ -20,6 +21,7 @@
 #include "studio/frmAddGame.h"
 #include "studio/frmGameStudio.h"
 #include "studio/frmNewGameWizard.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/QtPrint.h"
 #include "support/TestContext.h"
@@ -312,6 +314,23 @@ TEST(StudioWindow, AnUnreadableGameIsListedAndCanBeDeleted)
     EXPECT_EQ(studio.Frame1->title(), "Mine");
 }
 
+TEST(StudioWindow, AGameFileAddedWhileRunningReadsAtOnceAndAFifoIsNotListed)
+{
+    Studio t;
+    // Written behind the program's back: the game table does not know it yet.
+    writeBytes(t.path("Mine"), kMine);
+    makeFifo(t.path("Pipe"));
+    ASSERT_FALSE(t.ctx.data().GameExists("Mine"));
+    EXPECT_TRUE(runsWithoutOpening({t.path("Pipe")}, [&] {
+        frmGameStudio studio(t.ctx);
+        ASSERT_EQ(studio.lvGames->topLevelItemCount(), 1);
+        EXPECT_EQ(studio.Frame1->title(), "Mine");
+        EXPECT_FALSE(studio.Pic1->pixmap().isNull());
+        EXPECT_EQ(gameButtons(studio), "1111");
+    }));
+    EXPECT_TRUE(t.ctx.data().IsOriginal("Mine"));
+}
+
 TEST(StudioWindow, WithoutGamesOnlyCreatingAndClosingAreOffered)
 {
     Studio t;
@@ -387,4 +406,60 @@ TEST(StudioCommand, PlayDealsTheGameOnceTheStudioHasClosed)
     EXPECT_EQ(c.gp().GameName(), "Mine");
     EXPECT_TRUE(c.gp().Game_Running());
     EXPECT_EQ(c.gp().BoardDefinition()->HPiles, 6);
+}
+
+TEST(StudioKeyboard, TheCurrentRowDrivesTheDetailsAndTheButtons)
+{
+    Studio t;
+    t.write("Broken", "\"Broken\"\r\n8,x,13\r\n");
+    t.write("Mine", kMine);
+    frmGameStudio studio(t.ctx);
+    QStringList edited;
+    studio.showEditor = [&](const QString &name) { edited << name; };
+    const QImage brokenPreview = studio.Pic1->pixmap().toImage();
+
+    QTest::keyClick(studio.lvGames, Qt::Key_Down);
+    EXPECT_EQ(studio.selectedGame(), "Mine");
+    EXPECT_EQ(studio.Frame1->title(), "Mine");
+    EXPECT_EQ(gameButtons(studio), "1111");
+    ASSERT_EQ(studio.lvWiz->topLevelItemCount(), 10);
+    EXPECT_EQ(studio.lvWiz->topLevelItem(1)->text(0), "Number of Tableau Piles : 6");
+    EXPECT_NE(studio.Pic1->pixmap().toImage(), brokenPreview);
+    studio.cmdEdit->click();
+    EXPECT_EQ(edited, QStringList{"Mine"});
+
+    // Back on the unreadable game only Delete is offered.
+    QTest::keyClick(studio.lvGames, Qt::Key_Home);
+    EXPECT_EQ(studio.Frame1->title(), "Broken");
+    EXPECT_EQ(gameButtons(studio), "0100");
+    EXPECT_EQ(studio.lvWiz->topLevelItemCount(), 0);
+    EXPECT_TRUE(studio.Pic1->pixmap().isNull());
+}
+
+TEST(WizardKeyboard, TheLabelButtonsTakeTheFocusAndActOnSpaceAndReturn)
+{
+    Studio t;
+    frmNewGameWizard w(t.ctx);
+    w.show();
+    const auto page = [&] { return w.SSTab1->currentIndex(); };
+    // Tab from the name reaches "Next >>" ("<< Back" is disabled on the first page).
+    w.txtName->setFocus();
+    QTest::keyClick(w.txtName, Qt::Key_Tab);
+    ASSERT_EQ(w.focusWidget(), w.lbNext);
+    QTest::keyClick(w.lbNext, Qt::Key_Space);
+    QTest::keyClick(w.lbNext, Qt::Key_Return);
+    QTest::keyClick(w.lbNext, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(page(), 3);
+    QTest::keyClick(w.lbNext, Qt::Key_Space);
+    EXPECT_EQ(page(), 4);
+    // "Next >>" goes out with the last page and hands the focus to "Finish".
+    EXPECT_EQ(w.focusWidget(), w.lbFinish);
+    w.lbBack->setFocus();
+    QTest::keyClick(w.lbBack, Qt::Key_Space);
+    EXPECT_EQ(page(), 3);
+    EXPECT_FALSE(w.lbFinish->isEnabled());
+    w.lbNext_Click();
+    t.box.expect(MsgResult::Ok, "Successfully Saved Game : New Game 01");
+    QTest::keyClick(w.lbFinish, Qt::Key_Return);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }

@@ -1,0 +1,55 @@
+// Opening the appearance windows from their commands: a window whose loading failed
+// reports the error and is never shown, so nothing it would store is stored.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "appearance/mCustomize.h"
+#include "store/cData.h"
+#include "store/mRegistry.h"
+#include "support/FileBytes.h"
+#include "support/QtPrint.h"
+#include "support/WindowContext.h"
+
+namespace {
+// Runs the command; answers the title of any window it showed modally (closed at once).
+QString shownBy(WindowContext &t, const char *key)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    t.window->DoCommand(QLatin1String(key));
+    QCoreApplication::processEvents();
+    return shown;
+}
+} // namespace
+
+TEST(Opening, AWindowThatFailedToLoadIsNotShownAndStoresNothing)
+{
+    WindowContext t;
+    mCustomize::SetBackIndex(t.ctx, mCustomize::Texture);
+    mCustomize::SetTextureIndex(t.ctx, 2);
+    const QString schemes = t.ctx.data().AppDir() + QStringLiteral("/Color Schemes");
+    ASSERT_TRUE(QDir(schemes).removeRecursively());
+    writeBytes(schemes, "a file, not a folder");
+    t.box.expect(MsgResult::Ok, schemes);
+    EXPECT_EQ(shownBy(t, "Background"), QString());
+    EXPECT_EQ(t.box.pending(), 0);
+    EXPECT_EQ(mRegistry::GetRegString(t.ctx, "BackGround", "TextureIndex", "<absent>"), "2");
+    EXPECT_EQ(mRegistry::GetRegString(t.ctx, "BackGround", "WPTimerValue", "<absent>"), "<absent>");
+
+    mRegistry::SetRegString(t.ctx, "Animation", "UndoSpeed", "fast");
+    t.box.expect(MsgResult::Ok);
+    EXPECT_EQ(shownBy(t, "Animation"), QString());
+    EXPECT_EQ(t.box.pending(), 0);
+    EXPECT_EQ(mRegistry::GetRegString(t.ctx, "Animation", "CardSpeed", "<absent>"), "<absent>");
+
+    // A window that loads is shown.
+    EXPECT_EQ(shownBy(t, "Sounds"), "Sounds");
+}
