@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -42,11 +41,6 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-QString generalDate(const QDateTime &when)
-{
-    return when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : QString();
 }
 
 QString parentOf(const QString &path)
@@ -226,7 +220,7 @@ void frmOrgFav::showGame(const QString &path)
     lbGameName->setText(QStringLiteral("Game Name : ") + fav.GameName);
     lbGameNo->setText(QStringLiteral("Game No : ") + fav.GameNo.text());
     lbPlayer->setText(QStringLiteral("Added By : ") + fav.AddedBy);
-    lbDate->setText(QStringLiteral("Date Created : ") + fav.DateCreated);
+    lbDate->setText(QStringLiteral("Date Created : ") + mFile::GeneralDate(fav.DateCreated));
 }
 
 void frmOrgFav::showFolder(const QString &path)
@@ -237,9 +231,9 @@ void frmOrgFav::showFolder(const QString &path)
     const QDateTime created = info.birthTime().isValid() ? info.birthTime() : info.lastModified();
     lbfName->setText(QStringLiteral("Folder Name : ") +
                      (GetSelectedKind() == kRoot ? QStringLiteral("Favorites") : info.fileName()));
-    lbfDate->setText(QStringLiteral("Date Created : ") + generalDate(created));
-    lbfAccessed->setText(QStringLiteral("Last Accessed : ") + generalDate(info.lastRead()));
-    lbfModified->setText(QStringLiteral("Last Modified : ") + generalDate(info.lastModified()));
+    lbfDate->setText(QStringLiteral("Date Created : ") + mFile::GeneralDate(created));
+    lbfAccessed->setText(QStringLiteral("Last Accessed : ") + mFile::GeneralDate(info.lastRead()));
+    lbfModified->setText(QStringLiteral("Last Modified : ") + mFile::GeneralDate(info.lastModified()));
 }
 
 void frmOrgFav::change(const std::function<void()> &body)

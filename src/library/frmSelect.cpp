@@ -65,12 +65,19 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral("Select a Game"));
     setObjectName(QStringLiteral("frmSelect"));
 
-    const char *const mainIcons[][2] = {{"All", "view-list-details"},      {"Fav", "emblem-favorite"},
-                                        {"Inc", "document-open-recent"},   {"Org", "document-edit"},
-                                        {"rSave", "document-save"},        {"rOpen", "document-open"},
-                                        {"rPlay", "media-playback-start"}, {"Pend", "chronometer"},
-                                        {"Save", "folder-documents"},      {"Hot", "draw-star"},
-                                        {"Fin", "emblem-checked"},         {"Std", "applications-games"}};
+    // One set for the categories: the theme's action pictures, drawn alike at every size.
+    const char *const mainIcons[][2] = {{"All", "view-list-details"},
+                                        {"Fav", "bookmarks"},
+                                        {"Inc", "document-open-recent"},
+                                        {"Org", "games-config-custom"},
+                                        {"rSave", "document-save"},
+                                        {"rOpen", "document-open"},
+                                        {"rPlay", "media-playback-start"},
+                                        {"Pend", "media-playback-pause"},
+                                        {"Save", "document-save-all"},
+                                        {"Hot", "draw-star"},
+                                        {"Fin", "dialog-ok"},
+                                        {"Std", "games-config-board"}};
     for (const auto &icon : mainIcons)
         ilsMain.insert(QString::fromLatin1(icon[0]), themed(icon[1]));
     ilsIcons = {themed("media-playback-start"), themed("applications-games"),

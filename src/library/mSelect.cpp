@@ -149,7 +149,8 @@ QStringList details(Context &ctx, const QString &category, const SelectNode &nod
         if (!custom.Init(node.tag))
             raiseError(err::FileNotFound, QStringLiteral("The game %1 cannot be loaded").arg(node.tag));
         return {QStringLiteral("Game Name :") + fav.GameName, QStringLiteral("Game Number :") + fav.GameNo.text(),
-                QStringLiteral("Date Added :") + fav.DateCreated, QStringLiteral("Added By :") + fav.AddedBy};
+                QStringLiteral("Date Added :") + mFile::GeneralDate(fav.DateCreated),
+                QStringLiteral("Added By :") + fav.AddedBy};
     }
     QStringList lines = gameLines(ctx, category, node.tag, node.key);
     if (!custom.Init(node.tag))

@@ -207,13 +207,10 @@ QImage maxButton(qreal ratio)
 
 QImage minButton(qreal ratio)
 {
+    // Shown where the chosen game's title goes while none is chosen: it keeps that place
+    // and draws nothing, so no glyph stands alone over the empty preview.
     QImage image = newImage(ButtonSize, ButtonSize, ratio);
-    QPainter p(&image);
-    smooth(p);
-    const QColor ink(48, 52, 64);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawRoundedRect(QRectF(3, 10.5, 10, 3), 1, 1);
+    image.fill(Qt::transparent);
     return image;
 }
 

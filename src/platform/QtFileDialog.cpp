@@ -44,10 +44,22 @@ QString QtFileDialog::toQtFilter(const QString &classic)
             glob = glob.trimmed();
         const QString patterns = globs.join(QLatin1Char(' '));
         const QString bracketed = QStringLiteral("(") + patterns + QStringLiteral(")");
-        if (description.endsWith(bracketed) || patterns.isEmpty())
+        if (patterns.isEmpty()) {
             filters << description;
-        else
-            filters << description + QStringLiteral(" ") + bracketed;
+            continue;
+        }
+        // A description that already ends in its patterns keeps them once, written as Qt
+        // reads them: separated by blanks, not by ";".
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (description.endsWith(QLatin1Char(')')) && open >= 0) {
+            QString listed = description.mid(open + 1, description.size() - open - 2);
+            listed.replace(QLatin1Char(';'), QLatin1Char(' '));
+            if (listed.split(QLatin1Char(' '), Qt::SkipEmptyParts) == globs) {
+                filters << description.left(open) + bracketed;
+                continue;
+            }
+        }
+        filters << description + QStringLiteral(" ") + bracketed;
     }
     return filters.join(QStringLiteral(";;"));
 }

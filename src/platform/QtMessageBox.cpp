@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <algorithm>
 #include <QMessageBox>
 
 MsgResult QtMessageBox::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
@@ -40,8 +41,13 @@ MsgResult QtMessageBox::ask(const QString &text, MsgButtons buttons, MsgIcon ico
 
 QString QtMessageBox::askText(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // Qt sizes the box to its prompt alone, which can leave the title bar too short for the
+    // title: room for the title and the title bar's buttons, and a name of some length.
+    const int titleRoom = dialog.fontMetrics().horizontalAdvance(title) + 160;
+    dialog.setMinimumWidth(std::max({320, titleRoom, dialog.sizeHint().width()}));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

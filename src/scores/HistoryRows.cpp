@@ -42,6 +42,7 @@ QVariant HistoryRows::data(const QModelIndex &index, int role) const
         case 3: return mHistory::GetCardCount(move);
         default: return {};
         }
+    case Qt::DecorationRole: return index.column() == 0 ? QVariant(icon_) : QVariant();
     case Qt::ForegroundRole:
         if (n == current_)
             return QColor(128, 0, 0);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QVector>
 
 #include "engine/cEngine.h"
@@ -18,6 +19,8 @@ public:
     // Copies moves 1 to top of the record and the current move's number.
     void load(const cEngine &engine);
     int current() const { return current_; }
+    // The small picture that begins every row.
+    void setIcon(const QIcon &icon) { icon_ = icon; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -27,4 +30,5 @@ public:
 private:
     QVector<TransRecord> moves_;
     int current_ = 0;
+    QIcon icon_;
 };

@@ -49,6 +49,8 @@ QVariant LogRows::data(const QModelIndex &index, int role) const
         const bool centred = index.column() >= 2 && index.column() <= 6;
         return QVariant::fromValue(Qt::Alignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter));
     }
+    if (role == Qt::DecorationRole)
+        return index.column() == 0 ? QVariant(icon_) : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     const ScoreRecord &r = score_->GetScore(rows_[static_cast<std::size_t>(index.row())]);

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QDate>
+#include <QIcon>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
               const QDate &today);
     // Forgets the records, before the store releases them.
     void clear();
+    // The small picture that begins every row.
+    void setIcon(const QIcon &icon) { icon_ = icon; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,4 +35,5 @@ public:
 private:
     const cScore *score_ = nullptr;
     std::vector<std::int32_t> rows_; // 1-based positions in the store
+    QIcon icon_;
 };

@@ -41,6 +41,8 @@ QVariant SessionRows::data(const QModelIndex &index, int role) const
     const bool running = index.row() == games_;
     if (role == Qt::ForegroundRole)
         return running ? QVariant(QColor(120, 0, 0)) : QVariant();
+    if (role == Qt::DecorationRole)
+        return index.column() == 0 ? QVariant(running ? runningIcon_ : ended_) : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     const int c = index.column();

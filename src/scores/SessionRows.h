@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QString>
 #include <cstdint>
 
@@ -35,6 +36,12 @@ public:
     // New time and score for the running row; nothing without one.
     void updateRunning(std::int32_t time, std::int32_t score);
     bool hasRunning() const { return hasRunning_; }
+    // The small pictures that begin the rows of ended games and the running game's row.
+    void setIcons(const QIcon &ended, const QIcon &running)
+    {
+        ended_ = ended;
+        runningIcon_ = running;
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -47,4 +54,6 @@ private:
     int games_ = 0;
     bool hasRunning_ = false;
     Running running_;
+    QIcon ended_;
+    QIcon runningIcon_;
 };

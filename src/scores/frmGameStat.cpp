@@ -19,6 +19,7 @@
 #include "platform/ChartWidget.h"
 #include "platform/Clock.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "scores/cScore.h"
 #include "scores/mPlayers.h"
 #include "scores/mStatistics.h"
@@ -38,9 +39,6 @@ QTreeWidget *newList(QWidget *parent, const char *name, const QStringList &colum
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setHeaderLabels(columns);
-    list->setColumnWidth(0, 140);
-    for (int c = 1; c < columns.size(); ++c)
-        list->setColumnWidth(c, 62);
     return list;
 }
 
@@ -97,6 +95,25 @@ QTreeWidgetItem *statRow(const QString &name, const ScoreStat &s, const QString 
     const auto n = [](std::int64_t v) { return QString::number(v); };
     return new QTreeWidgetItem(QStringList{name, n(s.Played), n(s.Won), n(s.Played - s.Won), mFunc::FormatTime(s.Time),
                                            n(s.Moves), n(s.Score), percent});
+}
+
+// The small pictures of lists and combos: 1 a game or a period, 3 a line of figures, 4 a player.
+QIcon picture(int index)
+{
+    switch (index) {
+    case 1: return QIcon::fromTheme(QStringLiteral("applications-games"));
+    case 4: return QIcon::fromTheme(QStringLiteral("user-identity"));
+    default: return QIcon::fromTheme(QStringLiteral("office-chart-bar"));
+    }
+}
+
+// Each row of list its picture, then every column as wide as its widest cell.
+void showRows(QTreeWidget *list, const QList<QTreeWidgetItem *> &rows, const QIcon &icon)
+{
+    for (QTreeWidgetItem *row : rows)
+        row->setIcon(0, icon);
+    list->addTopLevelItems(rows);
+    QtListFit::fitColumns(list);
 }
 
 } // namespace
@@ -191,7 +208,10 @@ void frmGameStat::FillGeneral()
 {
     const ScoreStat s = ctx_.score().GetGenStat();
     lvGeneral->clear();
-    lvGeneral->addItems(mStatistics::GeneralLines(s));
+    for (const QString &line : mStatistics::GeneralLines(s))
+        new QListWidgetItem(picture(3), line, lvGeneral);
+    // Every line of the summary shows without scrolling.
+    lvGeneral->setMinimumHeight(QtListFit::heightForRows(lvGeneral, lvGeneral->count()));
     showWonLost(chGen, s.Won, s.Lost);
     showTotals(chGen1, s);
 }
@@ -210,12 +230,13 @@ void frmGameStat::FillGames()
         const ScoreStat &s = stats[static_cast<std::size_t>(i)];
         rows << statRow(games.at(i), s, mStatistics::percent(s.Won, s.Played));
     }
-    lvGames->addTopLevelItems(rows);
+    showRows(lvGames, rows, picture(3));
 
     {
         const QSignalBlocker quiet(imcGames);
         imcGames->clear();
-        imcGames->addItems(games);
+        for (const QString &game : games)
+            imcGames->addItem(picture(1), game);
         const ISessionInfo &session = ctx_.session();
         const int playing = session.Game_Status() != 0 ? static_cast<int>(games.indexOf(session.GameName())) : -1;
         imcGames->setCurrentIndex(std::max(playing, 0));
@@ -244,7 +265,7 @@ void frmGameStat::LoadDates()
             {"Last 5 Months", "5m", "m"}, {"Last 10 Months", "10m", "m"}, {"Last 5 Years", "5y", "yyyy"},
         };
         for (const auto &item : items)
-            imcDate->addItem(QString::fromLatin1(item[0]),
+            imcDate->addItem(picture(1), QString::fromLatin1(item[0]),
                              QStringList{QString::fromLatin1(item[1]), QString::fromLatin1(item[2])});
         imcDate->setCurrentIndex(0);
     }
@@ -267,7 +288,8 @@ void frmGameStat::ShowDateStat(const QString &key, const QString &interval)
                                 static_cast<double>(d.Time)};
         labels << d.Label;
     }
-    lvDate->addTopLevelItems(rows);
+    lvDate->headerItem()->setText(0, mStatistics::PeriodHeading(key));
+    showRows(lvDate, rows, picture(3));
     chDate->setData(played);
     labelColumns(chDate, {QStringLiteral("Played"), QStringLiteral("Won")});
     chDate1->setData(totals);
@@ -276,7 +298,6 @@ void frmGameStat::ShowDateStat(const QString &key, const QString &interval)
         chDate->setRowLabel(r, labels.at(r - 1));
         chDate1->setRowLabel(r, labels.at(r - 1));
     }
-    lvDate->headerItem()->setText(0, mStatistics::PeriodHeading(key));
 }
 
 void frmGameStat::FillPlayers()
@@ -289,7 +310,7 @@ void frmGameStat::FillPlayers()
         const QSignalBlocker quiet(imcPlayer);
         imcPlayer->clear();
         for (const QString &player : players) {
-            imcPlayer->addItem(player);
+            imcPlayer->addItem(picture(4), player);
             const ScoreStat s = ctx_.score().GetPlayerStat(player);
             rows << statRow(player, s, mStatistics::wholePercent(s.Won, s.Played));
         }
@@ -298,7 +319,7 @@ void frmGameStat::FillPlayers()
         const int shown = static_cast<int>(players.indexOf(current));
         imcPlayer->setCurrentIndex(shown >= 0 ? shown : (players.isEmpty() ? -1 : 0));
     }
-    lvPlayer->addTopLevelItems(rows);
+    showRows(lvPlayer, rows, picture(4));
     ShowPlayerChart(imcPlayer->currentText());
 }
 

@@ -14,6 +14,7 @@
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "scores/HighScoreLists.h"
 #include "scores/cScore.h"
 #include "scores/mPlayers.h"
@@ -24,17 +25,6 @@ namespace {
 const QColor kDarkRed(128, 0, 0);
 constexpr int kCentredFrom = 1;
 constexpr int kCentredTo = 6;
-
-int widthOf(const QString &column)
-{
-    if (column == QLatin1String("Game") || column == QLatin1String("Player"))
-        return 130;
-    if (column == QLatin1String("S No."))
-        return 50;
-    if (column == QLatin1String("Date"))
-        return 90;
-    return 70;
-}
 
 // A report list; with centred, the second to the seventh column are centred.
 QTreeWidget *reportList(QWidget *parent, const char *name, const QStringList &columns, bool centred)
@@ -50,7 +40,6 @@ QTreeWidget *reportList(QWidget *parent, const char *name, const QStringList &co
     for (int c = 0; c < columns.size(); ++c) {
         const bool middle = centred && c >= kCentredFrom && c <= kCentredTo;
         header->setTextAlignment(c, (middle ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-        list->setColumnWidth(c, widthOf(columns.at(c)));
     }
     list->setHeaderItem(header);
     list->header()->setStretchLastSection(true);
@@ -74,8 +63,8 @@ QComboBox *comboBox(const char *name)
 {
     auto *combo = new QComboBox;
     combo->setObjectName(QLatin1String(name));
-    combo->setMinimumContentsLength(18);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // As wide as the longest game or player name it lists.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 
@@ -183,6 +172,7 @@ void frmHighScore::showRows(QTreeWidget *list, const HighScoreList &rows)
         items << item;
     }
     list->addTopLevelItems(items);
+    QtListFit::fitColumns(list);
 }
 
 void frmHighScore::FillTopScore()

@@ -14,6 +14,7 @@
 #include "appearance/cSound.h"
 #include "engine/cEngine.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "scores/HistoryRows.h"
 #include "scores/mHistory.h"
 #include "store/cData.h"
@@ -23,6 +24,7 @@ frmHistory::frmHistory(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
 {
     setWindowTitle(QStringLiteral("Game History"));
     rows_ = new HistoryRows(this);
+    rows_->setIcon(QIcon::fromTheme(QStringLiteral("go-next")));
     lvHistory = new QTreeView(this);
     lvHistory->setObjectName(QStringLiteral("lvHistory"));
     lvHistory->setRootIsDecorated(false);
@@ -32,10 +34,6 @@ frmHistory::frmHistory(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     lvHistory->setSelectionMode(QAbstractItemView::SingleSelection);
     lvHistory->setModel(rows_);
     lvHistory->header()->setStretchLastSection(false);
-    lvHistory->setColumnWidth(0, 60);
-    lvHistory->setColumnWidth(1, 190);
-    lvHistory->setColumnWidth(2, 190);
-    lvHistory->setColumnWidth(3, 60);
 
     cmdExport = new QPushButton(QStringLiteral("Export"), this);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
@@ -69,6 +67,16 @@ void frmHistory::Form_Load()
 void frmHistory::LoadHistory()
 {
     rows_->load(ctx_.engine());
+    // Each column to its cells; the last number and the current move, drawn bold, may lie
+    // beyond the rows a column is measured over.
+    for (int c = 0; c < HistoryRows::ColumnCount; ++c) {
+        QStringList samples;
+        if (c == 0)
+            samples << QString::number(rows_->rowCount());
+        if (rows_->current() > 0)
+            samples << rows_->index(rows_->current() - 1, c).data().toString();
+        QtListFit::fitColumn(lvHistory, c, samples, c == 0);
+    }
     if (rows_->current() > 0)
         lvHistory->scrollTo(rows_->index(rows_->current() - 1, 0), QAbstractItemView::PositionAtCenter);
 }

@@ -37,6 +37,8 @@ public:
 
 private:
     void Form_Unload();
+    // Widens each column to the widest value of the loaded records.
+    void fitColumns();
 
     Context &ctx_;
     LogRows *rows_ = nullptr;

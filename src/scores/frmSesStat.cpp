@@ -18,6 +18,7 @@
 #include "platform/ChartWidget.h"
 #include "platform/Clock.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "scores/SessionRows.h"
 #include "scores/cScore.h"
 #include "store/cData.h"
@@ -31,17 +32,26 @@ QLabel *newLabel(QWidget *parent, const char *name)
     return label;
 }
 
-QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows, const QList<int> &widths)
+QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows)
 {
+    rows->setIcons(QIcon::fromTheme(QStringLiteral("applications-games")),
+                   QIcon::fromTheme(QStringLiteral("media-playback-start")));
     auto *list = new QTreeView(parent);
     list->setObjectName(QLatin1String(name));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setModel(rows);
-    for (int c = 0; c < widths.size(); ++c)
-        list->setColumnWidth(c, widths.at(c));
     return list;
+}
+
+// Every column to its cells; the time and score columns also to what the running game
+// may reach while the window is open, as the timer changes only those cells.
+void fitColumns(QTreeView *list, int timeColumn, int scoreColumn)
+{
+    QtListFit::fitColumns(list);
+    QtListFit::fitColumn(list, timeColumn, {QStringLiteral("99:59:59")});
+    QtListFit::fitColumn(list, scoreColumn, {QStringLiteral("-32768")});
 }
 
 } // namespace
@@ -87,7 +97,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
         gameBox->addWidget(l);
     gameBox->addStretch(1);
 
-    lvSession = newList(summary, "lvSession", session_, {150, 100, 110, 70, 60, 70, 60});
+    lvSession = newList(summary, "lvSession", session_);
     auto *frames = new QHBoxLayout;
     frames->addWidget(thisSession, 3);
     frames->addWidget(thisGame, 2);
@@ -100,7 +110,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     cmdRefresh = new QPushButton(QStringLiteral("Refresh Chart"), details);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     cmdRefresh->setAutoDefault(false);
-    lvSesChart = newList(details, "lvSesChart", chart_, {40, 70, 50, 50});
+    lvSesChart = newList(details, "lvSesChart", chart_);
     chChart = new ChartWidget(details);
     chChart->setObjectName(QStringLiteral("chChart"));
     chChart->setMinimumSize(300, 200);
@@ -180,6 +190,7 @@ void frmSesStat::FillSummary()
     } else {
         session_->load(score, nullptr);
     }
+    fitColumns(lvSession, 3, 6);
     chSummary->setData(QList<double>{static_cast<double>(s.Won), static_cast<double>(s.Lost)});
     chSummary->setColumn(1);
     chSummary->setColumnLabel(QStringLiteral("Won : ") + QString::number(s.Won));
@@ -217,6 +228,7 @@ void frmSesStat::FillSessionChart()
     } else {
         chart_->load(score, nullptr);
     }
+    fitColumns(lvSesChart, 1, 3);
 }
 
 void frmSesStat::showChart()

@@ -8,6 +8,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@
 #include "app/mGen1.h"
 #include "engine/cEngine.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "shell/MenuImages.h"
 #include "shell/mGen.h"
 
@@ -97,11 +99,6 @@ frmQuickMove::frmQuickMove(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     lvQuick->setSelectionMode(QAbstractItemView::SingleSelection);
     lvQuick->setIconSize(QSize(16, 16));
     lvQuick->header()->setStretchLastSection(false);
-    lvQuick->setColumnWidth(0, 60);
-    lvQuick->setColumnWidth(1, 170);
-    lvQuick->setColumnWidth(2, 170);
-    lvQuick->setColumnWidth(3, 50);
-    // Wide enough for the four columns of the list, which shows only when expanded.
     setMinimumWidth(500);
 
     auto *top = new QHBoxLayout;
@@ -185,6 +182,34 @@ void frmQuickMove::fillList()
         rows << item;
     }
     lvQuick->addTopLevelItems(rows);
+    fitColumns();
+}
+
+void frmQuickMove::fitColumns()
+{
+    // A marked row is bold: each column fits its widest text drawn bold, wherever it lies.
+    QFont bold = lvQuick->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int total = 0;
+    for (int col = 0; col < kColumns; ++col) {
+        QString widest;
+        int most = -1;
+        for (int row = 0; row < lvQuick->topLevelItemCount(); ++row) {
+            const QString text = lvQuick->topLevelItem(row)->text(col);
+            const int width = metrics.horizontalAdvance(text);
+            if (width > most) {
+                most = width;
+                widest = text;
+            }
+        }
+        QtListFit::fitColumn(lvQuick, col, {widest}, col == 0);
+        total += lvQuick->columnWidth(col);
+    }
+    // Wide enough for the four columns of the list, which shows only when expanded.
+    const int chrome = 2 * lvQuick->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    setMinimumWidth(std::max(500, total + chrome));
 }
 
 QString frmQuickMove::PlaceText(int area, int pile, int pos)

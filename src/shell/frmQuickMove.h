@@ -68,6 +68,8 @@ public:
 
 private:
     void fillList();
+    // Widens the columns to their texts and the window to the columns.
+    void fitColumns();
     // Jumps the game to the move as a board operation of the main window.
     void jump(int move);
     void setSliderValue(int value);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 #include <limits>
@@ -144,6 +145,26 @@ QString FileDate(const QString &path)
     if (!when.isValid())
         when = info.lastModified();
     return FormatDate(when);
+}
+
+QString GeneralDate(const QDateTime &when)
+{
+    if (!when.isValid())
+        return {};
+    const QLocale locale;
+    return when.time() == QTime(0, 0) ? locale.toString(when.date(), QLocale::ShortFormat)
+                                      : locale.toString(when, QLocale::ShortFormat);
+}
+
+QString GeneralDate(const QString &stored)
+{
+    QDateTime when = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (!when.isValid()) {
+        const QDate day = QDate::fromString(stored, QStringLiteral("yyyy-MM-dd"));
+        if (day.isValid())
+            when = QDateTime(day, QTime(0, 0));
+    }
+    return when.isValid() ? GeneralDate(when) : stored;
 }
 
 SavedGameInfo ParseGameHeader(const QStringList &lines, const QString &path)

@@ -110,4 +110,10 @@ void SaveGameDialog(Context &ctx, const QString &extension);
 QString FormatDate(const QDateTime &when);
 // A file's creation date, or its modification time where the file system keeps none.
 QString FileDate(const QString &path);
+// A date as the system's general date-time form shows it: the locale's short date and
+// time, the date alone at midnight; "" for an invalid date.
+QString GeneralDate(const QDateTime &when);
+// A date written in the fixed format (or a date alone) in the general form; any other
+// text as it stands.
+QString GeneralDate(const QString &stored);
 } // namespace mFile

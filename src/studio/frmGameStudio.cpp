@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Context.h"
 #include "core/AppError.h"
@@ -19,6 +20,7 @@
 #include "library/mRecent.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "store/cData.h"
 #include "studio/StudioControlsView.h"
 #include "studio/frmAddGame.h"
@@ -62,8 +64,17 @@ frmGameStudio::frmGameStudio(Context &ctx, QWidget *parent) : QDialog(parent), c
     Pic1->setFixedSize(ArtLibrary::BlankWidth, ArtLibrary::BlankHeight);
     lvWiz = makeList(Frame1, "lvWiz", QStringLiteral("Game Details"));
     lvWiz->setSelectionMode(QAbstractItemView::NoSelection);
-    // Room for the ten rule lines without a scroll bar.
-    lvWiz->setMinimumSize(400, lvWiz->fontMetrics().height() * 14);
+    // Room for the ten rule lines of any game, whole and without a scroll bar.
+    int widest = 0;
+    for (std::int16_t order = 0; order <= 15; ++order) {
+        GameDefinition d;
+        d.HOrder = d.GOrder = order;
+        d.HSpace = d.GBase = 13;
+        for (const QString &line : mStudioForms::GameDetails(d))
+            widest = std::max(widest, QtListFit::cellWidth(lvWiz, line, true));
+    }
+    lvWiz->setMinimumSize(widest + 2 * lvWiz->frameWidth(),
+                          QtListFit::heightForRows(lvWiz, 10, StudioControlsView::RuleIcon()));
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Pic1, 0, Qt::AlignHCenter);
     frameLayout->addWidget(lvWiz, 1);

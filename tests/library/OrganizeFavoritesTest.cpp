@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -96,6 +97,8 @@ TEST(OrganizeFavorites, CreateRenameMoveAndDeleteRefuseAnyEntryInTheWay)
     select(w, t.at("a"));
     EXPECT_TRUE(w.cmdPlay->isEnabled());
     EXPECT_EQ(w.lbGameNo->text(), "Game No : 5");
+    // The record's date in the general form that folder dates take: the date alone at midnight.
+    EXPECT_EQ(w.lbDate->text(), "Date Created : " + QLocale().toString(QDate(2026, 3, 4), QLocale::ShortFormat));
     target(w, t.at("Games"));
     w.cmdMove->click();
     ASSERT_TRUE(t.exists("Games/a"));

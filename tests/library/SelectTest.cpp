@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -197,8 +198,10 @@ TEST(SelectGame, DetailsAndRuleLinesAsShown)
 
     view = t.click(t.fill("Fav"), fav);
     ASSERT_TRUE(view);
-    EXPECT_EQ(view->details, (QStringList{"Game Name :Freecell", "Game Number :12", "Date Added :2026-01-02 03:04:05",
-                                          "Added By :Ann"}));
+    // The record's date in the system's general form, as folder dates show.
+    const QString added = QLocale().toString(QDateTime({2026, 1, 2}, {3, 4, 5}), QLocale::ShortFormat);
+    EXPECT_EQ(view->details,
+              (QStringList{"Game Name :Freecell", "Game Number :12", "Date Added :" + added, "Added By :Ann"}));
     EXPECT_EQ(t.ctx.gSelectGameName, "Freecell");
 
     view = t.click(t.fill("rPlay"), "Freecell - 1234");

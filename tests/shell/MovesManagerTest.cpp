@@ -138,6 +138,12 @@ TEST(MovesManager, StartGivesTheDealAndTheGamesNameAndNumber)
     EXPECT_EQ(dlg.lbText1->text(), QStringLiteral("Game Name : Freecell - Game No.: 617"));
     EXPECT_EQ(dlg.lbText3->text(), QStringLiteral("Cards Moved : 0"));
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Move: 0 - Game Name : Freecell - Game No.: 617"));
+    // The marked row is bold, and its cells still show whole.
+    for (int c = 0; c < dlg.lvQuick->columnCount(); ++c) {
+        const QModelIndex cell = dlg.lvQuick->model()->index(0, c);
+        ASSERT_TRUE(cell.data(Qt::FontRole).value<QFont>().bold());
+        EXPECT_GE(dlg.lvQuick->columnWidth(c), dlg.lvQuick->sizeHintForIndex(cell).width()) << c;
+    }
 }
 
 TEST(MovesManager, StepButtonsFollowTheEndsOfTheRecord)

@@ -744,6 +744,10 @@ TEST(GameFiles, ClassicFiltersBecomeQtFilters)
     // Qt reads the patterns from the brackets that end the description.
     EXPECT_EQ(QtFileDialog::toQtFilter("Pictures|*.bmp;*.jpg|Text (old)|*.txt"),
               "Pictures (*.bmp *.jpg);;Text (old) (*.txt)");
+    // Patterns the description already lists show once, in Qt's form.
+    EXPECT_EQ(QtFileDialog::toQtFilter("Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|Text File (*.txt) |*.txt"),
+              "Pictures (*.bmp *.jpg *.gif);;Text File (*.txt)");
+    EXPECT_EQ(QtFileDialog::toQtFilter("Old (*.bmp;*.gif)|*.bmp"), "Old (*.bmp;*.gif) (*.bmp)");
     EXPECT_EQ(QtFileDialog::toQtFilter("Lonely"), "Lonely");
     EXPECT_EQ(QtFileDialog::toQtFilter({}), QString());
 }

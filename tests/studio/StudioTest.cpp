@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include "app/Context.h"
@@ -233,6 +234,11 @@ TEST(StudioFiles, CreateEditAndDeleteRoundTripThroughTheGameTable)
     EXPECT_EQ(studio.lvWiz->topLevelItem(5)->text(0), "Foundation Card Arraning Order : Up Same Suit");
     EXPECT_EQ(studio.lvWiz->topLevelItem(7)->text(0), "Initial Cards in Foundation : 2");
     EXPECT_FALSE(studio.Pic1->pixmap().isNull());
+    // The ten lines show whole: no scroll bar either way.
+    studio.show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(studio.lvWiz->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(studio.lvWiz->horizontalScrollBar()->isVisible());
     t.box.expect(MsgResult::No, "Are you sure you want to delete game : Mine ?");
     studio.cmdDelete_Click();
     EXPECT_TRUE(QFile::exists(t.path("Mine")));

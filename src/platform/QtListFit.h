@@ -1,0 +1,27 @@
+// Sizes report lists to what they show: a column as wide as its heading, its cells and the
+// widest value it can hold (measured bold, since lists mark rows in bold), and a list of a
+// fixed number of lines as tall as those lines, so no text is elided and no line scrolls away.
+#pragma once
+
+#include <QIcon>
+#include <QStringList>
+
+class QAbstractItemView;
+class QTreeView;
+
+namespace QtListFit {
+
+// Width of a cell of view that shows text whole in bold, with room for an icon when withIcon.
+int cellWidth(const QAbstractItemView *view, const QString &text, bool withIcon = false);
+
+// Widens column to its heading, its cells as they are and every text of samples.
+void fitColumn(QTreeView *view, int column, const QStringList &samples = {}, bool withIcon = false);
+
+// Every column of view to its heading and its cells.
+void fitColumns(QTreeView *view);
+
+// Height of view that shows rows lines (and its heading) without a scroll bar: lines as
+// tall as its first row, or before it has one, as a line with the given icon.
+int heightForRows(const QAbstractItemView *view, int rows, const QIcon &icon = {});
+
+} // namespace QtListFit
