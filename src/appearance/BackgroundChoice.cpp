@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/Context.h"
+#include "store/cRegistry.h"
 
 BackgroundChoice BackgroundChoice::Load(Context &ctx)
 {
@@ -22,18 +23,21 @@ BackgroundChoice BackgroundChoice::Load(Context &ctx)
 
 void BackgroundChoice::Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const
 {
+    // A setting the store refuses is reported once; the others are still written and the
+    // background is still painted.
+    cRegistry &registry = ctx.registry();
     if (kind != before.kind)
-        mCustomize::SetBackIndex(ctx, kind);
+        registry.KeepSetting([&] { mCustomize::SetBackIndex(ctx, kind); });
     if (tile != before.tile)
-        mCustomize::SetEnableTile(ctx, tile);
+        registry.KeepSetting([&] { mCustomize::SetEnableTile(ctx, tile); });
     if (texture != before.texture)
-        mCustomize::SetTextureIndex(ctx, texture);
+        registry.KeepSetting([&] { mCustomize::SetTextureIndex(ctx, texture); });
     if (color != before.color)
-        mCustomize::SetColorIndex(ctx, color);
+        registry.KeepSetting([&] { mCustomize::SetColorIndex(ctx, color); });
     if (fade != before.fade)
-        mCustomize::SetFadeIndex(ctx, fade);
+        registry.KeepSetting([&] { mCustomize::SetFadeIndex(ctx, fade); });
     if (picture != before.picture)
-        mCustomize::SetImageIndex(ctx, picture);
+        registry.KeepSetting([&] { mCustomize::SetImageIndex(ctx, picture); });
     std::exception_ptr failedWrite;
     if (writeScheme) {
         try {
@@ -43,13 +47,13 @@ void BackgroundChoice::Apply(Context &ctx, const BackgroundChoice &before, bool 
         }
     }
     if (schemePath != before.schemePath)
-        mCustomize::SetSchemeFile(ctx, schemePath);
+        registry.KeepSetting([&] { mCustomize::SetSchemeFile(ctx, schemePath); });
     if (custImage != before.custImage)
-        mCustomize::SetCustImageFile(ctx, custImage);
+        registry.KeepSetting([&] { mCustomize::SetCustImageFile(ctx, custImage); });
     if (folderImage != before.folderImage)
-        mCustomize::SetImageFolderFile(ctx, folderImage);
+        registry.KeepSetting([&] { mCustomize::SetImageFolderFile(ctx, folderImage); });
     if (mode != before.mode)
-        mCustomize::SetWPTimerValue(ctx, mode);
+        registry.KeepSetting([&] { mCustomize::SetWPTimerValue(ctx, mode); });
     mCustomize::ApplyBackground(ctx);
     if (failedWrite)
         std::rethrow_exception(failedWrite);

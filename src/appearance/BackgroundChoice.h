@@ -31,6 +31,7 @@ struct BackgroundChoice {
     // "WPTimerValue"; then paints the stored background. A value the user left alone is
     // never written, so a fallback read from a damaged setting is not stored over it. A
     // scheme file that cannot be written does not stop the rest: its error is raised once
-    // everything else is stored and painted.
+    // everything else is stored and painted. A setting the store refuses is reported once
+    // and raises nothing.
     void Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const;
 };

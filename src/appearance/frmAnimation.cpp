@@ -10,6 +10,7 @@
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
 #include "platform/Guard.h"
+#include "store/cRegistry.h"
 
 namespace {
 const std::array<const char *, 5> kCaptions = {
@@ -82,8 +83,10 @@ void frmAnimation::cmdOK_Click()
     static constexpr std::array<Setter, 5> kSetters = {nullptr, mCustomize::SetCardSpeed, mCustomize::SetUndoSpeed,
                                                        mCustomize::SetUndoallSpeed, mCustomize::SetReplaySpeed};
     for (std::size_t i = 1; i < Slider.size(); ++i) {
+        // A speed that cannot be stored is reported once; the others are still tried and OK closes.
         if (Slider[i]->value() != loadedAt_[i])
-            kSetters[i](ctx_, static_cast<std::int16_t>(mCustomize::kMaxSpeed - Slider[i]->value()));
+            ctx_.registry().KeepSetting(
+                [&] { kSetters[i](ctx_, static_cast<std::int16_t>(mCustomize::kMaxSpeed - Slider[i]->value())); });
     }
     accept();
 }

@@ -26,12 +26,13 @@
 #include "appearance/cSound.h"
 #include "core/AppError.h"
 #include "core/FolderList.h"
-#include "core/TextFile.h"
 #include "core/RgbColor.h"
+#include "core/TextFile.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
 #include "store/cData.h"
 #include "store/cFunc.h"
+#include "store/cRegistry.h"
 
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
@@ -97,7 +98,7 @@ void showFitted(QLabel *label, const QImage &picture)
 
 void frmBackGround::guarded(const std::function<void()> &body)
 {
-    runGuarded(ctx_.messages(), body);
+    runGuarded(ctx_.messages(), [&] { ctx_.registry().KeepSetting(body); });
 }
 
 void frmBackGround::connectHandlers()
@@ -635,9 +636,10 @@ void frmBackGround::cmdAddPic_Click()
         return;
     TextFile::requireRegularFile(path);
     // A full list keeps its ten pictures; the new one is then shown but not listed.
-    ctx_.func().AddtoLIST(mCustomize::kCustomImageList, path);
+    // A list or folder that cannot be stored is reported once; the picture is still chosen.
+    ctx_.registry().KeepSetting([&] { ctx_.func().AddtoLIST(mCustomize::kCustomImageList, path); });
     choice_.custImage = path;
-    mCustomize::SetCustImageInitDir(ctx_, QFileInfo(path).absolutePath());
+    ctx_.registry().KeepSetting([&] { mCustomize::SetCustImageInitDir(ctx_, QFileInfo(path).absolutePath()); });
     FillCustImages();
 }
 
@@ -707,7 +709,7 @@ void frmBackGround::cmdApply_Click()
 
 void frmBackGround::cmdOK_Click()
 {
-    // A failed store is reported and keeps the dialog open.
+    // A failed scheme file keeps the dialog open; a refused setting is reported and OK closes.
     cmdApply_Click();
     ctx_.art().EndCustomize();
     accept();

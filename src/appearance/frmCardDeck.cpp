@@ -17,6 +17,7 @@
 #include "engine/cPlay.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
+#include "store/cRegistry.h"
 
 namespace {
 constexpr int kTagRole = Qt::UserRole;
@@ -151,7 +152,8 @@ void frmCardDeck::cmdOK_Click()
     hide();
     // The design shown already needs neither storing nor redrawing.
     if (chosen_ != storedIndex_) {
-        mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_));
+        // A choice that cannot be stored is reported once, and OK still closes.
+        ctx_.registry().KeepSetting([&] { mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_)); });
         ctx_.play().ChangeDecks();
     }
     ctx_.art().EndCustomize();

@@ -13,6 +13,7 @@
 #include "appearance/cSound.h"
 #include "core/TextFile.h"
 #include "platform/Guard.h"
+#include "store/cRegistry.h"
 
 namespace {
 constexpr int kTagRole = Qt::UserRole;
@@ -249,14 +250,15 @@ void frmSounds::cmdPlay_Click()
 
 void frmSounds::cmdApply_Click()
 {
-    // Whatever happens, Apply is spent: a failed store is reported by the guard.
+    // Whatever happens, Apply is spent: a refused store is reported once, and the node
+    // shows what is stored.
     cmdApply->setEnabled(false);
     QTreeWidgetItem *node = tvSound->currentItem();
     const QString tag = nodeTag(node);
     if (tag.isEmpty() || !QFileInfo(Text1->text()).isFile())
         return;
-    ctx_.sound().SetSound(tag, Text1->text());
-    setNodeImage(node, SoundSet);
+    ctx_.registry().KeepSetting([&] { ctx_.sound().SetSound(tag, Text1->text()); });
+    setNodeImage(node, GetSoundImage(tag));
 }
 
 void frmSounds::cmdRemove_Click()
@@ -265,9 +267,11 @@ void frmSounds::cmdRemove_Click()
     const QString tag = nodeTag(node);
     if (tag.isEmpty())
         return;
+    // An empty path silences the event; its default does not come back. A refused store is
+    // reported once and leaves the event as it was.
+    if (!ctx_.registry().KeepSetting([&] { ctx_.sound().SetSound(tag, QString()); }))
+        return;
     Text1->clear();
-    // An empty path silences the event; its default does not come back.
-    ctx_.sound().SetSound(tag, QString());
     setNodeImage(node, SoundNone);
     cmdRemove->setEnabled(false);
     cmdPlay->setEnabled(false);

@@ -223,9 +223,8 @@ void frmAutoSave::cmdClose_Click()
 void frmAutoSave::keepTab()
 {
     // A tab that cannot be remembered costs the setting, never the Play or the Close.
-    try {
-        mAutoSave::SetAutoSaveTab(ctx_, static_cast<std::int16_t>(SSTab1->currentIndex()));
-    } catch (const AppError &e) {
-        ctx_.registry().ReportWriteFailure(e.description());
-    }
+    ignoreErrors([this] {
+        ctx_.registry().KeepSetting(
+            [this] { mAutoSave::SetAutoSaveTab(ctx_, static_cast<std::int16_t>(SSTab1->currentIndex())); });
+    });
 }

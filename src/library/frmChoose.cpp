@@ -10,10 +10,12 @@
 
 #include "app/Context.h"
 #include "appearance/mCustomize.h"
+#include "core/AppError.h"
 #include "engine/mFunc.h"
 #include "library/mChoose.h"
 #include "platform/Guard.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 
 frmChoose::frmChoose(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
 {
@@ -94,8 +96,19 @@ void frmChoose::cmdSelect_Click()
     }
     // The player is made current before the window goes: when that fails the error is
     // shown and the window stays, rather than the deal being counted for another player.
-    if (imcPlayer->currentIndex() >= 0)
-        mCustomize::SetCurPlayer(ctx_, imcPlayer->currentText());
+    if (imcPlayer->currentIndex() >= 0) {
+        const QString player = imcPlayer->currentText();
+        try {
+            mCustomize::SetCurPlayer(ctx_, player);
+        } catch (const AppError &e) {
+            if (!cRegistry::IsWriteFailure(e))
+                throw;
+            ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
+                                     .arg(player, ctx_.registry().WriteFailureText(e.description())),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    }
     hide();
     game_ = imcGames->currentText();
     number_ = Text1->text();

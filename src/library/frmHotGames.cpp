@@ -13,6 +13,7 @@
 #include "appearance/cSound.h"
 #include "library/HotGameLists.h"
 #include "platform/Guard.h"
+#include "store/cRegistry.h"
 
 namespace {
 QTreeWidget *makeList(QWidget *parent, const char *name, const QString &heading)
@@ -134,8 +135,9 @@ void frmHotGames::moveSelected(QTreeWidget *from, QTreeWidget *to, bool hot)
     if (!item)
         return;
     const QString name = item->text(0);
-    // Stored first: a failed write leaves both lists as they were.
-    HotGameLists::Mark(ctx_, name, hot);
+    // Stored first: a failed write is reported once and leaves both lists as they were.
+    if (!ctx_.registry().KeepSetting([&] { HotGameLists::Mark(ctx_, name, hot); }))
+        return;
     delete from->takeTopLevelItem(from->indexOfTopLevelItem(item));
     append(to, name);
     EnableButtons();

@@ -9,9 +9,11 @@
 #include "app/Context.h"
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
+#include "core/AppError.h"
 #include "platform/Guard.h"
 #include "scores/mPlayers.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 
 namespace {
 
@@ -130,8 +132,9 @@ void frmPlayers::cmdDelete_Click()
     if (ctx_.messages().show(QStringLiteral("Are you sure you want to delete this player"), MsgButtons::YesNo,
                              MsgIcon::Critical, ctx_.data().ProdName()) != MsgResult::Yes)
         return;
-    // A log that cannot be deleted raises before anything has changed.
-    mPlayers::DeletePlayer(ctx_, name);
+    // A log that cannot be deleted raises before anything has changed; a refused store is
+    // reported once and the list shows who is stored.
+    ctx_.registry().KeepSetting([&] { mPlayers::DeletePlayer(ctx_, name); });
     LoadPlayers();
 }
 
@@ -140,7 +143,18 @@ void frmPlayers::cmdSelect_Click()
     const QString name = selectedName();
     if (name.isEmpty())
         return;
-    mCustomize::SetCurPlayer(ctx_, name);
+    // A player who cannot be made current is said so in words and the window stays, rather
+    // than the next games being counted for another player.
+    try {
+        mCustomize::SetCurPlayer(ctx_, name);
+    } catch (const AppError &e) {
+        if (!cRegistry::IsWriteFailure(e))
+            throw;
+        ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
+                                 .arg(name, ctx_.registry().WriteFailureText(e.description())),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     accept();
 }
 

@@ -10,6 +10,7 @@
 #include "platform/Guard.h"
 #include "scores/cScore.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 
 namespace mPlayers {
 
@@ -141,7 +142,16 @@ bool AcceptName(Context &ctx, const QString &oldName, const QString &name)
         Refuse(ctx, QStringLiteral("Player Exists !"));
         return false;
     }
-    return oldName.isEmpty() ? AddPlayer(ctx, name) : RenamePlayer(ctx, oldName, name);
+    // A store that refuses the name is said so in words; the box stays for another try.
+    try {
+        return oldName.isEmpty() ? AddPlayer(ctx, name) : RenamePlayer(ctx, oldName, name);
+    } catch (const AppError &e) {
+        if (!cRegistry::IsWriteFailure(e))
+            throw;
+        Refuse(ctx, QStringLiteral("The player \"%1\" cannot be stored: %2.")
+                        .arg(name, ctx.registry().WriteFailureText(e.description())));
+        return false;
+    }
 }
 
 bool ShowInputDialog(Context &ctx, const QString &prompt, const QString &defaultText)

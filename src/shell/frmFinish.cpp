@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/Context.h"
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
 #include "core/AppError.h"
@@ -26,15 +27,15 @@
 #include "library/mRecent.h"
 #include "platform/ChartWidget.h"
 #include "platform/Guard.h"
+#include "platform/kMenu.h"
 #include "scores/cScore.h"
 #include "scores/frmGameStat.h"
 #include "scores/frmHighScore.h"
-#include "app/Context.h"
 #include "shell/cGamePlay.h"
-#include "platform/kMenu.h"
 #include "shell/mMenu.h"
 #include "store/BrowseFolder.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 #include "store/mFile.h"
 #include "store/mRegistry.h"
 
@@ -267,12 +268,15 @@ void frmFinish::chkSave_Click()
 {
     const bool on = chkSave->isChecked();
     enableSaveControls(on);
-    runGuarded(ctx_.messages(), [&] { setSaveFile(ctx_, on ? 1 : 0); });
+    saveTicked_ = on;
+    runGuarded(ctx_.messages(), [&] { ctx_.registry().KeepSetting([&] { setSaveFile(ctx_, on ? 1 : 0); }); });
 }
 
 void frmFinish::chkFav_Click()
 {
-    runGuarded(ctx_.messages(), [&] { setAddtoFav(ctx_, chkFav->isChecked() ? 1 : 0); });
+    const bool on = chkFav->isChecked();
+    favTicked_ = on;
+    runGuarded(ctx_.messages(), [&] { ctx_.registry().KeepSetting([&] { setAddtoFav(ctx_, on ? 1 : 0); }); });
 }
 
 void frmFinish::cmdBrowse_Click()
@@ -326,8 +330,9 @@ void frmFinish::Form_Unload()
     unloaded_ = true;
 
     const QString typed = txtSave->text().trimmed();
-    bool save = false;
-    ignoreErrors([&] { save = SaveFile(ctx_) == 1; });
+    bool save = saveTicked_.value_or(false);
+    if (!saveTicked_)
+        ignoreErrors([&] { save = SaveFile(ctx_) == 1; });
     if (save && !typed.isEmpty()) {
         QString path;
         const bool saved = runReported(QStringLiteral("The game could not be saved."), [&] {
@@ -335,11 +340,13 @@ void frmFinish::Form_Unload()
             ctx_.engine().SavetoFile(path);
         });
         if (saved)
-            ignoreErrors([&] { mRecent::AddRecent(ctx_, mRecent::kSaved, path); });
+            ignoreErrors(
+                [&] { ctx_.registry().KeepSetting([&] { mRecent::AddRecent(ctx_, mRecent::kSaved, path); }); });
     }
 
-    bool favourite = false;
-    ignoreErrors([&] { favourite = AddtoFav(ctx_) == 1; });
+    bool favourite = favTicked_.value_or(false);
+    if (!favTicked_)
+        ignoreErrors([&] { favourite = AddtoFav(ctx_) == 1; });
     if (favourite)
         runReported(QStringLiteral("The game could not be added to the favourites."), [&] { SaveFavorite(ctx_); });
 

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class Context;
 class QAction;
@@ -115,4 +116,7 @@ private:
     Context &ctx_;
     int next_ = NextNone;
     bool unloaded_ = false;
+    // The user's last tick of each box: it decides the closing steps even when it could not be stored.
+    std::optional<bool> saveTicked_;
+    std::optional<bool> favTicked_;
 };

@@ -5,11 +5,10 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
-#include <optional>
+#include <exception>
 
 #include "app/Context.h"
 #include "appearance/cSound.h"
-#include "core/AppError.h"
 #include "platform/Guard.h"
 #include "platform/kMenu.h"
 #include "shell/mMenu.h"
@@ -98,17 +97,19 @@ void frmToolbar::recheck()
 
 void frmToolbar::store(const std::function<void()> &write)
 {
-    std::optional<QString> failure;
+    // A refused write is reported once the list and the toolbar show what is stored again,
+    // never a choice that was not kept; any other error still reaches the guard.
+    const cRegistry::ReportHold hold(ctx_.registry());
+    std::exception_ptr other;
     try {
-        write();
-    } catch (const AppError &e) {
-        failure = e.description();
+        ctx_.registry().KeepSetting(write);
+    } catch (...) {
+        other = std::current_exception();
     }
-    // The list and the toolbar show what is stored, never a choice that was not kept.
     recheck();
     mToolbar::ApplyToolbar(ctx_);
-    if (failure)
-        ctx_.registry().ReportWriteFailure(*failure);
+    if (other)
+        std::rethrow_exception(other);
 }
 
 void frmToolbar::lvTool_ItemCheck(QListWidgetItem *item)

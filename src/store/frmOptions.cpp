@@ -11,11 +11,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/Context.h"
 #include "appearance/cSound.h"
 #include "library/mRecent.h"
 #include "platform/Guard.h"
-#include "app/Context.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 #include "store/mOptions.h"
 
 namespace {
@@ -130,8 +131,13 @@ frmOptions::frmOptions(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     connectClick(chkGameSave, &frmOptions::chkGameSave_Click);
     connectClick(chkInc, &frmOptions::chkInc_Click);
     connectClick(chkFin, &frmOptions::chkFin_Click);
-    connect(imcRange, &QComboBox::activated, this,
-            [this](int) { runGuarded(ctx_.messages(), [this] { imcRange_Click(); }); });
+    connect(imcRange, &QComboBox::activated, this, [this](int) {
+        runGuarded(ctx_.messages(), [this] {
+            // A range that could not be kept shows the stored one again.
+            if (!ctx_.registry().KeepSetting([this] { imcRange_Click(); }))
+                showRange();
+        });
+    });
     connectClick(cmdrSave, &frmOptions::cmdrSave_Click);
     connectClick(cmdrOpen, &frmOptions::cmdrOpen_Click);
     connectClick(cmdrPlay, &frmOptions::cmdrPlay_Click);
@@ -142,8 +148,13 @@ frmOptions::frmOptions(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
 
 void frmOptions::connectClick(QCheckBox *box, void (frmOptions::*handler)())
 {
-    connect(box, &QCheckBox::clicked, this,
-            [this, handler] { runGuarded(ctx_.messages(), [this, handler] { (this->*handler)(); }); });
+    connect(box, &QCheckBox::clicked, this, [this, box, handler] {
+        runGuarded(ctx_.messages(), [this, box, handler] {
+            // A choice that could not be kept is taken back: the box shows what is stored.
+            if (!ctx_.registry().KeepSetting([this, handler] { (this->*handler)(); }))
+                box->setChecked(!box->isChecked());
+        });
+    });
 }
 
 void frmOptions::connectClick(QPushButton *button, void (frmOptions::*handler)())
@@ -285,14 +296,19 @@ void frmOptions::Form_Load()
     chkCardsLeft->setChecked(mOptions::GetShowCardsLeft(ctx_) != 0);
     chkGameSave->setChecked(mOptions::GetGameSave(ctx_) != 0);
 
-    // A stored index outside the list selects no item; the stored value is left as it is.
-    const int range = mOptions::GetRangeIndex(ctx_);
-    imcRange->setCurrentIndex(range >= mOptions::kMinRangeIndex && range <= mOptions::kMaxRangeIndex ? range - 1 : -1);
+    showRange();
 
     chkInc->setChecked(mOptions::GetEnableInc(ctx_) != 0);
     chkFin->setChecked(mOptions::GetEnableFin(ctx_) != 0);
     UpdateClearButtons();
     ctx_.sound().Options();
+}
+
+void frmOptions::showRange()
+{
+    // A stored index outside the list selects no item; the stored value is left as it is.
+    const int range = mOptions::GetRangeIndex(ctx_);
+    imcRange->setCurrentIndex(range >= mOptions::kMinRangeIndex && range <= mOptions::kMaxRangeIndex ? range - 1 : -1);
 }
 
 void frmOptions::chkTime_Click()
@@ -363,8 +379,8 @@ void frmOptions::ClearRecentList(std::int32_t list)
     if (ctx_.messages().show(QStringLiteral("Are you sure you want to clear this recent list ?"), MsgButtons::YesNo,
                              MsgIcon::Critical, ctx_.data().ProdName()) != MsgResult::Yes)
         return;
-    mRecent::ClearRecent(ctx_, list);
-    ctx_.messages().show(QStringLiteral("Successfully Cleared"), MsgButtons::Ok, MsgIcon::Information);
+    if (ctx_.registry().KeepSetting([&] { mRecent::ClearRecent(ctx_, list); }))
+        ctx_.messages().show(QStringLiteral("Successfully Cleared"), MsgButtons::Ok, MsgIcon::Information);
     UpdateClearButtons();
     mRecent::RefreshRecentMenus(ctx_);
 }

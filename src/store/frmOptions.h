@@ -39,6 +39,8 @@ public:
     void ClearRecentList(std::int32_t list);
     // A Clear Now button is enabled only while its list holds an entry.
     void UpdateClearButtons();
+    // Selects the stored random range in the list.
+    void showRange();
 
     // The text of range item n: 10^n - 1 with its thousands grouped ("9", "999,999").
     static QString RangeItemText(int n);

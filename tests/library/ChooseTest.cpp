@@ -101,9 +101,10 @@ TEST(SelectByNumber, ASettingsStoreThatRefusesWritesStillDealsForTheCurrentPlaye
     mCustomize::SetCurPlayer(w.ctx, "Bob");
     RefusingWriter refusing;
     w.ctx.registry().settingsFile().setWriter(&refusing);
-    // Ann cannot be made current: the window stays to choose again. Bob, already current,
-    // is dealt Mission 617; the recent list the deal cannot keep is reported once.
-    w.box.expect(MsgResult::Ok, "CurPlayer");
+    // Ann cannot be made current: the window says why in words and stays to choose again.
+    // Bob, already current, is dealt Mission 617; the recent list the deal cannot keep is
+    // reported once.
+    w.box.expect(MsgResult::Ok, "The player \"Ann\" cannot be made current: the settings cannot be saved");
     w.box.expect(MsgResult::Ok, "The settings cannot be saved");
     QTimer::singleShot(0, [] {
         auto *dlg = qobject_cast<frmChoose *>(QApplication::activeModalWidget());
@@ -119,6 +120,7 @@ TEST(SelectByNumber, ASettingsStoreThatRefusesWritesStillDealsForTheCurrentPlaye
     w.window->DoCommand("SelNum");
     w.ctx.registry().settingsFile().setWriter(nullptr);
     EXPECT_EQ(w.box.pending(), 0);
+    EXPECT_FALSE(w.box.prompts().constFirst().text.contains("CurPlayer"));
     EXPECT_EQ(w.gp().GameName(), "Mission");
     EXPECT_EQ(w.gp().GameNo().text(), "617");
     EXPECT_EQ(mCustomize::GetCurPlayer(w.ctx), "Bob");
