@@ -24,6 +24,9 @@
 
 namespace {
 
+// The "No." column's width while its numbers are short.
+constexpr int kNumberWidth = 40;
+
 QLabel *newLabel(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
@@ -100,7 +103,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     cmdRefresh = new QPushButton(QStringLiteral("Refresh Chart"), details);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     cmdRefresh->setAutoDefault(false);
-    lvSesChart = newList(details, "lvSesChart", chart_, {40, 70, 50, 50});
+    lvSesChart = newList(details, "lvSesChart", chart_, {kNumberWidth, 70, 50, 50});
     chChart = new ChartWidget(details);
     chChart->setObjectName(QStringLiteral("chChart"));
     chChart->setMinimumSize(300, 200);
@@ -217,6 +220,10 @@ void frmSesStat::FillSessionChart()
     } else {
         chart_->load(score, nullptr);
     }
+    // The "No." column fits the last row's number, the widest the list holds, with its picture.
+    if (const int rows = chart_->rowCount(); rows > 0)
+        lvSesChart->setColumnWidth(
+            0, std::max(kNumberWidth, lvSesChart->sizeHintForIndex(chart_->index(rows - 1, 0)).width()));
 }
 
 void frmSesStat::showChart()
