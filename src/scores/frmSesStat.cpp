@@ -21,6 +21,7 @@
 #include "scores/SessionRows.h"
 #include "scores/cScore.h"
 #include "store/cData.h"
+#include "platform/QtWindowFit.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-    resize(760, 600);
+    QtWindowFit::resizeWithin(*this, {760, 600});
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 1 && !chartShown_)
