@@ -18,6 +18,7 @@
 #include "core/AppError.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
+#include "platform/QtWindowFit.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 
@@ -156,7 +157,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
-    resize(840, 780);
+    QtWindowFit::resizeWithin(*this, {840, 780});
 
     auto guarded = [this](auto body) { return [this, body] { runGuarded(ctx_.messages(), [&] { body(); }); }; };
     connect(lvMain, &QListWidget::currentItemChanged, this,
@@ -299,12 +300,14 @@ void frmSelect::UpdatePreview()
         PicBlank->setPixmap(QPixmap::fromImage(ctx_.art().BlankPicture()));
         PicBlankSub->setPixmap(QPixmap::fromImage(ctx_.art().BlankSubPicture()));
     }
-    for (QWidget *w : {static_cast<QWidget *>(lbGame), static_cast<QWidget *>(PicPreview),
-                       static_cast<QWidget *>(lvSub), static_cast<QWidget *>(lvDet), static_cast<QWidget *>(imgMax),
-                       static_cast<QWidget *>(lbPlay), static_cast<QWidget *>(lbRules)})
-        w->setVisible(chosen);
-    for (QWidget *w : {imgMin, PicBlank, PicBlankSub})
-        w->setVisible(!chosen);
+    const QList<QWidget *> forChoice = {lbGame, PicPreview, lvSub, lvDet, imgMax, lbPlay, lbRules};
+    const QList<QWidget *> forNone = {imgMin, PicBlank, PicBlankSub};
+    // The widgets going away are hidden first: were both sets shown at once, the layout
+    // would ask for both and grow the window.
+    for (QWidget *w : chosen ? forNone : forChoice)
+        w->hide();
+    for (QWidget *w : chosen ? forChoice : forNone)
+        w->show();
 }
 
 void frmSelect::lbPlay_Click()

@@ -24,6 +24,7 @@
 #include "scores/mPlayers.h"
 #include "scores/mStatistics.h"
 #include "store/cData.h"
+#include "platform/QtWindowFit.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ frmGameStat::frmGameStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-    resize(900, 680);
+    QtWindowFit::resizeWithin(*this, {900, 680});
 
     const auto guarded = [this](auto body) { return [this, body] { runGuarded(ctx_.messages(), [&] { body(); }); }; };
     connect(imcGames, &QComboBox::currentIndexChanged, this,

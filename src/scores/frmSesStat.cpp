@@ -22,6 +22,7 @@
 #include "scores/SessionRows.h"
 #include "scores/cScore.h"
 #include "store/cData.h"
+#include "platform/QtWindowFit.h"
 
 namespace {
 
@@ -50,6 +51,9 @@ QTreeView *newList(QWidget *parent, const char *name, SessionRows *rows)
 void fitColumns(QTreeView *list, int timeColumn, int scoreColumn)
 {
     QtListFit::fitColumns(list);
+    // Only the rows in view are measured; the last row's number is the widest, with its picture.
+    if (const int rows = list->model()->rowCount(); rows > 0)
+        QtListFit::fitColumn(list, 0, {list->model()->index(rows - 1, 0).data().toString()}, true);
     QtListFit::fitColumn(list, timeColumn, {QStringLiteral("99:59:59")});
     QtListFit::fitColumn(list, scoreColumn, {QStringLiteral("-32768")});
 }
@@ -134,7 +138,7 @@ frmSesStat::frmSesStat(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
-    resize(760, 600);
+    QtWindowFit::resizeWithin(*this, {760, 600});
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 1 && !chartShown_)

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "store/HelpPages.h"
+#include "platform/QtWindowFit.h"
 
 namespace {
 // Pages live under this scheme, so relative links resolve between them.
@@ -69,7 +70,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setSpacing(0);
     layout->addWidget(toolbar);
     layout->addWidget(browser, 1);
-    resize(640, 560);
+    QtWindowFit::resizeWithin(*this, {640, 560});
 }
 
 void HelpWindow::showPage(const QString &name)

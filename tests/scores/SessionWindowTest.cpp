@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -95,4 +96,22 @@ TEST(SessionWindow, ATickMovesTheRunningRowsTimeAndScoreButNotItsMovesAndRefresh
     EXPECT_EQ(w.chChart->value(3, 2), 9);
     EXPECT_EQ(w.chChart->value(3, 3), 75);
     EXPECT_EQ(w.chChart->columnLabel(3), "Time");
+}
+
+TEST(SessionWindow, TheNumberColumnShowsFiveDigitGameNumbersWhole)
+{
+    ScoreContext t;
+    for (int i = 0; i < 10000; ++i)
+        t.score().AddSesGame(0);
+    frmSesStat w(t.ctx);
+    w.show();
+    w.SSTab1->setCurrentIndex(1);
+    const QModelIndex last = w.lvSesChart->model()->index(9999, 0);
+    ASSERT_EQ(last.data().toString(), "10000");
+    // The style elides a text wider than the cell less a margin each side, and the picture.
+    const QTreeView *list = w.lvSesChart;
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int picture = last.data(Qt::DecorationRole).isValid() ? 16 + 2 * margin : 0;
+    EXPECT_GE(list->columnWidth(0),
+              picture + list->fontMetrics().horizontalAdvance(QStringLiteral("10000")) + 2 * margin);
 }
