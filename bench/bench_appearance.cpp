@@ -1,7 +1,7 @@
 // Speed of the appearance: painting the table background on a 3840 x 2160 table at
 // ratio 1 and 2, a big JPEG from the image folder decoded in place and at a game start,
 // the card-back dialog opened on each stored design and a click on every design, which
-// must only ask the worker and return.
+// must only ask the worker and return, and OK on a design, with and without its preview.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -178,6 +178,36 @@ void CardDeckClickThrough(benchmark::State &state)
     state.counters["worst_click_ms"] = worst;
 }
 
+// OK in the card-back dialog until the board has the new back, for the design in
+// range(0) (13 and up: the SVG decks' own backs). range(1) 1: OK after the preview has
+// arrived, whose back the board takes over; 0: OK at once, the back rendered here.
+void CardDeckOK(benchmark::State &state)
+{
+    Home h;
+    const int design = static_cast<int>(state.range(0));
+    if (design > h.ctx.art().DeckCount()) {
+        state.SkipWithError("no such design");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        h.ctx.gArtLibrary = std::make_unique<ArtLibrary>();
+        mCustomize::SetDeckIndex(h.ctx, 1);
+        frmCardDeck dlg(h.ctx);
+        dlg.show();
+        QApplication::processEvents();
+        for (QTreeWidgetItemIterator it(dlg.tvDeck); *it; ++it) {
+            if (frmCardDeck::nodeTag(*it) == design)
+                dlg.tvDeck_NodeClick(*it);
+        }
+        while (state.range(1) == 1 && dlg.shownIndex() != design)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        state.ResumeTiming();
+        dlg.cmdOK_Click();
+        benchmark::DoNotOptimize(h.ctx.art().DeckPicture(design));
+    }
+}
+
 } // namespace
 
 BENCHMARK(ApplyBackgroundWarm)->ArgsProduct({{1, 0, 2}, {1, 2}})->Unit(benchmark::kMillisecond);
@@ -190,3 +220,4 @@ BENCHMARK(ChangeBackgroundBigJpegGameStart)
     ->Iterations(5);
 BENCHMARK(CardDeckShown)->DenseRange(1, 10, 1)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(CardDeckClickThrough)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(CardDeckOK)->ArgsProduct({{13, 15, 19, 23, 25}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(3);

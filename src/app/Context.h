@@ -30,6 +30,7 @@ class cGamePlay;
 class CardSurface;
 class DisplayList;
 class kMenu;
+class SavedHeaders;
 
 // The outside services a context is given; none of them is owned by it.
 struct Services {
@@ -121,6 +122,8 @@ public:
     cSound &sound() const { return *gSound; }
     cCustom &custom() const { return *gCustom; }
     cPlay &play() const { return *gPlay; }
+    // The saved-game headers read in this run, made on first use.
+    SavedHeaders &savedHeaders() const;
 
 private:
     Services services_;
@@ -137,4 +140,5 @@ private:
     mutable NullInputDialog nullInput_;
     std::unique_ptr<DisplayList> ownSurface_;
     std::unique_ptr<kMenu> menu_;
+    mutable std::unique_ptr<SavedHeaders> savedHeaders_;
 };

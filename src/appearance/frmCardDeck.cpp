@@ -152,6 +152,10 @@ void frmCardDeck::cmdOK_Click()
     hide();
     // The design shown already needs neither storing nor redrawing.
     if (chosen_ != storedIndex_) {
+        // The back the preview shows is the one the board needs: it is not rendered twice.
+        const auto rendered = rendered_.constFind(chosen_);
+        if (rendered != rendered_.constEnd())
+            ctx_.art().KeepDeckPicture(chosen_, *rendered);
         // A choice that cannot be stored is reported once, and OK still closes.
         ctx_.registry().KeepSetting([&] { mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_)); });
         ctx_.play().ChangeDecks();

@@ -20,6 +20,7 @@
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
 #include "store/cData.h"
+#include "store/SavedHeaders.h"
 #include "store/mFile.h"
 #include "store/cRegistry.h"
 #include "store/mRegistry.h"
@@ -77,10 +78,11 @@ QStringList entries(const QStringList &list)
 }
 
 // The header of a listed file, none when it cannot be read (damaged, gone, unreadable).
-std::optional<SavedGameInfo> header(const QString &path)
+// Headers of files unchanged since an earlier listing come from memory.
+std::optional<SavedGameInfo> header(Context &ctx, const QString &path)
 {
     std::optional<SavedGameInfo> info;
-    ignoreErrors([&] { info = mFile::ReadGameHeader(path); });
+    ignoreErrors([&] { info = ctx.savedHeaders().read(path); });
     return info;
 }
 
@@ -103,7 +105,7 @@ SelectTree fileTree(Context &ctx, const QString &rootText, bool bold, const QStr
     for (const QString &path : paths) {
         if (mustExist && !QFileInfo(path).isFile())
             continue;
-        if (const std::optional<SavedGameInfo> h = header(path))
+        if (const std::optional<SavedGameInfo> h = header(ctx, path))
             tree.add(path, text(path, *h), h->GameName);
     }
     return tree.take();
@@ -140,7 +142,7 @@ QStringList details(Context &ctx, const QString &category, const SelectNode &nod
 {
     cCustom &custom = ctx.custom();
     if (isFileCategory(category)) {
-        const SavedGameInfo h = mFile::ReadGameHeader(node.key);
+        const SavedGameInfo h = ctx.savedHeaders().read(node.key);
         custom.SetDefinition(h.Definition);
         return fileLines(category, h);
     }

@@ -286,6 +286,14 @@ QImage ArtLibrary::DeckPicture(int i)
     return image;
 }
 
+void ArtLibrary::KeepDeckPicture(int i, const QImage &picture)
+{
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    if (i < 1 || i > DeckCount() || picture.devicePixelRatio() != ratio_ || logical != QSize(CardWidth, CardHeight))
+        return;
+    d_->backs.insert(i, picture);
+}
+
 int ArtLibrary::DeckCategory(int i)
 {
     if (i < 1 || i > DeckCount())

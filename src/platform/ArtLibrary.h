@@ -78,6 +78,10 @@ public:
     int TextureCount();
 
     QImage DeckPicture(int i);
+    // Takes the back of design i as rendered by another component at this ratio (a
+    // preview worker), so that it is not rendered again here. A picture of another size
+    // or ratio, or for an index outside the count, is not taken.
+    void KeepDeckPicture(int i, const QImage &picture);
     int DeckCategory(int i); // 0 outside the count
     QString DeckName(int i); // "" outside the count
     QStringList DeckCategories();

@@ -1,5 +1,6 @@
 #include "scores/cScore.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -103,7 +104,23 @@ void cScore::FinSort(bool byTime, bool byMoves)
 
 void cScore::OpenScore(const QString &player)
 {
-    ScoreLog::ReadLog(LogPath(ctx_, player), player, records_);
+    const QString path = LogPath(ctx_, player);
+    // Looked at before reading: a log that changes meanwhile gets a new size or time and
+    // is read again next time.
+    const QFileInfo log(path);
+    const qint64 bytes = log.size();
+    const qint64 modifiedMs = log.lastModified().toMSecsSinceEpoch();
+    const auto found = keptLogs_.constFind(path);
+    if (found != keptLogs_.constEnd() && log.isFile() && found->bytes == bytes && found->modifiedMs == modifiedMs) {
+        records_.insert(records_.end(), found->records.begin(), found->records.end());
+        return;
+    }
+    keptLogs_.remove(path);
+    KeptLog read{bytes, modifiedMs, {}};
+    ScoreLog::ReadLog(path, player, read.records);
+    records_.insert(records_.end(), read.records.begin(), read.records.end());
+    if (log.isFile())
+        keptLogs_.emplace(path, std::move(read));
 }
 
 void cScore::CloseScore()

@@ -5,6 +5,7 @@
 // filled top-list slots are 1..k with no gap, best first; sums never overflow.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <array>
 #include <climits>
@@ -76,7 +77,9 @@ public:
     // Fills the top list with the won games of fewest seconds or fewest moves; a key
     // below 1 is never listed. Equal keys: the record loaded later stands first.
     void FinSort(bool byTime, bool byMoves);
-    // Appends the player's log to the loaded records; a missing log adds nothing.
+    // Appends the player's log to the loaded records; a missing log adds nothing. A log
+    // unchanged since it was last read (same size and modification time) is taken from
+    // memory instead of being read and parsed again.
     void OpenScore(const QString &player);
     void CloseScore();
     // Loads the logs of every player, in player order. A log that cannot be read is left
@@ -119,8 +122,16 @@ private:
     void insertTop(int s, const ScoreRecord &record);
     ScoreRecord gameInPlay(std::int16_t won) const;
 
+    // A log's records as last read, with the size and time the log had then.
+    struct KeptLog {
+        qint64 bytes = -1;
+        qint64 modifiedMs = 0;
+        std::vector<ScoreRecord> records;
+    };
+
     Context &ctx_;
     std::vector<ScoreRecord> records_;
+    QHash<QString, KeptLog> keptLogs_; // by log path, for the run
     std::array<ScoreRecord, kTopSlots + 1> top_;
     int topFilled_ = 0; // slots 1..topFilled_ hold records
     std::vector<ScoreRecord> session_;

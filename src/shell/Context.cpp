@@ -14,6 +14,7 @@
 #include "store/cRegistry.h"
 #include "platform/ArtLibrary.h"
 #include "store/cData.h"
+#include "store/SavedHeaders.h"
 #include "store/cFunc.h"
 
 Context::Context(const Services &services) : services_(services), menu_(std::make_unique<kMenu>())
@@ -81,6 +82,13 @@ IBoardInfo &Context::board() const
     if (gPlay)
         return *gPlay;
     return *services_.board;
+}
+
+SavedHeaders &Context::savedHeaders() const
+{
+    if (!savedHeaders_)
+        savedHeaders_ = std::make_unique<SavedHeaders>();
+    return *savedHeaders_;
 }
 
 ISessionInfo &Context::session() const

@@ -1,6 +1,9 @@
 // The animation speeds and the card-back choice: what the two dialogs show of the store,
 // what OK and Cancel leave in it, and the board's face-down cards after a new back.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -176,4 +179,30 @@ TEST(CardDeck, OkTurnsTheFaceDownCardsToTheNewBackAndCancelLeavesEverything)
     EXPECT_EQ(stored(t.ctx, "BackGround", "DeckIndex"), "2");
     EXPECT_EQ(t.surface.picture(closed), CardPicture::back(2));
     EXPECT_TRUE(t.consistent());
+}
+
+// OK takes over the back the preview worker rendered: with the deck's file gone after
+// the preview arrived, the board still gets the deck's back, not the plain stand-in a
+// second rendering would give.
+TEST(CardDeck, OkGivesTheBoardTheBackThePreviewRenderedWithoutRenderingItAgain)
+{
+    QTemporaryDir decks;
+    const QString deck = decks.path() + "/svg-penguins";
+    ASSERT_TRUE(QDir().mkpath(deck));
+    for (const char *file : {"index.desktop", "penguins.svgz"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(BRACKENFOLD_CARDDECKS_DIR "/svg-penguins/") + file, deck + "/" + file));
+    GameContext t;
+    t.ctx.gArtLibrary = std::make_unique<ArtLibrary>(decks.path());
+    const int design = t.ctx.art().DeckCount();
+    ASSERT_GT(design, 1);
+    const QImage rendered = ArtLibrary(decks.path()).DeckPicture(design);
+
+    frmCardDeck dlg(t.ctx);
+    dlg.tvDeck_NodeClick(designNode(dlg, design));
+    ASSERT_TRUE(waitForPreview(dlg, design));
+    ASSERT_TRUE(QFile::remove(deck + "/penguins.svgz"));
+    dlg.cmdOK_Click();
+    EXPECT_EQ(mCustomize::GetDeckIndex(t.ctx), design);
+    EXPECT_TRUE(t.ctx.art().DeckPicture(design) == rendered);
+    EXPECT_FALSE(ArtLibrary(decks.path()).DeckPicture(design) == rendered);
 }

@@ -2,6 +2,7 @@
 // one deleted after the fill among them), the details and rule lines as shown, the
 // choice remembered, Play of each category through the session, and the real window.
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -144,6 +145,34 @@ TEST(SelectGame, EveryFileCategoryListsReadableFilesAndSkipsTheRest)
         mRecent::AddRecent(t.ctx, mRecent::kPlayed, entry);
     EXPECT_EQ(rows(t.fill("rPlay")),
               (QStringList{"m | Recently Played | ", "Baker's Game - 1234 | Baker's Game - 1234 | Baker's Game"}));
+}
+
+// Headers are kept between fillings: a file rewritten in place (same size) keeps its old
+// header only while its modification time is the same; with a new time its tree text
+// and its details are read again.
+TEST(SelectGame, AHeaderIsReadAgainOnceItsFileChanged)
+{
+    Select t;
+    const QString saved = t.ctx.data().SavedFolder();
+    const QString path = t.game(saved, "a.qx0", "Freecell", 11);
+    const auto setModified = [&](const QDateTime &when) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
+    setModified(first);
+    EXPECT_EQ(rows(t.fill("Save")).last(), path + " | Freecell - 11 (40%) | Freecell");
+
+    t.game(saved, "a.qx0", "Freecell", 12);
+    setModified(first);
+    EXPECT_EQ(rows(t.fill("Save")).last(), path + " | Freecell - 11 (40%) | Freecell"); // from memory
+    setModified(first.addSecs(1));
+    const mSelect::SelectTree tree = t.fill("Save");
+    EXPECT_EQ(rows(tree).last(), path + " | Freecell - 12 (40%) | Freecell");
+    const std::optional<mSelect::NodeView> view = t.click(tree, path);
+    ASSERT_TRUE(view);
+    EXPECT_TRUE(view->details.contains("Game Number :12")) << view->details.join(" / ").toStdString();
 }
 
 TEST(SelectGame, FavouritesAndGameCategories)

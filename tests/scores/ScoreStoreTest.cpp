@@ -2,6 +2,7 @@
 // list, loading by player and clearing.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
 
 #include "core/AppError.h"
@@ -184,4 +185,43 @@ TEST(ScoreStore, EveryFilledSlotIsLoadedInSlotOrderEvenAfterAGap)
     EXPECT_EQ(t.box.last().icon, MsgIcon::Information);
     // What was loaded stays until the store is reloaded.
     EXPECT_EQ(t.score().ScoreTop(), 3);
+}
+
+// Logs are kept in memory between openings: one rewritten in place (same size) keeps its
+// old figures only while its modification time is the same; a new time or a new size
+// has it read again.
+TEST(ScoreStore, AnUnchangedLogIsTakenFromMemoryAndAChangedOneIsReadAgain)
+{
+    ScoreContext t;
+    const QString path = t.logOf(QStringLiteral("Player1"));
+    const auto scoresAfterOpening = [&] {
+        t.score().OpenAllScore();
+        QList<int> scores;
+        for (std::int32_t i = 1; i <= t.score().ScoreTop(); ++i)
+            scores << t.score().GetScore(i).Score;
+        t.score().CloseScore();
+        return scores;
+    };
+    const auto setModified = [&](const QDateTime &when) {
+        QFile log(path);
+        ASSERT_TRUE(log.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(log.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 40, 1));
+    const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
+    setModified(first);
+    EXPECT_EQ(scoresAfterOpening(), QList<int>{40});
+
+    t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 50, 1));
+    setModified(first);
+    EXPECT_EQ(scoresAfterOpening(), QList<int>{40}); // from memory: size and time as before
+    setModified(first.addSecs(1));
+    EXPECT_EQ(scoresAfterOpening(), QList<int>{50});
+
+    t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 50, 1) +
+                                              logLine("2026-12-09 10:00:00", "Bouquet", 2, 100, 30, 60, 0));
+    setModified(first.addSecs(1));
+    EXPECT_EQ(scoresAfterOpening(), (QList<int>{50, 60}));
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(scoresAfterOpening(), QList<int>{});
 }

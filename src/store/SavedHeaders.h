@@ -1,0 +1,27 @@
+// The saved-game headers read in this run, each kept with the size and modification time
+// its file had when read, so lists of thousands of files are filled again from memory.
+// Kept true: a header is served only while its file still has that size and time; a
+// file changed, replaced or gone since is read anew (or raises as a first read does).
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include "store/mFile.h"
+
+class SavedHeaders {
+public:
+    // The header of the file as mFile::ReadGameHeader gives it, with the same errors.
+    SavedGameInfo read(const QString &path);
+    // How many headers are kept.
+    qsizetype size() const { return entries_.size(); }
+    void clear() { entries_.clear(); }
+
+private:
+    struct Entry {
+        qint64 bytes = -1;
+        qint64 modifiedMs = 0;
+        SavedGameInfo info;
+    };
+    QHash<QString, Entry> entries_;
+};
