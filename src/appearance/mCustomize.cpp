@@ -3,6 +3,7 @@
 #include "app/Context.h"
 #include "core/AppError.h"
 #include "platform/ArtLibrary.h"
+#include "store/cRegistry.h"
 #include "store/mRegistry.h"
 
 namespace mCustomize {
@@ -44,6 +45,21 @@ QString GetCurPlayer(Context &ctx)
 void SetCurPlayer(Context &ctx, const QString &name)
 {
     mRegistry::SetRegString(ctx, kPlayers, QStringLiteral("CurPlayer"), name);
+}
+
+bool MakeCurrentOrSay(Context &ctx, const QString &name)
+{
+    try {
+        SetCurPlayer(ctx, name);
+    } catch (const AppError &e) {
+        if (!cRegistry::IsWriteFailure(e))
+            throw;
+        ctx.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
+                                .arg(name, ctx.registry().WriteFailureText(e.description())),
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 std::int16_t GetCardSpeed(Context &ctx)

@@ -24,6 +24,9 @@ QString GetPlayer(Context &ctx, std::int16_t slot);
 void SetPlayer(Context &ctx, std::int16_t slot, const QString &name, bool makeCurrent);
 QString GetCurPlayer(Context &ctx);
 void SetCurPlayer(Context &ctx, const QString &name);
+// Makes the player current; when the settings refuse it, says so in words for a window
+// that then stays open, and gives false. Any other error passes.
+bool MakeCurrentOrSay(Context &ctx, const QString &name);
 
 // Animation speeds: the steps of a card's move (0 places it at once).
 std::int16_t GetCardSpeed(Context &ctx);

@@ -98,16 +98,8 @@ void frmChoose::cmdSelect_Click()
     // shown and the window stays, rather than the deal being counted for another player.
     if (imcPlayer->currentIndex() >= 0) {
         const QString player = imcPlayer->currentText();
-        try {
-            mCustomize::SetCurPlayer(ctx_, player);
-        } catch (const AppError &e) {
-            if (!cRegistry::IsWriteFailure(e))
-                throw;
-            ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
-                                     .arg(player, ctx_.registry().WriteFailureText(e.description())),
-                                 MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!mCustomize::MakeCurrentOrSay(ctx_, player))
             return;
-        }
     }
     hide();
     game_ = imcGames->currentText();

@@ -318,16 +318,8 @@ void frmSelect::lbPlay_Click()
     // stays, rather than the game being counted for another player.
     const QString player = imcPlayer->currentIndex() >= 0 ? imcPlayer->currentText() : QString();
     if (!player.isEmpty()) {
-        try {
-            mCustomize::SetCurPlayer(ctx_, player);
-        } catch (const AppError &e) {
-            if (!cRegistry::IsWriteFailure(e))
-                throw;
-            ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
-                                     .arg(player, ctx_.registry().WriteFailureText(e.description())),
-                                 MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!mCustomize::MakeCurrentOrSay(ctx_, player))
             return;
-        }
     }
     hide();
     ctx_.art().EndSelection();

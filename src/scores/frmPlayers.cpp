@@ -145,16 +145,8 @@ void frmPlayers::cmdSelect_Click()
         return;
     // A player who cannot be made current is said so in words and the window stays, rather
     // than the next games being counted for another player.
-    try {
-        mCustomize::SetCurPlayer(ctx_, name);
-    } catch (const AppError &e) {
-        if (!cRegistry::IsWriteFailure(e))
-            throw;
-        ctx_.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
-                                 .arg(name, ctx_.registry().WriteFailureText(e.description())),
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!mCustomize::MakeCurrentOrSay(ctx_, name))
         return;
-    }
     accept();
 }
 
