@@ -533,6 +533,10 @@ SettingsFile::Status SettingsFile::setValue(const QString &key, const QString &n
 {
     if (!isValidKeyPath(key))
         return fail(Status::KeyNotCreated, QStringLiteral("the key path \"%1\" is not valid").arg(key));
+    // A write is skipped when the file already holds the value: that is asked of the file
+    // itself, not of memory, which a change the watcher has not told yet (or cannot tell,
+    // as on a file system mounted over the folder) would leave behind.
+    dirty_ = true;
     refresh();
     if (const auto k = keys_.constFind(fold(key)); k != keys_.constEnd()) {
         const auto v = k->values.constFind(fold(name));

@@ -243,3 +243,17 @@ TEST(SettingsFile, AFifoInTheFilesPlaceIsNeverOpenedAndWritesAreRefusedWithTheRe
     }));
     EXPECT_TRUE(store.lastError().contains(QStringLiteral("not a regular file"))) << store.lastError().toStdString();
 }
+
+TEST(SettingsFile, AValueIsWrittenWhenTheFileLostItEvenBeforeTheWatcherTells)
+{
+    Folder folder;
+    SettingsFile store(folder.file());
+    ASSERT_EQ(store.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    QThread::msleep(150);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(store.value(kKey, "n")->number, 1u);
+    // Another process empties the file; the event loop has not turned since.
+    ASSERT_TRUE(QFile::remove(folder.file()));
+    ASSERT_EQ(store.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+    EXPECT_TRUE(contentOf(folder.file()).contains("\"n\""));
+}

@@ -3,6 +3,7 @@
 // runs the program's own start, play, save and close, then looks at what is on disk.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +53,8 @@ struct Session : WindowContext {
             QDir().mkpath(QFileInfo(to).path());
             writeBytes(to, bytesOf(file));
         }
+        // Written as by another process: the program sees it after its event loop turns.
+        QCoreApplication::processEvents();
         window->StartFirstGame(QString());
     }
 };
@@ -195,6 +198,7 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
     const QList<std::function<void(Session &)>> losses = {
         [](Session &run) {
             writeBytes(run.settings(), "{ damaged");
+            QCoreApplication::processEvents();
             run.box.expect(MsgResult::Ok, QStringLiteral("is damaged and cannot be read"));
         },
         [](Session &run) { mRegistry::SetRegString(run.ctx, "General", "UnFin", "yes"); },
@@ -209,6 +213,7 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             keys[general] = values;
             root["keys"] = keys;
             writeBytes(run.settings(), QJsonDocument(root).toJson());
+            QCoreApplication::processEvents();
             run.box.expect(MsgResult::Ok, QStringLiteral("\"General\\UnFin\""));
         },
         [](Session &run) { mRegistry::SetRegInteger(run.ctx, "General", "UnFin", -1); },
