@@ -44,7 +44,8 @@ for ((run = 1; run <= runs; run++)); do
     "$brackenfold" >"$work/log-$run" 2>&1 &
     pid=$!
     if ! poll 30 splash_window; then
-        echo "run $run: no splash within 30 s"
+        echo "run $run: no splash within 30 s; the program said:"
+        tail -n 5 "$work/log-$run"
     else
         click_splash
         if poll 30 select_dialog; then
