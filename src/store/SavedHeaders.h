@@ -20,7 +20,7 @@ public:
 private:
     struct Entry {
         qint64 bytes = -1;
-        qint64 modifiedMs = 0;
+        qint64 modifiedNs = 0;
         SavedGameInfo info;
     };
     QHash<QString, Entry> entries_;
