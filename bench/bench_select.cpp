@@ -64,18 +64,23 @@ Folders &folders()
     return f;
 }
 
+// Opens the game selection, shown, and gives how many entries its tree lists.
+qsizetype openAndCount(Folders &f)
+{
+    frmSelect w(f.ctx);
+    w.show();
+    QApplication::processEvents();
+    return w.tree().nodes.size();
+}
+
 void OpenOnSavedGames(benchmark::State &state)
 {
     Folders &f = folders();
     // Warm the cache: every file is read once before the measured openings.
     benchmark::DoNotOptimize(frmSelect(f.ctx).tree().nodes.size());
     qsizetype nodes = 0;
-    for (auto _ : state) {
-        frmSelect w(f.ctx);
-        w.show();
-        QApplication::processEvents();
-        nodes = w.tree().nodes.size();
-    }
+    for (auto _ : state)
+        nodes = openAndCount(f);
     if (nodes != 5001)
         state.SkipWithError("the window did not list 5,000 saved games");
     state.counters["nodes"] = static_cast<double>(nodes);
@@ -90,10 +95,7 @@ void OpenOnSavedGamesFirst(benchmark::State &state)
         state.PauseTiming();
         f.ctx.savedHeaders().clear();
         state.ResumeTiming();
-        frmSelect w(f.ctx);
-        w.show();
-        QApplication::processEvents();
-        nodes = w.tree().nodes.size();
+        nodes = openAndCount(f);
     }
     if (nodes != 5001)
         state.SkipWithError("the window did not list 5,000 saved games");

@@ -180,12 +180,19 @@ void OpenSessionStatistics(benchmark::State &state)
     }
 }
 
-void ShowSessionChart(benchmark::State &state)
+// The home with 10,000 games ended in this run.
+Home &homeWithSession()
 {
     Home &h = home();
     cScore &score = h.ctx.score();
     while (score.SesTop() < 10000)
         score.AddSesGame(static_cast<std::int16_t>(score.SesTop() % 2));
+    return h;
+}
+
+void ShowSessionChart(benchmark::State &state)
+{
+    Home &h = homeWithSession();
     for (auto _ : state) {
         state.PauseTiming();
         frmSesStat window(h.ctx);
@@ -200,10 +207,7 @@ void ShowSessionChart(benchmark::State &state)
 // The Session Details tab drawn whole, its list and chart, then Refresh Chart redrawn.
 void DrawSessionDetails(benchmark::State &state)
 {
-    Home &h = home();
-    cScore &score = h.ctx.score();
-    while (score.SesTop() < 10000)
-        score.AddSesGame(static_cast<std::int16_t>(score.SesTop() % 2));
+    Home &h = homeWithSession();
     int rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
