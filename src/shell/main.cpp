@@ -4,6 +4,7 @@
 // the game is kept.
 #include <QApplication>
 #include <QIcon>
+#include <QThreadPool>
 #include <cstdio>
 
 #include "core/AppError.h"
@@ -92,5 +93,9 @@ int main(int argc, char **argv)
     const QString line = commandLine(QCoreApplication::arguments());
     auto *splash = new frmSplash(ctx, [&window, line] { window.Form_Load(line); });
     splash->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Qt's image scaling leaves idle worker threads in its global pool; they are ended
+    // here, while everything they could touch still stands, not during the exit.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }
