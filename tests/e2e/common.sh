@@ -147,7 +147,11 @@ find_board() {
 launch_program() {
     local run=$1
     shift
-    "$brackenfold" "$@" >"$work/brackenfold-$run.log" 2>&1 &
+    # In the sanitizer build the leak check at exit is left to the unit tests: its
+    # stop-the-world tracer now and then crashes on a busy machine ("Tracer caught signal
+    # 11") and would fail a run that these tests judge by its exit status. Address and
+    # undefined-behaviour checks stay on.
+    LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}detect_leaks=0" "$brackenfold" "$@" >"$work/brackenfold-$run.log" 2>&1 &
     pid=$!
     local splash
     splash=$(timeout 20 xdotool search --sync --onlyvisible --class brackenfold 2>/dev/null | head -1)
