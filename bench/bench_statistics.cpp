@@ -13,6 +13,7 @@
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "app/Context.h"
@@ -190,7 +191,8 @@ Home &homeWithSession()
     return h;
 }
 
-void ShowSessionChart(benchmark::State &state)
+// Times the Session Details tab shown on a window opened untimed, then `more` on it.
+void timeSessionDetails(benchmark::State &state, const std::function<void(frmSesStat &)> &more)
 {
     Home &h = homeWithSession();
     for (auto _ : state) {
@@ -200,27 +202,25 @@ void ShowSessionChart(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         window.SSTab1->setCurrentIndex(1);
-        QApplication::processEvents();
+        more(window);
     }
+}
+
+void ShowSessionChart(benchmark::State &state)
+{
+    timeSessionDetails(state, [](frmSesStat &) { QApplication::processEvents(); });
 }
 
 // The Session Details tab drawn whole, its list and chart, then Refresh Chart redrawn.
 void DrawSessionDetails(benchmark::State &state)
 {
-    Home &h = homeWithSession();
     int rows = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        frmSesStat window(h.ctx);
-        window.show();
-        QApplication::processEvents();
-        state.ResumeTiming();
-        window.SSTab1->setCurrentIndex(1);
+    timeSessionDetails(state, [&](frmSesStat &window) {
         (void)window.SSTab1->currentWidget()->grab();
         window.cmdRefresh->click();
         (void)window.chChart->grab();
         rows = window.chChart->rowCount();
-    }
+    });
     if (rows != 10001)
         state.SkipWithError("the chart did not hold every game");
 }
