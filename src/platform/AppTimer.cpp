@@ -1,5 +1,22 @@
 #include "platform/AppTimer.h"
 
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> &held()
+{
+    static std::atomic<bool> flag{false};
+    return flag;
+}
+
+} // namespace
+
+void AppTimer::holdAll(bool hold)
+{
+    held().store(hold);
+}
+
 AppTimer::AppTimer(int interval, QObject *parent) : QObject(parent), interval_(interval)
 {
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -26,7 +43,7 @@ void AppTimer::setInterval(int ms)
 
 void AppTimer::apply()
 {
-    if (enabled_ && interval_ > 0)
+    if (active() && !held().load())
         timer_.start(interval_);
     else
         timer_.stop();

@@ -1,6 +1,8 @@
 // A timer with the classic semantics on QTimer: enabled and interval are separate
 // settings, an interval of 0 never fires, and enabling a timer that is already enabled
-// does not restart its period. Tests call the tick handler directly.
+// does not restart its period. Tests hold every timer (`holdAll`): a held timer keeps its
+// settings but never counts, so no tick depends on how fast the machine runs, and the
+// test calls the tick handler itself.
 #pragma once
 
 #include <QObject>
@@ -18,8 +20,12 @@ public:
     bool enabled() const { return enabled_; }
     void setInterval(int ms);
     int interval() const { return interval_; }
-    // True while the underlying timer is counting (enabled with an interval above 0).
-    bool active() const { return timer_.isActive(); }
+    // True while the timer counts, or would count were it not held: enabled with an
+    // interval above 0.
+    bool active() const { return enabled_ && interval_ > 0; }
+
+    // Holds (or releases) every timer of the process from its next start on; for tests.
+    static void holdAll(bool held);
 
 private:
     void apply();

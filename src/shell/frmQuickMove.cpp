@@ -283,6 +283,9 @@ void frmQuickMove::Slider1_Scroll()
     ShowMoveInfo(current);
     MarkMoveItem(markedRow_, false, false);
     MarkMoveItem(current + 1, true, true);
+    // The ends of the record enable and disable the step buttons at once, so a click
+    // that follows a jump never meets the state of the move before it.
+    tmrMove_Timer();
 }
 
 void frmQuickMove::cmdBack_Click()
@@ -309,6 +312,7 @@ void frmQuickMove::lvQuick_ItemClick(int row)
     setSliderValue(current);
     MarkMoveItem(current + 1, true, true);
     ShowMoveInfo(current);
+    tmrMove_Timer();
 }
 
 void frmQuickMove::cmdMore_Click()

@@ -106,6 +106,8 @@ TEST(MovesManager, JumpsToEveryMoveAndBackFollowTheRecordAndTakeGroupsWhole)
         EXPECT_EQ(m.engine().GetTransID(), v == 2 || v == 3 ? (from > v ? 1 : 4) : v) << v;
         EXPECT_TRUE(m.shows(dlg)) << v;
     }
+    // The step buttons follow each jump at once, not at the next check of the window.
+    EXPECT_FALSE(dlg.cmdBack->isEnabled());
     // Up by clicks in the list: into the group from below lands above it.
     for (int row = 1; row <= 7; ++row) {
         const int from = m.engine().GetTransID();
@@ -114,6 +116,8 @@ TEST(MovesManager, JumpsToEveryMoveAndBackFollowTheRecordAndTakeGroupsWhole)
         EXPECT_EQ(m.engine().GetTransID(), v == 2 || v == 3 ? (from > v ? 1 : 4) : v) << row;
         EXPECT_TRUE(m.shows(dlg)) << row;
     }
+    EXPECT_TRUE(dlg.cmdBack->isEnabled());
+    EXPECT_FALSE(dlg.cmdForward->isEnabled());
     // Single steps cross the group in one step each way.
     dlg.cmdBack->click();
     dlg.cmdBack->click();
