@@ -71,7 +71,7 @@ bool waitForPreview(const frmCardDeck &dlg, int index)
 {
     QElapsedTimer clock;
     clock.start();
-    while (dlg.shownIndex() != index && clock.elapsed() < 10000)
+    while (dlg.shownIndex() != index && clock.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return dlg.shownIndex() == index;
 }

@@ -296,7 +296,7 @@ struct DecodingWindow : NullMainWindow {
     {
         QElapsedTimer clock;
         clock.start();
-        while (decoder.delivered() != decoder.requested() && clock.elapsed() < 10000)
+        while (decoder.delivered() != decoder.requested() && clock.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return decoder.delivered() == decoder.requested();
     }

@@ -114,16 +114,32 @@ white_share() {
         -format '%[fx:mean]' info:
 }
 
-# Fails unless the box around (x, y) of a screenshot shows a card (more than 0.2 white)
-# or an empty slot (less than 0.05 white): looks <card|empty> <image> <x> <y> <what>.
-looks() {
-    local share
+# Whether the box around (x, y) of a screenshot shows a card (more than 0.2 white) or an
+# empty slot (less than 0.05 white): shows <card|empty> <image> <x> <y>; sets share.
+shows() {
     share=$(white_share "$2" "$3" "$4")
     if [ "$1" = card ]; then
-        awk -v s="$share" 'BEGIN { exit !(s > 0.2) }' || fail "$5 does not show a card ($share white)"
+        awk -v s="$share" 'BEGIN { exit !(s > 0.2) }'
     else
-        awk -v s="$share" 'BEGIN { exit !(s < 0.05) }' || fail "$5 does not look empty ($share white)"
+        awk -v s="$share" 'BEGIN { exit !(s < 0.05) }'
     fi
+}
+
+# Fails unless the screenshot shows what is asked: looks <card|empty> <image> <x> <y> <what>.
+looks() {
+    shows "$1" "$2" "$3" "$4" || fail "$5 does not show $([ "$1" = card ] && echo a card || echo empty) ($share white)"
+}
+
+# Takes the screenshot <name> until the box around (x, y) shows a card or an empty slot,
+# for at most a minute: the window paints after its title changed, later on a busy
+# machine. await_looks <card|empty> <name> <x> <y> <what>.
+await_looks() {
+    local deadline=$((EPOCHSECONDS + 60))
+    until shot "$2" && shows "$1" "$work/$2.png" "$3" "$4"; do
+        [ "$EPOCHSECONDS" -ge "$deadline" ] && break
+        sleep 0.2
+    done
+    looks "$1" "$work/$2.png" "$3" "$4" "$5"
 }
 
 # Where the board begins in a screenshot of the main window: menus and tool bars lie
@@ -154,8 +170,8 @@ launch_program() {
     LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}detect_leaks=0" "$brackenfold" "$@" >"$work/brackenfold-$run.log" 2>&1 &
     pid=$!
     local splash
-    splash=$(timeout 20 xdotool search --sync --onlyvisible --class brackenfold 2>/dev/null | head -1)
-    [ -n "$splash" ] || fail "run $run: no splash window within 20 s"
+    splash=$(timeout 120 xdotool search --sync --onlyvisible --class brackenfold 2>/dev/null | head -1)
+    [ -n "$splash" ] || fail "run $run: no splash window within 120 s"
     log "run $run: splash window $splash mapped"
     shot "$run-0-splash"
     local X=640 Y=512 WIDTH=0 HEIGHT=0
@@ -189,9 +205,9 @@ pick_freecell() {
 # win_width, win_height).
 await_board() {
     local run=$1
-    wait_for 30 board_or_select_dialog || fail "run $run: neither a game nor the game selection within 30 s"
+    wait_for 120 board_or_select_dialog || fail "run $run: neither a game nor the game selection within 120 s"
     has_main_window || pick_freecell "$run"
-    wait_for 30 has_main_window || fail "run $run: no main window showing a Freecell game within 30 s"
+    wait_for 120 has_main_window || fail "run $run: no main window showing a Freecell game within 120 s"
     program_gone && fail "run $run: the program ended"
     main=$(main_window)
     title=$(xdotool getwindowname "$main")
@@ -213,8 +229,8 @@ start_program() {
 close_program() {
     local run=$1
     python3 "$here/close_window.py" "$main" || fail "run $run: the close request could not be sent"
-    if ! wait_for 15 program_gone; then
-        fail "run $run: the program did not end within 15 s of the close request"
+    if ! wait_for 60 program_gone; then
+        fail "run $run: the program did not end within 60 s of the close request"
     fi
     wait "$pid"
     local rc=$?
@@ -235,7 +251,7 @@ drag_card_to_free_cell() {
     card=$(value card) pile=$(value pile) dealt_moves=$(value moves)
 
     # The deal is over once the title counts its automatic moves.
-    wait_for 20 title_has "Moves:$dealt_moves\b" || fail "the title never showed Moves:$dealt_moves"
+    wait_for 120 title_has "Moves:$dealt_moves\b" || fail "the title never showed Moves:$dealt_moves"
     sleep 0.5
     shot "$run-1-dealt"
     find_board "$work/$run-1-dealt.png"
@@ -243,7 +259,7 @@ drag_card_to_free_cell() {
     cell_x=$((board_x + $(value cell_x))) cell_y=$((board_y + $(value cell_y)))
     log "probe: card $card on tableau pile $pile at ($card_x, $card_y), free cell 0 at ($cell_x, $cell_y)" \
         "(board at $board_x, $board_y), $dealt_moves automatic moves"
-    looks empty "$work/$run-1-dealt.png" "$cell_x" "$cell_y" "free cell 0 after the deal"
+    await_looks empty "$run-1-dealt" "$cell_x" "$cell_y" "free cell 0 after the deal"
     looks card "$work/$run-1-dealt.png" "$card_x" "$card_y" "the place where the probe puts card $card"
 
     xdotool mousemove "$card_x" "$card_y"
@@ -257,10 +273,8 @@ drag_card_to_free_cell() {
     sleep 0.1
     xdotool mouseup 1
     moved_moves=$((dealt_moves + 1))
-    wait_for 10 title_has "Moves:$moved_moves\b" || fail "the title never showed Moves:$moved_moves after the drag"
-    sleep 0.5
-    shot "$run-2-moved"
-    looks card "$work/$run-2-moved.png" "$cell_x" "$cell_y" "free cell 0 after the drag"
+    wait_for 60 title_has "Moves:$moved_moves\b" || fail "the title never showed Moves:$moved_moves after the drag"
+    await_looks card "$run-2-moved" "$cell_x" "$cell_y" "free cell 0 after the drag"
     log "run $run: card dragged into free cell 0"
 }
 

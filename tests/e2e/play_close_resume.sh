@@ -30,10 +30,8 @@ check_unfin_setting 1
 # ---- Run 2: the same game comes back with its moves ---------------------------------
 start_program 2
 [ "$number" = "$first_number" ] || fail "run 2 shows game $number instead of $first_number"
-wait_for 20 title_has "Moves:$moved_moves\b" || fail "run 2: the title never showed Moves:$moved_moves"
-sleep 0.5
-shot 2-1-resumed
-looks card "$work/2-1-resumed.png" "$cell_x" "$cell_y" "run 2: free cell 0"
+wait_for 120 title_has "Moves:$moved_moves\b" || fail "run 2: the title never showed Moves:$moved_moves"
+await_looks card 2-1-resumed "$cell_x" "$cell_y" "run 2: free cell 0"
 log "run 2: game $number resumed with $moved_moves moves, a card in free cell 0"
 close_program 2
 check_game_file 2 "$unfin" "$moved_moves"

@@ -34,7 +34,7 @@ end_by_signals() {
         kill -s "$signal" "$pid" || fail "run $run: $signal could not be sent"
         log "run $run: $signal sent"
     done
-    wait_for 15 program_gone || fail "run $run: the program did not end within 15 s of $*"
+    wait_for 60 program_gone || fail "run $run: the program did not end within 60 s of $*"
     wait "$pid"
     local rc=$?
     pid=
@@ -53,12 +53,12 @@ check_unfin_setting 1
 # ---- Run 2: the game comes back; SIGTERM twice with the Open Game dialog open ------
 start_program 2
 [ "$number" = "$first_number" ] || fail "run 2 shows game $number instead of $first_number"
-wait_for 20 title_has "Moves:$moved_moves\b" || fail "run 2: the title never showed Moves:$moved_moves"
+wait_for 120 title_has "Moves:$moved_moves\b" || fail "run 2: the title never showed Moves:$moved_moves"
 # Without a window manager a click on the table gives the window the keyboard.
 xdotool mousemove $((win_x + win_width - 30)) $((win_y + win_height - 30)) click 1
-wait_for 10 has_focus "$main" || fail "run 2: the main window did not get the keyboard focus"
+wait_for 60 has_focus "$main" || fail "run 2: the main window did not get the keyboard focus"
 xdotool key ctrl+o
-wait_for 10 has_dialog || fail "run 2: no dialog opened on Ctrl+O"
+wait_for 60 has_dialog || fail "run 2: no dialog opened on Ctrl+O"
 log "run 2: dialog $(dialog_window): $(xdotool getwindowname "$(dialog_window)")"
 sleep 0.5
 shot 2-1-open-dialog

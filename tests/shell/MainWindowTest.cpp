@@ -356,7 +356,7 @@ TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
     // Returns only once the dialog is gone: nobody answers it.
     w.window->DoCommand(QStringLiteral("Options"));
     EXPECT_EQ(seen, QStringLiteral("frmOptions"));
-    QTRY_COMPARE_WITH_TIMEOUT(mGen::GetUnFinFlag(w.ctx), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(mGen::GetUnFinFlag(w.ctx), 1, 60000);
     EXPECT_TRUE(QFile::exists(w.unfinished()));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -372,7 +372,7 @@ TEST(MainWindowClose, AfterASignalAShutdownErrorGoesToTheLogAndTheCloseGoesOn)
     CapturedStderr log;
     // No box is scripted: one shown would fail the test, and nobody would answer it.
     ASSERT_EQ(::raise(SIGTERM), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.window->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.window->isVisible(), 60000);
     const QString logged = log.text();
     EXPECT_TRUE(w.box.prompts().isEmpty());
     EXPECT_TRUE(logged.contains(QDir::toNativeSeparators(w.ctx.registry().settingsFile().path())))

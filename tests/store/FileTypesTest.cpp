@@ -54,7 +54,7 @@ QString validate(const QString &path)
         return "desktop-file-validate is not installed";
     QProcess p;
     p.start(tool, {path});
-    p.waitForFinished(20000);
+    p.waitForFinished(120000);
     const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed();
     return p.exitCode() == 0 && out.isEmpty() ? QString() : out + " (exit " + QString::number(p.exitCode()) + ")";
 }
