@@ -205,10 +205,12 @@ namespace {
 
 // Every store alive in this process: a write through one marks the others of the same
 // file changed at once, with no wait for the watcher.
+// Never destroyed: a store in static storage may go after the exit handlers have run, and
+// must still find the list to leave it.
 QList<SettingsFile *> &liveStores()
 {
-    static QList<SettingsFile *> stores;
-    return stores;
+    static auto *stores = new QList<SettingsFile *>;
+    return *stores;
 }
 
 } // namespace

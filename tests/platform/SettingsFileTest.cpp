@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -30,7 +31,20 @@ QByteArray contentOf(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A store in static storage, made before the stores' shared bookkeeping first exists and
+// so destroyed after it at exit.
+std::unique_ptr<SettingsFile> lateStore;
+
 } // namespace
+
+TEST(SettingsFile, AStoreInStaticStorageGoesSafelyAfterTheExitHandlers)
+{
+    // What fails is the exit (under the address sanitizer), once this test has passed.
+    Folder folder;
+    lateStore = std::make_unique<SettingsFile>(folder.file());
+    SettingsFile sibling(folder.file());
+    EXPECT_EQ(sibling.setValue(kKey, "n", SettingsValue::dword(1)), SettingsFile::Status::Ok);
+}
 
 TEST(SettingsFile, EveryTypeSurvivesTheFile)
 {
