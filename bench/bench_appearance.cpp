@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "appearance/BackgroundDecoder.h"
 #include "appearance/frmCardDeck.h"
@@ -211,13 +212,22 @@ void CardDeckOK(benchmark::State &state)
 } // namespace
 
 BENCHMARK(ApplyBackgroundWarm)->ArgsProduct({{1, 0, 2}, {1, 2}})->Unit(benchmark::kMillisecond);
-BENCHMARK(ApplyBackgroundCold)->ArgsProduct({{1, 0, 2}, {1, 2}})->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ApplyBackgroundCold)
+    ->ArgsProduct({{1, 0, 2}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(benchRuns(5));
 BENCHMARK(ChangeBackgroundWarm)->ArgsProduct({{1, 0, 2}, {1, 2}})->Unit(benchmark::kMillisecond);
-BENCHMARK(ChangeBackgroundBigJpeg)->ArgsProduct({{1, 0}, {1, 2}})->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ChangeBackgroundBigJpeg)
+    ->ArgsProduct({{1, 0}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(benchRuns(5));
 BENCHMARK(ChangeBackgroundBigJpegGameStart)
     ->ArgsProduct({{1, 0}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-BENCHMARK(CardDeckShown)->DenseRange(1, 10, 1)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(CardDeckClickThrough)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(CardDeckOK)->ArgsProduct({{13, 15, 19, 23, 25}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Iterations(benchRuns(5));
+BENCHMARK(CardDeckShown)->DenseRange(1, 10, 1)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(3));
+BENCHMARK(CardDeckClickThrough)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(2));
+BENCHMARK(CardDeckOK)
+    ->ArgsProduct({{13, 15, 19, 23, 25}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(benchRuns(3));

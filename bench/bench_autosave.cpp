@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "core/GameNumber.h"
 #include "core/TextFile.h"
@@ -71,4 +72,4 @@ void OpenAutoSaveBrowser(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(OpenAutoSaveBrowser)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(OpenAutoSaveBrowser)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(5));

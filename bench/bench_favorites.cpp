@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "engine/mStudio.h"
 #include "library/frmOrgFav.h"
@@ -71,5 +72,5 @@ void FillOrganizeWindow(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BuildFavMenu)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(FillOrganizeWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BuildFavMenu)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(10));
+BENCHMARK(FillOrganizeWindow)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(10));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "core/TextFile.h"
 
 namespace {
@@ -35,6 +36,6 @@ void AtomicWriteWithSync(benchmark::State &state)
         TextFile::writeAtomic(path, bytes);
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
-BENCHMARK(AtomicWriteWithSync)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(AtomicWriteWithSync)->Unit(benchmark::kMillisecond)->Repetitions(benchRuns(9))->ReportAggregatesOnly(true);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "engine/cEngine.h"
 #include "engine/mStudio.h"
@@ -58,4 +59,4 @@ void OpenHistory(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(OpenHistory)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9);
+BENCHMARK(OpenHistory)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(9));

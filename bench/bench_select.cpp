@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "core/TextFile.h"
 #include "engine/cEngine.h"
@@ -140,7 +141,7 @@ void ChooseAnEntry(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(OpenOnSavedGamesFirst)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(OpenOnSavedGames)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(SwitchToIncompleteAutoSave)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(ChooseAnEntry)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(OpenOnSavedGamesFirst)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(5));
+BENCHMARK(OpenOnSavedGames)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(5));
+BENCHMARK(SwitchToIncompleteAutoSave)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(5));
+BENCHMARK(ChooseAnEntry)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(50));

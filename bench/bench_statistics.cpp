@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/BenchRuns.h"
 #include "app/Context.h"
 #include "appearance/mCustomize.h"
 #include "platform/Clock.h"
@@ -80,11 +81,15 @@ struct Home : HomeParts, BenchContext {
     }
 };
 
+// Built once for every run; it goes with the application object, while Qt and the
+// settings store are still whole.
 Home &home()
 {
     static std::unique_ptr<Home> h;
-    if (!h)
+    if (!h) {
         h = std::make_unique<Home>();
+        qAddPostRoutine([] { h.reset(); });
+    }
     return *h;
 }
 
@@ -227,11 +232,11 @@ void DrawSessionDetails(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(OpenLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(FilterLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(OpenGameStatisticsFirst)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(OpenGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(FilterGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(OpenSessionStatistics)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
-BENCHMARK(ShowSessionChart)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
-BENCHMARK(DrawSessionDetails)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(7);
+BENCHMARK(OpenLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(FilterLogStatistics)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(OpenGameStatisticsFirst)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(OpenGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(FilterGameStatistics)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(OpenSessionStatistics)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
+BENCHMARK(ShowSessionChart)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(5));
+BENCHMARK(DrawSessionDetails)->Unit(benchmark::kMillisecond)->Iterations(benchRuns(1))->Repetitions(benchRuns(7));
