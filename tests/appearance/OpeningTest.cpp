@@ -12,19 +12,13 @@
 #include "support/FileBytes.h"
 #include "support/QtPrint.h"
 #include "support/WindowContext.h"
+#include "support/OnModal.h"
 
 namespace {
 // Runs the command; answers the title of any window it showed modally (closed at once).
 QString shownBy(WindowContext &t, const char *key)
 {
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            shown = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    t.window->DoCommand(QLatin1String(key));
+    const QString shown = titleOfModalRejected([&] { t.window->DoCommand(QLatin1String(key)); });
     QCoreApplication::processEvents();
     return shown;
 }

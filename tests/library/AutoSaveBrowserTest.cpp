@@ -22,6 +22,8 @@
 #include "store/mRegistry.h"
 #include "support/FileBytes.h"
 #include "support/WindowContext.h"
+#include "support/OnModal.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
@@ -73,11 +75,6 @@ void expectWindowAgreesWithFolder(Context &ctx, const frmAutoSave &dlg)
     EXPECT_EQ(dlg.cmdPlay->isEnabled(), selected);
     EXPECT_EQ(dlg.cmdDelete->isEnabled(), selected);
 }
-
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-};
 
 void select(QTreeWidget *list, int row)
 {
@@ -215,13 +212,12 @@ TEST(AutoSaveBrowser, PlayFromTheMainWindowPlaysAGoodFileAndReportsADamagedOne)
     w.prepare();
     w.gp().PlayNumber("Baker's Game", GameNumber::fromNumber(42));
     auto playRow = [&](int row) {
-        QTimer::singleShot(0, [row] {
-            auto *dlg = qobject_cast<frmAutoSave *>(QApplication::activeModalWidget());
-            ASSERT_NE(dlg, nullptr);
-            select(dlg->lvInc, row);
-            dlg->cmdPlay->click();
+        const OnModal<frmAutoSave> answer([row](frmAutoSave &dlg) {
+            select(dlg.lvInc, row);
+            dlg.cmdPlay->click();
         });
         w.window->DoCommand("AutoSave");
+        EXPECT_TRUE(answer.acted());
     };
     w.box.expect(MsgResult::Ok, "Broken.qx0");
     playRow(0);
@@ -250,13 +246,12 @@ TEST(AutoSaveBrowser, ATabThatCannotBeKeptStopsNeitherPlayNorClose)
         EXPECT_FALSE(dlg.isVisible());
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
-    QTimer::singleShot(0, [] {
-        auto *dlg = qobject_cast<frmAutoSave *>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
-        select(dlg->lvInc, 2);
-        dlg->cmdPlay->click();
+    const OnModal<frmAutoSave> answer([](frmAutoSave &dlg) {
+        select(dlg.lvInc, 2);
+        dlg.cmdPlay->click();
     });
     w.window->DoCommand("AutoSave");
+    EXPECT_TRUE(answer.acted());
     w.ctx.registry().settingsFile().setWriter(nullptr);
     // Reported once for the whole run, and the chosen game is on the table.
     EXPECT_EQ(w.box.pending(), 0);

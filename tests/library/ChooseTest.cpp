@@ -18,12 +18,10 @@
 #include "store/cRegistry.h"
 #include "store/mOptions.h"
 #include "support/WindowContext.h"
+#include "support/OnModal.h"
+#include "support/RefusingWriter.h"
 
 namespace {
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-};
 
 struct EnglishLocale {
     EnglishLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -106,18 +104,17 @@ TEST(SelectByNumber, ASettingsStoreThatRefusesWritesStillDealsForTheCurrentPlaye
     // reported once.
     w.box.expect(MsgResult::Ok, "The player \"Ann\" cannot be made current: the settings cannot be saved");
     w.box.expect(MsgResult::Ok, "The settings cannot be saved");
-    QTimer::singleShot(0, [] {
-        auto *dlg = qobject_cast<frmChoose *>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
-        dlg->imcGames->setCurrentIndex(dlg->imcGames->findText("Mission"));
-        dlg->Text1->setText("617");
-        dlg->imcPlayer->setCurrentIndex(0);
-        dlg->cmdSelect->click();
-        EXPECT_TRUE(dlg->isVisible());
-        dlg->imcPlayer->setCurrentIndex(1);
-        dlg->cmdSelect->click();
+    const OnModal<frmChoose> answer([](frmChoose &dlg) {
+        dlg.imcGames->setCurrentIndex(dlg.imcGames->findText("Mission"));
+        dlg.Text1->setText("617");
+        dlg.imcPlayer->setCurrentIndex(0);
+        dlg.cmdSelect->click();
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.imcPlayer->setCurrentIndex(1);
+        dlg.cmdSelect->click();
     });
     w.window->DoCommand("SelNum");
+    EXPECT_TRUE(answer.acted());
     w.ctx.registry().settingsFile().setWriter(nullptr);
     EXPECT_EQ(w.box.pending(), 0);
     EXPECT_FALSE(w.box.prompts().constFirst().text.contains("CurPlayer"));

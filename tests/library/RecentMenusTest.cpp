@@ -14,13 +14,9 @@
 #include "store/mRegistry.h"
 #include "support/QtPrint.h"
 #include "support/WindowContext.h"
+#include "support/RefusingWriter.h"
 
 namespace {
-
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-};
 
 const char *const kSaved = "mFile(12)";
 const char *const kOpened = "mFile(13)";

@@ -33,6 +33,7 @@
 #include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
@@ -155,19 +156,14 @@ TEST(SelectGame, AHeaderIsReadAgainOnceItsFileChanged)
     Select t;
     const QString saved = t.ctx.data().SavedFolder();
     const QString path = t.game(saved, "a.qx0", "Freecell", 11);
-    const auto setModified = [&](const QDateTime &when) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
-    };
     const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
-    setModified(first);
+    setModified(path, first);
     EXPECT_EQ(rows(t.fill("Save")).last(), path + " | Freecell - 11 (40%) | Freecell");
 
     t.game(saved, "a.qx0", "Freecell", 12);
-    setModified(first);
+    setModified(path, first);
     EXPECT_EQ(rows(t.fill("Save")).last(), path + " | Freecell - 11 (40%) | Freecell"); // from memory
-    setModified(first.addSecs(1));
+    setModified(path, first.addSecs(1));
     const mSelect::SelectTree tree = t.fill("Save");
     EXPECT_EQ(rows(tree).last(), path + " | Freecell - 12 (40%) | Freecell");
     const std::optional<mSelect::NodeView> view = t.click(tree, path);
@@ -388,13 +384,6 @@ TEST(SelectGame, WindowChoosesRemembersAndReturnsTheChoice)
     }
     EXPECT_EQ(mSelect::GetLastCategory(t.ctx), "Save");
 }
-
-namespace {
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-};
-} // namespace
 
 TEST(SelectGame, ASettingsStoreThatRefusesWritesStopsNoChoice)
 {

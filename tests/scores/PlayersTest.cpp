@@ -16,6 +16,7 @@
 #include "store/cData.h"
 #include "store/cRegistry.h"
 #include "support/Errors.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
@@ -66,21 +67,6 @@ TEST(Players, RenamingCarriesTheLogAndKeepsOnlyTheCurrentPlayerCurrent)
 }
 
 namespace {
-// A settings store that refuses the writes whose numbers (from 1) it is given and makes
-// the others.
-class RefusingWriter : public SettingsWriter {
-public:
-    explicit RefusingWriter(QList<int> refused) : refused_(std::move(refused)) {}
-    bool write(const QString &path, const QByteArray &bytes) override
-    {
-        return !refused_.contains(++count_) && real_.write(path, bytes);
-    }
-
-private:
-    QList<int> refused_;
-    int count_ = 0;
-    AtomicFileWriter real_;
-};
 } // namespace
 
 TEST(Players, ARenameWhoseSettingsCannotBeWrittenLeavesTheLogUnderTheNameTheSlotHolds)

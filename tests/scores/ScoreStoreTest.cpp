@@ -202,25 +202,20 @@ TEST(ScoreStore, AnUnchangedLogIsTakenFromMemoryAndAChangedOneIsReadAgain)
         t.score().CloseScore();
         return scores;
     };
-    const auto setModified = [&](const QDateTime &when) {
-        QFile log(path);
-        ASSERT_TRUE(log.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(log.setFileTime(when, QFileDevice::FileModificationTime));
-    };
     t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 40, 1));
     const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
-    setModified(first);
+    setModified(path, first);
     EXPECT_EQ(scoresAfterOpening(), QList<int>{40});
 
     t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 50, 1));
-    setModified(first);
+    setModified(path, first);
     EXPECT_EQ(scoresAfterOpening(), QList<int>{40}); // from memory: size and time as before
-    setModified(first.addSecs(1));
+    setModified(path, first.addSecs(1));
     EXPECT_EQ(scoresAfterOpening(), QList<int>{50});
 
     t.writeLog(QStringLiteral("Player1"), logLine("2026-12-08 10:00:00", "Bouquet", 1, 100, 30, 50, 1) +
                                               logLine("2026-12-09 10:00:00", "Bouquet", 2, 100, 30, 60, 0));
-    setModified(first.addSecs(1));
+    setModified(path, first.addSecs(1));
     EXPECT_EQ(scoresAfterOpening(), (QList<int>{50, 60}));
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(scoresAfterOpening(), QList<int>{});

@@ -23,6 +23,7 @@
 #include "support/BoardChecker.h"
 #include "support/QtPrint.h"
 #include "support/WindowContext.h"
+#include "support/OnModal.h"
 
 namespace {
 
@@ -288,21 +289,11 @@ TEST(Commands, ACommandEndsADragAndHighScoresAndPlayersOpenTheirWindows)
     c.window->PicCD_MouseDown(card, 200, 200);
     ASSERT_TRUE(c.play().drag().gDragActive);
     QStringList opened;
-    const auto closeNextModal = [&] {
-        QTimer::singleShot(0, [&] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                opened << dialog->windowTitle();
-                dialog->reject();
-            }
-        });
-    };
-    closeNextModal();
-    c.window->DoCommand(QStringLiteral("HighScore"));
+    opened << titleOfModalRejected([&] { c.window->DoCommand(QStringLiteral("HighScore")); });
     EXPECT_FALSE(c.play().drag().gDragActive);
     EXPECT_EQ(c.play().GetTopPicID(cGames::Tableau, 3), card);
     EXPECT_TRUE(BoardIsConsistent(c.ctx, c.board));
-    closeNextModal();
-    c.window->DoCommand(QStringLiteral("Players"));
+    opened << titleOfModalRejected([&] { c.window->DoCommand(QStringLiteral("Players")); });
     EXPECT_EQ(opened, QStringList({"High Score", "Players"}));
     c.refresh();
     for (const char *key : {"HighScore", "Players"})
@@ -314,12 +305,10 @@ TEST(Commands, AboutOpensModallyAndExitClosesTheWindowKeepingTheGame)
     Commands c;
     QString opened;
     QWidget *owner = nullptr;
-    QTimer::singleShot(0, [&] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            opened = dialog->windowTitle();
-            owner = dialog->parentWidget();
-            dialog->accept();
-        }
+    const OnModal<QDialog> accept([&](QDialog &dialog) {
+        opened = dialog.windowTitle();
+        owner = dialog.parentWidget();
+        dialog.accept();
     });
     c.window->DoCommand(QStringLiteral("About"));
     EXPECT_EQ(opened, QStringLiteral("About..."));

@@ -35,6 +35,7 @@
 #include "support/QtPrint.h"
 #include "support/FileBytes.h"
 #include "support/WindowContext.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
@@ -65,12 +66,6 @@ struct Window : WindowContext {
         leaveUnfinished(unfinishedNumber);
         return path;
     }
-};
-
-// A settings store on a disk that takes nothing.
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
 };
 
 // Takes over the process's stderr while it lives; text() gives what was written to it.

@@ -24,6 +24,7 @@
 #include "support/FullDisk.h"
 #include "support/QtPrint.h"
 #include "support/WindowContext.h"
+#include "support/SettingsKey.h"
 
 namespace {
 
@@ -206,8 +207,7 @@ TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
             // The flag's entry in the file no longer reads as a number; the file is otherwise good.
             QJsonObject root = QJsonDocument::fromJson(bytesOf(run.settings())).object();
             QJsonObject keys = root["keys"].toObject();
-            const QString general =
-                "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General";
+            const QString general = settingsKey(QStringLiteral("General"));
             QJsonObject values = keys[general].toObject();
             values["UnFin"] = QJsonObject{{"type", "REG_DWORD"}, {"data", "1"}};
             keys[general] = values;

@@ -23,16 +23,12 @@
 #include "store/frmOptions.h"
 #include "store/mOptions.h"
 #include "support/GameContext.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-    QString reason() const override { return QStringLiteral("Read-only file system"); }
-};
-
 struct Refusing : GameContext {
+    Refusing() { refusing.why = QStringLiteral("Read-only file system"); }
     ~Refusing() { ctx.registry().settingsFile().setWriter(nullptr); }
     void refuse() { ctx.registry().settingsFile().setWriter(&refusing); }
     RefusingWriter refusing;

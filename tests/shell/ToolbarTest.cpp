@@ -17,6 +17,7 @@
 #include "support/FileBytes.h"
 #include "support/QtPrint.h"
 #include "support/WindowContext.h"
+#include "support/RefusingWriter.h"
 
 namespace {
 
@@ -76,12 +77,6 @@ public:
     }
     AtomicFileWriter inner;
     int writes = 0;
-};
-
-// A settings store on a disk that takes nothing.
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
 };
 
 // A game context whose window the test builds once the settings are in place.

@@ -29,6 +29,7 @@
 #include "support/FileBytes.h"
 #include "support/GameContext.h"
 #include "support/QtPrint.h"
+#include "support/OnModal.h"
 
 namespace {
 
@@ -451,15 +452,8 @@ TEST(WinDialog, TheStatisticsButtonsLeaveTheDialogOpen)
     });
     dialog.Toolbar1_ButtonClick(QStringLiteral("GameStat"));
     EXPECT_TRUE(opened);
-    QString highScore;
-    QTimer::singleShot(0, [&] {
-        if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            highScore = window->windowTitle();
-            window->reject();
-        }
-    });
-    dialog.Toolbar1_ButtonClick(QStringLiteral("HighScore"));
-    EXPECT_EQ(highScore, QStringLiteral("High Score"));
+    EXPECT_EQ(titleOfModalRejected([&] { dialog.Toolbar1_ButtonClick(QStringLiteral("HighScore")); }),
+              QStringLiteral("High Score"));
     EXPECT_FALSE(dialog.unloaded());
     EXPECT_EQ(t.gp().Game_Status(), cGamePlay::Playing);
 }

@@ -7,14 +7,9 @@
 #include "store/mRegistry.h"
 #include "support/QtPrint.h"
 #include "support/TestContext.h"
+#include "support/RefusingWriter.h"
 
 namespace {
-
-// A store whose every write fails: a call that writes anything raises.
-class RefusingWriter : public SettingsWriter {
-public:
-    bool write(const QString &, const QByteArray &) override { return false; }
-};
 
 struct Lists : TestContext {
     cFunc &func() const { return ctx.func(); }

@@ -13,6 +13,7 @@
 #include "store/cRegistry.h"
 #include "store/mRegistry.h"
 #include "support/TestContext.h"
+#include "support/SettingsKey.h"
 
 namespace {
 
@@ -76,8 +77,7 @@ TEST(RegistryFile, AFailedWriteLeavesMemoryAndFileUnchanged)
 
     // The same file read fresh holds the old values too.
     SettingsFile fresh(path);
-    EXPECT_FALSE(
-        fresh.value("HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General", "NewValue"));
+    EXPECT_FALSE(fresh.value(settingsKey(QStringLiteral("General")), "NewValue"));
 
     t.ctx.registry().settingsFile().setWriter(nullptr);
     mRegistry::SetRegInteger(t.ctx, "Options", "RangeIndex", 9);
@@ -108,9 +108,7 @@ TEST(RegistryFile, TwoRunningCopiesKeepEachOthersWrites)
     }
     // And a third copy that starts afterwards finds everything.
     SettingsFile fresh(t.ctx.registry().settingsFile().path());
-    EXPECT_EQ(
-        fresh.valueNames("HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\Players").size(),
-        20);
+    EXPECT_EQ(fresh.valueNames(settingsKey(QStringLiteral("Players"))).size(), 20);
 }
 
 TEST(RegistryFile, ADamagedFileIsKeptAsideAndTheUserToldOnce)
@@ -189,8 +187,7 @@ TEST(RegistryFile, TheFileKeepsEveryTypeAndReadsBackInAFreshCopy)
     EXPECT_EQ(mRegistry::GetRegInteger(other.ctx, "Options", "AutoPlay", 0), -1);
     EXPECT_EQ(mRegistry::GetRegString(other.ctx, "General", "LastGName", ""), "Seven By Four");
     EXPECT_EQ(mRegistry::GetRegString(other.ctx, "General", "Empty", "x"), "");
-    const auto v = other.ctx.registry().settingsFile().value(
-        "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General", "SaveInitDir");
+    const auto v = other.ctx.registry().settingsFile().value(settingsKey(QStringLiteral("General")), "SaveInitDir");
     ASSERT_TRUE(v);
     EXPECT_EQ(v->type, SettingsValue::ExpandString);
     EXPECT_EQ(v->text, "%HOME%/Saved");
@@ -198,7 +195,7 @@ TEST(RegistryFile, TheFileKeepsEveryTypeAndReadsBackInAFreshCopy)
 
 TEST(RegistryFile, OneDamagedValueCostsThatValueOnly)
 {
-    const QString options = "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\Options";
+    const QString options = settingsKey(QStringLiteral("Options"));
     // A number stored as text, a fraction, text stored as a number, a misspelt type, no data.
     const QList<QByteArray> damagedValues = {
         R"({"type": "REG_DWORD", "data": "3"})",

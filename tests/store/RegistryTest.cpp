@@ -9,11 +9,11 @@
 #include "store/cRegistry.h"
 #include "store/mRegistry.h"
 #include "support/TestContext.h"
+#include "support/SettingsKey.h"
 
 namespace {
 
-const QString kOptionsKey =
-    QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\Options");
+const QString kOptionsKey = settingsKey(QStringLiteral("Options"));
 
 struct Raised {
     int number = 0;
@@ -92,8 +92,7 @@ TEST(Registry, IntegersAreStoredAsSignExtendedDwords)
         EXPECT_EQ(mRegistry::GetRegInteger(t.ctx, "Animation", "CardSpeed", 99), v);
         EXPECT_EQ(mRegistry::GetRegString(t.ctx, "Animation", "CardSpeed", "x"), QString::number(v));
     }
-    const auto stored = t.ctx.registry().settingsFile().value(
-        "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\Animation", "CardSpeed");
+    const auto stored = t.ctx.registry().settingsFile().value(settingsKey(QStringLiteral("Animation")), "CardSpeed");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->number, 0xFFFF8000u);
 }
@@ -211,8 +210,8 @@ TEST(Registry, EnvironmentReferencesAreStoredExpandableAndReadExpanded)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         mRegistry::SetRegString(t.ctx, "General", "SaveInitDir", c.text);
-        const auto stored = t.ctx.registry().settingsFile().value(
-            "HKEY_LOCAL_MACHINE\\Software\\Quillmere Technologies\\Brackenfold 6.0\\6.0\\General", "SaveInitDir");
+        const auto stored =
+            t.ctx.registry().settingsFile().value(settingsKey(QStringLiteral("General")), "SaveInitDir");
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->type, c.type);
         EXPECT_EQ(stored->text, c.text);

@@ -26,6 +26,7 @@
 #include "support/QtPrint.h"
 #include "support/TestContext.h"
 #include "support/WindowContext.h"
+#include "support/OnModal.h"
 
 using mStudioForms::StudioList;
 
@@ -392,16 +393,13 @@ TEST(StudioCommand, PlayDealsTheGameOnceTheStudioHasClosed)
     writeBytes(c.ctx.data().GamesFolder() + "/Mine.gam", kMine);
     c.ctx.data().Refresh_NewGames();
     bool studioWasOpen = false;
-    QTimer::singleShot(0, [&] {
-        auto *studio = qobject_cast<frmGameStudio *>(QApplication::activeModalWidget());
-        studioWasOpen = studio != nullptr;
-        if (!studio)
-            return;
+    const OnModal<frmGameStudio> play([&](frmGameStudio &studio) {
         // Nothing is dealt while the studio is on the screen.
         studioWasOpen = c.gp().Game_Status() == 0;
-        studio->cmdPlay->click();
+        studio.cmdPlay->click();
     });
     c.window->DoCommand(QStringLiteral("Editor"));
+    EXPECT_TRUE(play.acted());
     EXPECT_TRUE(studioWasOpen);
     EXPECT_EQ(c.gp().GameName(), "Mine");
     EXPECT_TRUE(c.gp().Game_Running());

@@ -17,3 +17,10 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
     f.write(bytes);
 }
+
+void setModified(const QString &path, const QDateTime &when)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite)) << path.toStdString();
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime)) << path.toStdString();
+}
