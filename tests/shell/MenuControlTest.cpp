@@ -602,7 +602,7 @@ TEST_F(QtMenuControlTest, HandlerThatRebuildsTheClickedItemsMenuIsSafe)
     const QRect where = savedMenu->actionGeometry(clicked.data());
     ASSERT_FALSE(where.isEmpty());
     QTest::mouseClick(savedMenu, Qt::LeftButton, {}, where.center());
-    QTest::qWait(20);
+    QTRY_VERIFY_WITH_TIMEOUT(!opened.empty(), 60000);
     settle();
 
     EXPECT_EQ(opened, std::vector<QString>{"/saved/a.qx0"});
