@@ -333,8 +333,8 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
         }
     }
 
-    // A value over its bar (under a negative one) where it is no wider than its bar's
-    // share of the row, stays in the plot's room and keeps a clear gap from every other
+    // A value over its bar (under a negative one) where it is narrower than its row's
+    // slot by a gap, stays in the plot's room and keeps a clear gap from every other
     // bar and value, so two figures never read as one; merged rows show theirs in tooltips.
     if (perBar == 1) {
         const QRectF room = plot.adjusted(0, -fh - 2, 0, 0);
@@ -345,7 +345,7 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
             const double w = fm.horizontalAdvance(text);
             const double y = v < 0 ? bar.rect.bottom() + 1 : bar.rect.top() - fh - 1;
             const QRectF r(bar.rect.center().x() - w / 2, y, w, fh);
-            if (w + gap > slot / columns || !room.contains(r))
+            if (w + gap > slot || !room.contains(r))
                 continue;
             const QRectF clearance = r.adjusted(-gap, -gap, gap, gap);
             const bool clear =
