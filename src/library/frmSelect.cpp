@@ -305,19 +305,17 @@ void frmSelect::tvRight_NodeClick(QTreeWidgetItem *node)
 void frmSelect::headersArrived(const QList<HeaderReader::Result> &batch)
 {
     for (const HeaderReader::Result &r : batch) {
-        const auto found = pendingAt_.constFind(r.path);
-        if (found == pendingAt_.constEnd())
-            continue;
-        const int index = *found;
-        pendingAt_.erase(found);
-        if (!tree_.nodes.at(index).pending)
-            continue;
         // Kept with the stamp its file had when read: the model serves it only while the
         // file still has that stamp, else reads the file again.
         if (r.info)
             ctx_.savedHeaders().keep(r.path, r.bytes, r.modifiedNs, *r.info);
-        mSelect::ResolveNode(ctx_, tree_, index);
-        showResolved(index);
+        for (const int index : pendingAt_.values(r.path)) {
+            if (!tree_.nodes.at(index).pending)
+                continue;
+            mSelect::ResolveNode(ctx_, tree_, index);
+            showResolved(index);
+        }
+        pendingAt_.remove(r.path);
     }
 }
 

@@ -78,8 +78,8 @@ private:
     // by a click on an entry would swallow the rest of a double click.
     std::optional<cRegistry::ReportHold> reportHold_;
     mSelect::SelectTree tree_;
-    QList<QTreeWidgetItem *> items_; // the tree's items by node index
-    QHash<QString, int> pendingAt_;  // a pending entry's node index by its path
+    QList<QTreeWidgetItem *> items_;     // the tree's items by node index
+    QMultiHash<QString, int> pendingAt_; // the node indexes of pending entries by their path
     HeaderReader *headers_ = nullptr;
     std::optional<SelectChoice> choice_;
 };
