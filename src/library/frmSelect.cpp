@@ -19,6 +19,7 @@
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
 #include "platform/QtWindowFit.h"
+#include "store/SavedHeaders.h"
 #include "store/cData.h"
 #include "store/cRegistry.h"
 
@@ -159,6 +160,13 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     layout->addLayout(buttons);
     QtWindowFit::resizeWithin(*this, {840, 780});
 
+    // The headers of a file category's entries are read on a worker while the list is
+    // already shown: the window opens at once on thousands of saved games.
+    headers_ = new HeaderReader(this);
+    connect(headers_, &HeaderReader::arrived, this, [this](const QList<HeaderReader::Result> &batch) {
+        runGuarded(ctx_.messages(), [&] { headersArrived(batch); });
+    });
+
     auto guarded = [this](auto body) { return [this, body] { runGuarded(ctx_.messages(), [&] { body(); }); }; };
     connect(lvMain, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem *item) { runGuarded(ctx_.messages(), [&] { lvMain_ItemClick(item); }); });
@@ -215,8 +223,15 @@ void frmSelect::lvMain_ItemClick(QListWidgetItem *item)
     for (int i = 0; i < lvMain->count(); ++i)
         lvMain->item(i)->setForeground(QColor(Qt::black));
     item->setForeground(kClicked);
-    tree_ = mSelect::FillCategory(ctx_, item->data(kNodeRole).toString());
+    headers_->stop();
+    tree_ = mSelect::FillCategory(ctx_, item->data(kNodeRole).toString(), mSelect::HeaderReads::Later);
     fillTree();
+    pendingAt_.clear();
+    for (qsizetype i = 0; i < tree_.nodes.size(); ++i)
+        if (tree_.nodes.at(i).pending)
+            pendingAt_.insert(tree_.nodes.at(i).key, static_cast<int>(i));
+    if (!pendingAt_.isEmpty())
+        headers_->start(mSelect::PendingPaths(tree_));
     if (tree_.nodes.size() > 1) {
         tvRight->topLevelItem(0)->setExpanded(true);
         tvRight_NodeClick(tvRight->currentItem());
@@ -232,6 +247,7 @@ void frmSelect::lvMain_ItemClick(QListWidgetItem *item)
 void frmSelect::fillTree()
 {
     const QSignalBlocker quiet(tvRight);
+    items_.clear();
     tvRight->clear();
     // An entry shows its selected image while it is the chosen one.
     QIcon entryIcon;
@@ -256,6 +272,7 @@ void frmSelect::fillTree()
         }
         items.append(item);
     }
+    items_ = items;
     if (items.isEmpty())
         return;
     tvRight->addTopLevelItem(items.first());
@@ -269,6 +286,11 @@ void frmSelect::tvRight_NodeClick(QTreeWidgetItem *node)
     if (!node)
         return;
     const int index = node->data(0, kNodeRole).toInt();
+    // An entry chosen before its header arrived is read now.
+    if (tree_.nodes.at(index).pending) {
+        mSelect::ResolveNode(ctx_, tree_, index);
+        showResolved(index);
+    }
     const std::optional<mSelect::NodeView> view = mSelect::NodeClick(ctx_, tree_.nodes.at(index));
     UpdatePreview();
     if (!view) {
@@ -278,6 +300,34 @@ void frmSelect::tvRight_NodeClick(QTreeWidgetItem *node)
     }
     showLines(lvDet, view->details);
     showLines(lvSub, view->rules);
+}
+
+void frmSelect::headersArrived(const QList<HeaderReader::Result> &batch)
+{
+    for (const HeaderReader::Result &r : batch) {
+        // Kept with the stamp its file had when read: the model serves it only while the
+        // file still has that stamp, else reads the file again.
+        if (r.info)
+            ctx_.savedHeaders().keep(r.path, r.bytes, r.modifiedNs, *r.info);
+        for (const int index : pendingAt_.values(r.path)) {
+            if (!tree_.nodes.at(index).pending)
+                continue;
+            mSelect::ResolveNode(ctx_, tree_, index);
+            showResolved(index);
+        }
+        pendingAt_.remove(r.path);
+    }
+}
+
+void frmSelect::showResolved(int index)
+{
+    QTreeWidgetItem *item = items_.value(index);
+    if (!item)
+        return;
+    const mSelect::SelectNode &node = tree_.nodes.at(index);
+    const QSignalBlocker quiet(tvRight);
+    item->setText(0, node.text);
+    item->setHidden(node.gone);
 }
 
 void frmSelect::showLines(QListWidget *list, const QStringList &lines)
@@ -347,6 +397,7 @@ void frmSelect::reject()
 
 void frmSelect::done(int result)
 {
+    headers_->stop();
     QDialog::done(result);
     reportHold_.reset();
 }

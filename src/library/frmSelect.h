@@ -12,6 +12,7 @@
 
 #include "app/Seams.h"
 #include "library/mSelect.h"
+#include "store/HeaderReader.h"
 #include "store/cRegistry.h"
 
 class Context;
@@ -41,8 +42,10 @@ public:
 
     // The game Play chose; none when the window closed otherwise.
     const std::optional<SelectChoice> &choice() const { return choice_; }
-    // The tree shown, as the model filled it.
+    // The tree shown, as the model filled it and the headers read since filled it in.
     const mSelect::SelectTree &tree() const { return tree_; }
+    // True while the headers of the files listed are still being read.
+    bool readingHeaders() const { return headers_->busy(); }
 
     QListWidget *lvMain = nullptr;
     QTreeWidget *tvRight = nullptr;
@@ -65,11 +68,18 @@ public:
 private:
     void fillTree();
     void showLines(QListWidget *list, const QStringList &lines);
+    // Fills in the entries whose headers have arrived.
+    void headersArrived(const QList<HeaderReader::Result> &batch);
+    // Shows a resolved entry as the model now has it.
+    void showResolved(int index);
 
     Context &ctx_;
     // A failed settings write is told once the window has closed: a message box raised
     // by a click on an entry would swallow the rest of a double click.
     std::optional<cRegistry::ReportHold> reportHold_;
     mSelect::SelectTree tree_;
+    QList<QTreeWidgetItem *> items_;     // the tree's items by node index
+    QMultiHash<QString, int> pendingAt_; // the node indexes of pending entries by their path
+    HeaderReader *headers_ = nullptr;
     std::optional<SelectChoice> choice_;
 };

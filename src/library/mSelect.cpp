@@ -63,6 +63,7 @@ public:
             tree_.selected = index;
         return index;
     }
+    SelectNode &node(int index) { return tree_.nodes[index]; }
     SelectTree take() { return std::move(tree_); }
 
 private:
@@ -96,19 +97,29 @@ QString gameAndNumber(const SavedGameInfo &h)
     return h.GameName + QStringLiteral(" - ") + h.GameNo.text() + percentText(h);
 }
 
-// A tree of files whose headers are read once each: text made from the header, the
-// game's name as Tag; files that cannot be read are left out.
+// A tree of files: text made from the header, the game's name as Tag; files that cannot
+// be read are left out. Read later, a header not kept lists its file under its title
+// until it is read; the entry chosen last is read at once, as it is shown chosen.
 SelectTree fileTree(Context &ctx, const QString &rootText, bool bold, const QStringList &paths, bool mustExist,
-                    const std::function<QString(const QString &, const SavedGameInfo &)> &text)
+                    HeaderReads reads, const std::function<QString(const QString &, const SavedGameInfo &)> &text)
 {
     TreeBuilder tree(ctx, QStringLiteral("m"), rootText, bold);
+    const QString last = GetLastItem(ctx, ctx.gSelectCategory);
     for (const QString &path : paths) {
         if (mustExist && !QFileInfo(path).isFile())
             continue;
-        if (const std::optional<SavedGameInfo> h = header(ctx, path))
+        std::optional<SavedGameInfo> h =
+            reads == HeaderReads::Now || path == last ? header(ctx, path) : ctx.savedHeaders().kept(path);
+        if (h) {
             tree.add(path, text(path, *h), h->GameName);
+        } else if (reads == HeaderReads::Later && path != last) {
+            const int index = tree.add(path, mPending::PendingTitle(path), QString());
+            tree.node(index).pending = true;
+        }
     }
-    return tree.take();
+    SelectTree out = tree.take();
+    out.fileText = text;
+    return out;
 }
 
 QStringList fileLines(const QString &category, const SavedGameInfo &h)
@@ -198,34 +209,34 @@ SelectTree FillGameTree(Context &ctx)
     return tree.take();
 }
 
-SelectTree FillPendingTree(Context &ctx)
+SelectTree FillPendingTree(Context &ctx, HeaderReads reads)
 {
     return fileTree(
-        ctx, QStringLiteral("Pending List"), true, entries(mPending::GetPendingFiles(ctx)), false,
+        ctx, QStringLiteral("Pending List"), true, entries(mPending::GetPendingFiles(ctx)), false, reads,
         [](const QString &path, const SavedGameInfo &h) { return mPending::PendingTitle(path) + percentText(h); });
 }
 
-SelectTree FillAutoSaveTree(Context &ctx, bool finished)
+SelectTree FillAutoSaveTree(Context &ctx, bool finished, HeaderReads reads)
 {
     return fileTree(ctx, GetCategoryCaption(ctx.gSelectCategory), true,
-                    entries(mAutoSave::GetAutoSaveFiles(ctx, finished)), false,
+                    entries(mAutoSave::GetAutoSaveFiles(ctx, finished)), false, reads,
                     [finished](const QString &path, const SavedGameInfo &h) {
                         const QString title = mPending::PendingTitle(path);
                         return finished ? title : title + percentText(h);
                     });
 }
 
-SelectTree FillSavedTree(Context &ctx)
+SelectTree FillSavedTree(Context &ctx, HeaderReads reads)
 {
-    return fileTree(ctx, QStringLiteral("Saved Games"), false, entries(mFile::GetSavedGames(ctx)), true,
+    return fileTree(ctx, QStringLiteral("Saved Games"), false, entries(mFile::GetSavedGames(ctx)), true, reads,
                     [](const QString &, const SavedGameInfo &h) { return gameAndNumber(h); });
 }
 
-SelectTree FillRecentTree(Context &ctx, const QStringList &list)
+SelectTree FillRecentTree(Context &ctx, const QStringList &list, HeaderReads reads)
 {
     const QString &c = ctx.gSelectCategory;
     if (c != QLatin1String("rPlay"))
-        return fileTree(ctx, GetCategoryCaption(c), true, entries(list), true,
+        return fileTree(ctx, GetCategoryCaption(c), true, entries(list), true, reads,
                         [](const QString &, const SavedGameInfo &h) { return gameAndNumber(h); });
     // Only what Play can start: a game of the table and a number.
     TreeBuilder tree(ctx, QStringLiteral("m"), GetCategoryCaption(c), true);
@@ -257,27 +268,52 @@ SelectTree FillFavoritesTree(Context &ctx)
     return tree.take();
 }
 
-SelectTree FillCategory(Context &ctx, const QString &category)
+SelectTree FillCategory(Context &ctx, const QString &category, HeaderReads reads)
 {
     ctx.gSelectCategory = category;
     if (category == QLatin1String("Org") || category == QLatin1String("Std") || category == QLatin1String("All") ||
         category == QLatin1String("Hot"))
         return FillGameTree(ctx);
     if (category == QLatin1String("Pend"))
-        return FillPendingTree(ctx);
+        return FillPendingTree(ctx, reads);
     if (category == QLatin1String("Fav"))
         return FillFavoritesTree(ctx);
     if (category == QLatin1String("Inc") || category == QLatin1String("Fin"))
-        return FillAutoSaveTree(ctx, category == QLatin1String("Fin"));
+        return FillAutoSaveTree(ctx, category == QLatin1String("Fin"), reads);
     if (category == QLatin1String("Save"))
-        return FillSavedTree(ctx);
+        return FillSavedTree(ctx, reads);
     if (category == QLatin1String("rSave"))
-        return FillRecentTree(ctx, mRecent::GetRecent(ctx, mRecent::kSaved));
+        return FillRecentTree(ctx, mRecent::GetRecent(ctx, mRecent::kSaved), reads);
     if (category == QLatin1String("rOpen"))
-        return FillRecentTree(ctx, mRecent::GetRecent(ctx, mRecent::kOpened));
+        return FillRecentTree(ctx, mRecent::GetRecent(ctx, mRecent::kOpened), reads);
     if (category == QLatin1String("rPlay"))
         return FillRecentTree(ctx, mRecent::GetRecent(ctx, mRecent::kPlayed));
     return {};
+}
+
+QStringList PendingPaths(const SelectTree &tree)
+{
+    QStringList paths;
+    for (const SelectNode &node : tree.nodes)
+        if (node.pending)
+            paths << node.key;
+    return paths;
+}
+
+bool ResolveNode(Context &ctx, SelectTree &tree, int index)
+{
+    SelectNode &node = tree.nodes[index];
+    if (!node.pending)
+        return !node.gone;
+    node.pending = false;
+    const std::optional<SavedGameInfo> h = header(ctx, node.key);
+    if (!h || !tree.fileText) {
+        node.gone = true;
+        return false;
+    }
+    node.text = tree.fileText(node.key, *h);
+    node.tag = h->GameName;
+    return true;
 }
 
 void ClearChoice(Context &ctx)

@@ -10,10 +10,12 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class Context;
 class cCustom;
+struct SavedGameInfo;
 
 namespace mSelect {
 // The category keys in list order.
@@ -30,24 +32,42 @@ struct SelectNode {
     QString image;         // a key of the icon list
     QString selectedImage; // "" when the image stays when selected
     bool bold = false;
+    // A listed file whose header is still to be read: its text is the file's title and
+    // it has no Tag yet.
+    bool pending = false;
+    // A listed file found unreadable once its header was read: shown no more.
+    bool gone = false;
 };
 struct SelectTree {
     QList<SelectNode> nodes;
     // The node chosen in this category last time, else the root.
     int selected = 0;
+    // How a file entry's text is made from its path and header; empty for other categories.
+    std::function<QString(const QString &, const SavedGameInfo &)> fileText;
 };
+
+// When a file category's headers are read: all of them while the tree is filled, or
+// later, the tree listing files whose headers are not kept under their titles until
+// ResolveNode fills them in (the entry chosen last is always read at once).
+enum class HeaderReads { Now, Later };
 
 // The fillers, for gSelectCategory.
 SelectTree FillGameTree(Context &ctx);
-SelectTree FillPendingTree(Context &ctx);
+SelectTree FillPendingTree(Context &ctx, HeaderReads reads = HeaderReads::Now);
 SelectTree FillFavoritesTree(Context &ctx);
-SelectTree FillSavedTree(Context &ctx);
-SelectTree FillAutoSaveTree(Context &ctx, bool finished);
+SelectTree FillSavedTree(Context &ctx, HeaderReads reads = HeaderReads::Now);
+SelectTree FillAutoSaveTree(Context &ctx, bool finished, HeaderReads reads = HeaderReads::Now);
 // list: a recent list (element 0 the count); "rPlay" keeps only entries that split into
 // a name of the game table and a number.
-SelectTree FillRecentTree(Context &ctx, const QStringList &list);
+SelectTree FillRecentTree(Context &ctx, const QStringList &list, HeaderReads reads = HeaderReads::Now);
 // Sets gSelectCategory and runs the category's filler; an unknown key gives an empty tree.
-SelectTree FillCategory(Context &ctx, const QString &category);
+SelectTree FillCategory(Context &ctx, const QString &category, HeaderReads reads = HeaderReads::Now);
+// The paths of the pending entries, in tree order.
+QStringList PendingPaths(const SelectTree &tree);
+// Fills in a pending entry from its file's header (a kept one while the file is
+// unchanged, else read now); an entry whose file cannot be read is marked gone. False
+// when the entry is gone.
+bool ResolveNode(Context &ctx, SelectTree &tree, int index);
 
 // What the window shows of a chosen entry.
 struct NodeView {

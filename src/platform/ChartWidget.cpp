@@ -14,7 +14,9 @@ namespace {
 constexpr double kMargin = 6;
 constexpr double kGap = 6;            // least room between two labels
 constexpr double kMinBar = 2;         // narrowest bar drawn; below it rows are merged
-constexpr double kGroupFill = 0.8;    // share of a row's slot its bars take
+constexpr double kMinMerged = 5;      // narrowest merged mark: wide enough to show it is hollow
+constexpr double kMinGroupGap = 1;    // least room between the bars of two rows
+constexpr double kGroupFill = 0.8;    // share of a row's slot its bars take when there is room
 constexpr double kTurnedShare = 0.35; // most of the height turned row labels may take
 constexpr std::array<QRgb, 6> kColours = {0xff209fdf, 0xff99ca53, 0xfff6a625, 0xff6d5fd5, 0xffbf593e, 0xff38ad6b};
 
@@ -149,6 +151,11 @@ QString ChartWidget::formatValue(double value)
     return locale.toString(static_cast<qint64>(std::llround(value)));
 }
 
+double ChartWidget::labelGap(double fontHeight)
+{
+    return std::max(3.0, fontHeight / 4);
+}
+
 void ChartWidget::changed()
 {
     layoutSize_ = QSize();
@@ -228,8 +235,12 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
         const double plotLeft = kMargin + axisWidth + kGap;
         const double plotWidth = std::max(1.0, width - plotLeft - kMargin);
         const int columns = std::max(columns_, 1);
-        const int fitting = std::max(1, static_cast<int>(plotWidth * kGroupFill / (columns * kMinBar)));
-        perBar = std::max(1, (rows + fitting - 1) / fitting);
+        // One bar per row while each gets kMinBar; merged marks, when needed, get more.
+        const auto fit = [&](double least) {
+            return std::max(1, static_cast<int>(plotWidth / (columns * least + kMinGroupGap)));
+        };
+        const int fitting = fit(kMinBar);
+        perBar = rows <= fitting ? 1 : std::max(2, (rows + fit(kMinMerged) - 1) / fit(kMinMerged));
         groups = rows == 0 ? 0 : (rows + perBar - 1) / perBar;
 
         categoryHeight = 0;
@@ -286,7 +297,9 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
         return out;
     const double slot = plot.width() / groups;
     const int columns = std::max(columns_, 1);
-    const double barWidth = slot * kGroupFill / columns;
+    // Dense rows give up most of the room between them before their bars get narrow.
+    const double groupGap = std::min(slot * (1 - kGroupFill), std::max(kMinGroupGap, slot - columns * kMinBar));
+    const double barWidth = (slot - groupGap) / columns;
     for (int g = 0; g < groups; ++g) {
         const int first = g * perBar;
         const int last = std::min(rows, first + perBar) - 1;
@@ -297,9 +310,15 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
                 lo = std::min(lo, rows_.at(r).at(c));
                 hi = std::max(hi, rows_.at(r).at(c));
             }
-            const double x = plot.left() + g * slot + slot * (1 - kGroupFill) / 2 + c * barWidth;
-            const double top = yOf(std::max(0.0, hi));
-            const double bottom = yOf(std::min(0.0, lo));
+            const double x = plot.left() + g * slot + groupGap / 2 + c * barWidth;
+            // A value stands on the zero line; a merged range spans its lowest to highest
+            // value only, at least a pixel high.
+            double top = yOf(last > first ? hi : std::max(0.0, hi));
+            double bottom = yOf(last > first ? lo : std::min(0.0, lo));
+            if (last > first && bottom - top < 1) {
+                top = (top + bottom - 1) / 2;
+                bottom = top + 1;
+            }
             out.bars << Bar{QRectF(x, top, barWidth, bottom - top), c, first, last, lo, hi};
         }
         if (anyRowLabel && g % every == 0 && !rowLabels_.at(first).isEmpty()) {
@@ -314,24 +333,26 @@ ChartWidget::Layout ChartWidget::layoutFor(const QSize &size) const
         }
     }
 
-    // A value over its bar (under a negative one) where it is no wider than its row's
-    // slot, stays in the plot's room and meets neither another bar nor another value;
-    // merged rows show theirs in tooltips.
+    // A value over its bar (under a negative one) where it is narrower than its row's
+    // slot by a gap, stays in the plot's room and keeps a clear gap from every other
+    // bar and value, so two figures never read as one; merged rows show theirs in tooltips.
     if (perBar == 1) {
         const QRectF room = plot.adjusted(0, -fh - 2, 0, 0);
+        const double gap = labelGap(fh);
         for (const Bar &bar : out.bars) {
             const double v = bar.high;
             const QString text = formatValue(v);
             const double w = fm.horizontalAdvance(text);
             const double y = v < 0 ? bar.rect.bottom() + 1 : bar.rect.top() - fh - 1;
             const QRectF r(bar.rect.center().x() - w / 2, y, w, fh);
-            if (w > slot || !room.contains(r))
+            if (w + gap > slot || !room.contains(r))
                 continue;
+            const QRectF clearance = r.adjusted(-gap, -gap, gap, gap);
             const bool clear =
                 std::none_of(out.bars.cbegin(), out.bars.cend(),
-                             [&](const Bar &other) { return &other != &bar && other.rect.intersects(r); }) &&
+                             [&](const Bar &other) { return &other != &bar && other.rect.intersects(clearance); }) &&
                 std::none_of(out.valueLabels.cbegin(), out.valueLabels.cend(),
-                             [&](const Label &l) { return l.rect.intersects(r); });
+                             [&](const Label &l) { return l.rect.intersects(clearance); });
             if (clear)
                 out.valueLabels << Label{text, r};
         }
@@ -348,15 +369,17 @@ QString ChartWidget::toolTipAt(const QPointF &pos) const
         if (!hit.contains(pos))
             continue;
         QStringList head;
-        if (rowCount() > 1)
-            head << (bar.firstRow == bar.lastRow ? rowName(rowLabels_, bar.firstRow)
-                                                 : rowName(rowLabels_, bar.firstRow) + QStringLiteral(" to ") +
-                                                       rowName(rowLabels_, bar.lastRow));
+        if (bar.merged())
+            head << QStringLiteral("%1 rows merged, %2 to %3")
+                        .arg(bar.lastRow - bar.firstRow + 1)
+                        .arg(rowName(rowLabels_, bar.firstRow), rowName(rowLabels_, bar.lastRow));
+        else if (rowCount() > 1)
+            head << rowName(rowLabels_, bar.firstRow);
         if (!columnLabels_.at(bar.column).isEmpty())
             head << columnLabels_.at(bar.column);
-        const QString values = bar.low == bar.high
-                                   ? formatValue(bar.high)
-                                   : formatValue(bar.low) + QStringLiteral(" to ") + formatValue(bar.high);
+        const QString values =
+            !bar.merged() ? formatValue(bar.high)
+                          : QStringLiteral("lowest %1, highest %2").arg(formatValue(bar.low), formatValue(bar.high));
         return head.isEmpty() ? values : head.join(QStringLiteral(", ")) + QLatin1Char('\n') + values;
     }
     return {};
@@ -396,11 +419,22 @@ void ChartWidget::paintEvent(QPaintEvent * /*event*/)
     p.drawLine(l.plot.topLeft(), l.plot.bottomLeft());
     p.drawLine(QPointF(l.plot.left(), yOf(0)), QPointF(l.plot.right(), yOf(0)));
 
-    p.setPen(Qt::NoPen);
     for (const Bar &bar : l.bars) {
-        p.setBrush(QColor::fromRgb(kColours.at(static_cast<std::size_t>(bar.column) % kColours.size())));
-        p.drawRect(bar.rect);
+        const QColor colour = QColor::fromRgb(kColours.at(static_cast<std::size_t>(bar.column) % kColours.size()));
+        if (!bar.merged()) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawRect(bar.rect);
+            continue;
+        }
+        // A merged range: a pale box with its outline, so it never passes for a value bar.
+        QColor pale = colour;
+        pale.setAlpha(70);
+        p.setPen(QPen(colour, 1));
+        p.setBrush(pale);
+        p.drawRect(bar.rect.adjusted(0.5, 0.5, -0.5, -0.5));
     }
+    p.setPen(Qt::NoPen);
     for (qsizetype i = 0; i < l.swatches.size(); ++i) {
         const auto column = static_cast<std::size_t>(std::max(l.legend.at(i).column, 0));
         p.setBrush(QColor::fromRgb(kColours.at(column % kColours.size())));

@@ -2,9 +2,10 @@
 // column picked by its 1-based number for its label, rows labelled likewise. The value
 // axis always spans zero and every value, negative ones too, and keeps a range of 0 to
 // 1 when every value is zero. It paints itself: values as whole numbers with digit
-// grouping, a value over a bar only where it fits (else in the bar's tooltip), row
-// labels thinned or turned rather than cut, and rows merged into one bar each when
-// there are more than the width can show. What it shows can be read back for checking.
+// grouping, a value over a bar only where it fits with a clear gap to everything else
+// (else in the bar's tooltip), row labels thinned or turned rather than cut, and rows
+// merged into hollow range marks only when the width cannot give each row's bars a few
+// pixels. What it shows can be read back for checking.
 #pragma once
 
 #include <QList>
@@ -24,7 +25,8 @@ public:
         bool turned = false;
         int column = -1; // a legend label's column, 0-based
     };
-    // A bar: one row of one column, or the lowest to highest value of a run of rows.
+    // A bar: one row of one column, standing on the zero line; or a merged mark, drawn
+    // hollow, spanning the lowest to the highest value of a run of rows.
     struct Bar {
         QRectF rect;
         int column = 0; // 0-based
@@ -32,6 +34,7 @@ public:
         int lastRow = 0;
         double low = 0;
         double high = 0;
+        bool merged() const { return lastRow > firstRow; }
     };
     // Everything drawn at one size.
     struct Layout {
@@ -79,6 +82,8 @@ public:
     QString toolTipAt(const QPointF &pos) const;
     // A value as the chart writes it: a whole number with digit grouping.
     static QString formatValue(double value);
+    // The least room a value label keeps from other labels and bars at a font height.
+    static double labelGap(double fontHeight);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

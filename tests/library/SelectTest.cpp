@@ -27,6 +27,7 @@
 #include "platform/SettingsFile.h"
 #include "shell/cGamePlay.h"
 #include "store/cRegistry.h"
+#include "store/SavedHeaders.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 #include "store/mRegistry.h"
@@ -311,11 +312,23 @@ void checkWindow(const Select &t, const frmSelect &w)
     EXPECT_EQ(w.lvSub->count(), chosen ? 10 : 0);
 }
 
+// Chooses a category and waits until the headers of its files are in.
 void clickCategory(frmSelect &w, const QString &key)
 {
     for (int i = 0; i < w.lvMain->count(); ++i)
         if (w.lvMain->item(i)->data(Qt::UserRole).toString() == key)
             w.lvMain->setCurrentRow(i);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.readingHeaders(); }, 60000));
+}
+
+// The texts of the tree's entries as shown, hidden ones left out.
+QStringList shownEntries(const frmSelect &w)
+{
+    QStringList out;
+    for (QTreeWidgetItemIterator it(w.tvRight->topLevelItem(0)->child(0)); *it; ++it)
+        if (!(*it)->isHidden())
+            out << (*it)->text(0);
+    return out;
 }
 
 void clickNode(frmSelect &w, const QString &text)
@@ -383,6 +396,60 @@ TEST(SelectGame, WindowChoosesRemembersAndReturnsTheChoice)
         EXPECT_EQ(w.result(), QDialog::Rejected);
     }
     EXPECT_EQ(mSelect::GetLastCategory(t.ctx), "Save");
+}
+
+// The window lists a file category at once, its entries under their file titles, and
+// fills in their texts as the headers are read; a damaged file then goes from the list.
+// Opened again, unchanged files show their texts at once and a changed one is read
+// again; an entry chosen before its header came is read when chosen.
+TEST(SelectGame, TheHeadersOfAFileCategoryAreFilledInOnceShown)
+{
+    Select t;
+    const QString saved = t.ctx.data().SavedFolder();
+    const QString a = t.game(saved, "a.qx0", "Freecell", 11);
+    t.damaged(saved, "b.qx0");
+    const QString c = t.game(saved, "c.qx0", "Mission", 617, 100);
+    mSelect::SaveLastCategory(t.ctx, "Save");
+    const QStringList read = {"Freecell - 11 (40%)", "Mission - 617 (100%)"};
+    {
+        frmSelect w(t.ctx);
+        w.show();
+        EXPECT_EQ(shownEntries(w), (QStringList{"a", "b", "c"}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownEntries(w) == read; }, 60000))
+            << shownEntries(w).join(" / ").toStdString();
+        EXPECT_EQ(rows(w.tree()).at(1), a + " | Freecell - 11 (40%) | Freecell");
+        EXPECT_FALSE(w.readingHeaders());
+    }
+    const auto rewrite = [&](std::int64_t number, int minutes) {
+        t.game(saved, "c.qx0", "Mission", number, 100);
+        setModified(c, QDateTime::currentDateTime().addSecs(minutes * 60));
+    };
+    rewrite(618, 1);
+    {
+        frmSelect w(t.ctx);
+        w.show();
+        EXPECT_EQ(shownEntries(w), (QStringList{"Freecell - 11 (40%)", "b", "c"}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownEntries(w).contains("Mission - 618 (100%)"); }, 60000))
+            << shownEntries(w).join(" / ").toStdString();
+    }
+    rewrite(619, 2);
+    {
+        frmSelect w(t.ctx);
+        w.show();
+        clickNode(w, "c");
+        EXPECT_EQ(t.ctx.gSelectGameName, "Mission");
+        EXPECT_TRUE(w.lvDet->findItems("Game Number :619", Qt::MatchExactly).size() == 1);
+        EXPECT_EQ(w.tvRight->currentItem()->text(0), "Mission - 619 (100%)");
+    }
+    // Closed while its headers are still to come: the reading stops with the window.
+    rewrite(620, 3);
+    t.ctx.savedHeaders().clear();
+    {
+        frmSelect w(t.ctx);
+        w.show();
+        EXPECT_TRUE(w.readingHeaders());
+    }
+    EXPECT_EQ(mSelect::GetLastItem(t.ctx, "Save"), c);
 }
 
 TEST(SelectGame, ASettingsStoreThatRefusesWritesStopsNoChoice)

@@ -74,6 +74,26 @@ void expectReadable(const ChartWidget &chart, const QSize &size)
             EXPECT_FALSE(a.rect.intersects(all.at(j).rect))
                 << a.text.toStdString() << " over " << all.at(j).text.toStdString();
     }
+    // A value keeps a clear gap from every other text and from every bar but its own,
+    // so that two figures side by side never read as one.
+    const double gap = ChartWidget::labelGap(fm.height());
+    EXPECT_GE(gap, 3);
+    for (const ChartWidget::Label &v : l.valueLabels) {
+        const QRectF clearance = v.rect.adjusted(-gap + 0.01, -gap + 0.01, gap - 0.01, gap - 0.01);
+        for (const ChartWidget::Label &other : all) {
+            if (other.rect != v.rect) {
+                EXPECT_FALSE(clearance.intersects(other.rect))
+                    << v.text.toStdString() << " beside " << other.text.toStdString();
+            }
+        }
+        int touching = 0;
+        for (const ChartWidget::Bar &bar : l.bars)
+            if (clearance.intersects(bar.rect)) {
+                ++touching;
+                EXPECT_NEAR(bar.rect.center().x(), v.rect.center().x(), 0.01) << v.text.toStdString();
+            }
+        EXPECT_LE(touching, 1) << v.text.toStdString();
+    }
 }
 
 // The smallest sizes the statistics windows and the win dialog give their charts, and
@@ -117,6 +137,15 @@ TEST(ChartWidget, FiguresOfAHundredThousandGamesReadWhole)
         // Values wider than a day's slot would cover the neighbouring bars.
         EXPECT_TRUE(chart.layoutFor(size).valueLabels.isEmpty());
     }
+    // Ten days of as many played as won games: the two figures of a day would stand
+    // edge to edge ("9292"); one of them makes way.
+    QList<QList<double>> tenDays;
+    for (int d = 0; d < 10; ++d)
+        tenDays << QList<double>{92, 92};
+    chart.setData(tenDays);
+    for (const QSize &size : kSizes)
+        expectReadable(chart, size);
+    EXPECT_EQ(chart.layoutFor({600, 330}).valueLabels.size(), 20); // where there is room, every one
     QList<QList<double>> months;
     for (int m = 0; m < 10; ++m)
         months << QList<double>{1.2e7 + m, 9.0e6, 2.9e7};
@@ -152,6 +181,33 @@ TEST(ChartWidget, TenThousandRowsAreMergedIntoTheBarsThatFit)
     EXPECT_EQ(first.high, std::min(first.lastRow, 699) - 100);
     EXPECT_LT(chart.axisMin(), 0);
     EXPECT_GE(chart.axisMax(), 959);
+
+    // A merged mark spans its rows' values only: on this column (50 to 249) it stays
+    // clear of the zero line.
+    const ChartWidget::Layout &merged = chart.shown();
+    const double zero =
+        merged.plot.bottom() - (0 - merged.axisMin) / (merged.axisMax - merged.axisMin) * merged.plot.height();
+    for (const ChartWidget::Bar &bar : merged.bars) {
+        EXPECT_TRUE(bar.merged());
+        if (bar.column == 1) {
+            EXPECT_LT(bar.rect.bottom(), zero - 1);
+        }
+    }
+    EXPECT_TRUE(chart.toolTipAt(first.rect.center())
+                    .startsWith(QStringLiteral("%1 rows merged, 1 to %1").arg(first.lastRow + 1)));
+
+    // Fifty games of three figures in the statistics window's 420 px chart: a bar per game.
+    QList<QList<double>> fifty;
+    for (int g = 0; g < 50; ++g)
+        fifty << QList<double>{g % 2 ? -100.0 : 270.0, 80.0 + g, 740.0 + g * 2900};
+    chart.setData(fifty);
+    for (const QSize &size : {QSize(420, 260), QSize(600, 330)}) {
+        const ChartWidget::Layout l = chart.layoutFor(size);
+        EXPECT_EQ(l.rowsPerBar, 1);
+        ASSERT_EQ(l.bars.size(), 150);
+        EXPECT_GE(l.bars.first().rect.width(), 2);
+        expectReadable(chart, size);
+    }
 
     // Few bars with room get their values over them.
     chart.setData(QList<double>{5, 3});
