@@ -67,6 +67,25 @@ bool cRegistry::ValueDamaged()
     return !key.isEmpty() && file_.isDamaged(key, valueKey_);
 }
 
+void cRegistry::ReportWrongValue()
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    const QString told = (key + QLatin1Char('\\') + valueKey_).toCaseFolded();
+    if (key.isEmpty() || toldWrongValues_.contains(told))
+        return;
+    toldWrongValues_.insert(told);
+    const QString text =
+        QStringLiteral("The settings file \"%1\" holds a setting that is not a whole number from "
+                       "-32768 to 32767 where one belongs: \"%2\". Its default is used until it is "
+                       "set again; every other setting is kept.")
+            .arg(QDir::toNativeSeparators(file_.path()), QDir::toNativeSeparators(settingName(key, valueKey_)));
+    if (holds_ > 0) {
+        heldReport_ += heldReport_.isEmpty() ? text : QStringLiteral("\r\n\r\n") + text;
+        return;
+    }
+    ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 QString cRegistry::WriteFailureText(const QString &errorText) const
 {
     const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();

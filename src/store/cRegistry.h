@@ -5,6 +5,8 @@
 // nothing, and the type of every value is kept as written.
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -76,6 +78,9 @@ public:
     // True while the value named by ClassKey, SectionKey and ValueKey is stored damaged:
     // it reads as absent until it is written again.
     bool ValueDamaged();
+    // Tells the user, once per run for each value, that the value named by ClassKey,
+    // SectionKey and ValueKey holds no number where one belongs, so its default is used.
+    void ReportWrongValue();
     // Tells the user, once per run, that a setting could not be kept: the settings file and
     // why (the store's reason, else the error's text). Play goes on. While a ReportHold
     // stands the report waits for it.
@@ -137,6 +142,9 @@ private:
     QString regPath_;
     bool settingsLost_ = false;
     bool writeFailureReported_ = false;
+    QSet<QString> toldWrongValues_; // folded key path and name of every wrong value told of
+    bool holdRefused_ = false;
+    QHash<QString, SettingsValue> heldChoices_; // refused choices by folded key path and name
     int holds_ = 0;
     QString heldReport_;
 };

@@ -477,12 +477,14 @@ TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
     Window w;
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(17));
     mRegistry::SetRegString(w.ctx, QStringLiteral("Options"), QStringLiteral("ShowTime"), QStringLiteral("abc"));
-    w.box.expect(MsgResult::Ok);
+    // A text where a number belongs is read as unset, named once, never a raw error.
+    w.box.expect(MsgResult::Ok, QStringLiteral("\"Options\\ShowTime\""));
     w.window->tmrTime_Timer();
     w.window->tmrTime_Timer();
     w.window->tmrTime_Timer();
     EXPECT_EQ(w.box.prompts().size(), 1);
-    EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(w.box.last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(w.window->caption().contains(QStringLiteral("Time:"))) << w.window->caption().toStdString();
 }
 
 TEST(MainWindowTimers, ProgressIsKeptRightAfterEachDropBeforeTheNextDragAndNeverDuringOne)
