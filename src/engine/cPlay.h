@@ -96,6 +96,10 @@ public:
     // False when the last press was refused for a face-down card or a run over the limit:
     // the window then leaves its keyboard focus where it is.
     bool PressGivesFocus() const { return lastPressFocus_; }
+    // While hurried (the program is closing), every card goes to its place in one step
+    // and no move waits for the display, so an operation under way ends at once.
+    bool Hurried() const { return hurried_; }
+    void setHurried(bool hurried) { hurried_ = hurried; }
     // Puts the riders of a lifted card back on the board and forgets the drag.
     void CancelDrag();
     // The hit test of a dragged card against a slot: mode 0 tests the card's centre,
@@ -256,4 +260,5 @@ private:
     int lifted_ = -1;
     bool lastPressFocus_ = true;
     bool scratch_ = false;
+    bool hurried_ = false;
 };

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
@@ -648,11 +649,26 @@ void frmMain::closeRequestTick()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // The saved-game file holds the moves done only: a close in the middle of a walk
+    // through the moves or of a replay keeps the game with all of its moves done.
+    if (walkingRecord_ || tmrForward.enabled() || tmrBackward.enabled())
+        closeAtRecordEnd_ = true;
     if (busy_ > 0) {
-        // Closing in the middle of a move would save a half-moved board.
+        // Closing in the middle of a move would save a half-moved board: the move, and
+        // the rest of the operation, end at once without animation, then the close follows.
+        ctx_.play().setHurried(true);
         closePending_ = true;
         event->ignore();
         return;
+    }
+    if (std::exchange(closeAtRecordEnd_, false) && !shutDown_) {
+        ctx_.play().setHurried(true);
+        runGuarded(ctx_.messages(), [&] {
+            if (ctx_.gamePlay().Game_Status() == cGamePlay::Playing) {
+                int speed = 0;
+                ctx_.engine().RedoAll(speed);
+            }
+        });
     }
     ShutDown();
     event->accept();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QToolBar>
 #include <cmath>
@@ -226,9 +227,11 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("AutoPlay")) {
             m_Main::ToggleAutoPlay(ctx_);
         } else if (key == QLatin1String("UndoAll")) {
+            const QScopedValueRollback walking(walkingRecord_, true);
             int speed = mCustomize::GetUndoallSpeed(ctx_);
             engine.UndoAll(speed);
         } else if (key == QLatin1String("RedoAll")) {
+            const QScopedValueRollback walking(walkingRecord_, true);
             int speed = mCustomize::GetUndoallSpeed(ctx_);
             engine.RedoAll(speed);
         } else if (key == QLatin1String("Pause")) {
@@ -240,6 +243,7 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("Back")) {
             tmrBackward.setEnabled(true);
         } else if (key == QLatin1String("ReplayAll")) {
+            const QScopedValueRollback walking(walkingRecord_, true);
             int speed = 1;
             engine.UndoAll(speed);
             tmrForward.setEnabled(true);
