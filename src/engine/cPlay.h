@@ -131,8 +131,9 @@ public:
     // they allow it: a move a player could make (the lift rule, then the drop rule of its
     // destination; automatic moves are such moves), a card the stock deals, a redeal of the
     // waste, or a card of a completed run leaving the tableau (`previous` is the move done
-    // before it, which a run's later cards continue).
-    QString RuleBreak(const TransRecord &move, const TransRecord &previous) const;
+    // before it, which a run's later cards continue). `redeals` counts the redeals met so
+    // far in the record; one beyond the game's limit breaks the rules.
+    QString RuleBreak(const TransRecord &move, const TransRecord &previous, int &redeals) const;
 
     // --- Moving cards ---
     // Every change of a card's place: turns up the card it uncovers, records the move
