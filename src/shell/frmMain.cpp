@@ -547,14 +547,11 @@ void frmMain::saveProgress()
     }
     QString why;
     try {
-        ctx_.gamePlay().SaveProgress();
-    } catch (const AppError &e) {
         // The game file was kept and only its resume flag was not: that is the settings
         // store's failure, told once by its own report.
-        if (cRegistry::IsWriteFailure(e)) {
-            ctx_.registry().ReportWriteFailure(e.description());
+        if (!ctx_.registry().KeepSetting([&] { ctx_.gamePlay().SaveProgress(); }))
             return;
-        }
+    } catch (const AppError &e) {
         why = e.description();
     } catch (const std::exception &e) {
         why = QString::fromLocal8Bit(e.what());

@@ -92,8 +92,13 @@ public:
     static bool IsWriteFailure(const AppError &error);
     // Runs settings writes; when the store refuses one, the failure is reported as above
     // instead of raised, so the caller's action goes on. False when a write failed; any
-    // other error passes.
-    bool KeepSetting(const std::function<void()> &write);
+    // other error passes. A window that must say why its own action failed gives `tell`:
+    // it then gets WriteFailureText at every failure instead of the one report.
+    bool KeepSetting(const std::function<void()> &write, const std::function<void(const QString &)> &tell = {});
+    // KeepSetting for a choice the user sees at once (a card back, a background): a value
+    // the store refuses is still held for the rest of the run, so every read gives the
+    // user's choice until a write is kept again.
+    bool KeepChoice(const std::function<void()> &write);
 
     // Holds the report of a failed write while a window is in the middle of the user's
     // gesture (a double click whose first click wrote a setting); shown when released.
