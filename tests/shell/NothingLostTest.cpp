@@ -128,6 +128,28 @@ TEST(NothingLost, AGameTooBigForANearlyFullDiskIsToldOnceAndKeepsItsLastSaveAndF
     EXPECT_EQ(next.engine().GetTransID(), 1);
 }
 
+TEST(NothingLost, OnADiskThatStaysFullTheGamesLeftAreToldOncePerRun)
+{
+    Session run;
+    FullDisk disk(run.home.path());
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(41));
+    run.moveToFreeCell(2);
+    disk.fill();
+    run.box.allowNotices();
+    run.window->DoCommand(QStringLiteral("Close"));
+    QStringList told;
+    for (const RecordedPrompt &p : run.box.prompts())
+        told << p.text;
+    EXPECT_TRUE(told.join(QLatin1Char('\n')).contains(QStringLiteral("score log"))) << told.join('\n').toStdString();
+    // The next games leave the table without the same words again.
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(42));
+    run.moveToFreeCell(2);
+    const qsizetype before = run.box.prompts().size();
+    run.window->DoCommand(QStringLiteral("Close"));
+    EXPECT_EQ(run.box.prompts().size(), before);
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::NoGame);
+}
+
 TEST(NothingLost, AnUnfinishedGameThatCannotBeResumedIsKeptAsideAndNeverOverwritten)
 {
     // Moves that do not fit the dealt board keep the header readable; a cut file does not.
