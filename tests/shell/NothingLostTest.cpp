@@ -20,6 +20,7 @@
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
 #include "support/Errors.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/FullDisk.h"
 #include "support/QtPrint.h"
@@ -212,6 +213,22 @@ TEST(NothingLost, AnUnfinishedGameThatCanNeitherBeResumedNorMovedIsNeverWrittenO
     run.box.allowNotices();
     run.window->ShutDown();
     EXPECT_EQ(bytesOf(run.unfin()), damaged);
+}
+
+TEST(NothingLost, AFifoWhereTheUnfinishedGameBelongsIsToldBeforeAGameIsSavedInItsPlace)
+{
+    Session run;
+    mGen::SetUnFinFlag(run.ctx, 1);
+    QFile::remove(run.unfin());
+    makeFifo(run.unfin());
+    run.box.expect(MsgResult::Ok, kNotResumed);
+    EXPECT_TRUE(runsWithoutOpening({run.unfin()}, [&] { run.window->StartFirstGame(QString()); }));
+    EXPECT_TRUE(run.box.last().text.contains(QDir::toNativeSeparators(run.unfin()) +
+                                             QStringLiteral("\" is not a regular file")))
+        << run.box.last().text.toStdString();
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_TRUE(run.gp().SaveProgress());
+    EXPECT_TRUE(QFileInfo(run.unfin()).isFile());
 }
 
 TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)
