@@ -222,7 +222,7 @@ bool frmMain::Busy() const
 void frmMain::PicCD_MouseDown(int index, double x, double y)
 {
     cGamePlay &session = ctx_.gamePlay();
-    if (!session.Game_Running() || session.Won())
+    if (!session.Game_Running() || session.Won() || Busy())
         return;
     boardOperation([&] {
         if (session.PauseStatus())
@@ -273,7 +273,7 @@ void frmMain::PicCD_MouseUp(int index)
 
 void frmMain::PicCD_DblClick(int index)
 {
-    if (winPending_)
+    if (winPending_ || Busy())
         return;
     boardOperation([&] { ctx_.play().DoubleClick(index); });
     afterPlayerAction();
@@ -281,7 +281,7 @@ void frmMain::PicCD_DblClick(int index)
 
 void frmMain::PicStock_Click()
 {
-    if (winPending_)
+    if (winPending_ || Busy())
         return;
     boardOperation([&] {
         const cGames &games = ctx_.games();
