@@ -376,6 +376,25 @@ TEST(MainWindowClose, ACloseDuringUndoAllEndsItAtOnceAndKeepsEveryMove)
     EXPECT_EQ(w.engine().GetTransTop(), 61);
 }
 
+TEST(MainWindowClose, InputThatReachesTheWindowDuringUndoAllDoesNothing)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    w.moveToFreeCell(2);
+    w.moveToFreeCell(3);
+    const int top = w.engine().GetTransTop();
+    // Let in between the moves of the walk, so that a close is seen at once.
+    QTimer::singleShot(0, w.window.get(), [&] {
+        w.window->DoCommand(QStringLiteral("Redo"));
+        w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 5));
+        w.window->PicCD_MouseDown(w.play().GetTopPicID(cGames::Tableau, 6), 0, 0);
+    });
+    w.window->DoCommand(QStringLiteral("UndoAll"));
+    EXPECT_EQ(w.engine().GetTransID(), 0);
+    EXPECT_EQ(w.engine().GetTransTop(), top);
+    EXPECT_FALSE(w.play().drag().gDragActive);
+}
+
 TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
 {
     Window w;
