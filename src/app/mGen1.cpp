@@ -26,6 +26,14 @@ QString GetAreaName(std::int16_t area)
     }
 }
 
+QString GetPlaceName(std::int16_t area, std::int16_t pile, std::int16_t pos)
+{
+    QString name = GetAreaName(area);
+    if (name.isEmpty())
+        name = QStringLiteral("Area %1").arg(area);
+    return name + QStringLiteral(" (Pile %1, Card %2)").arg(pile + 1).arg(pos + 1);
+}
+
 QString GetSpecialFolder(Context &ctx, std::int32_t folder)
 {
     switch (folder) {

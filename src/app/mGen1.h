@@ -15,6 +15,9 @@ constexpr std::int32_t kDocumentsFolder = 5;
 
 // 0 "Tableau", 1 "Stock", 2 "Waste", 3 "Foundation", 4 "Reserve"; any other area "".
 QString GetAreaName(std::int16_t area);
+// A place on the table as the move history names it, counting from 1:
+// "Tableau (Pile 1, Card 5)"; an area without a name is named by its number.
+QString GetPlaceName(std::int16_t area, std::int16_t pile, std::int16_t pos);
 
 // The path of a shell folder by its number (26 application data, 5 documents); "" for
 // any other number or when the shell cannot say where the folder is.

@@ -23,21 +23,21 @@ BackgroundChoice BackgroundChoice::Load(Context &ctx)
 
 void BackgroundChoice::Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const
 {
-    // A setting the store refuses is reported once; the others are still written and the
-    // background is still painted.
+    // A setting the store refuses is reported once and still holds for the run; the others
+    // are still written and the background the user chose is painted.
     cRegistry &registry = ctx.registry();
     if (kind != before.kind)
-        registry.KeepSetting([&] { mCustomize::SetBackIndex(ctx, kind); });
+        registry.KeepChoice([&] { mCustomize::SetBackIndex(ctx, kind); });
     if (tile != before.tile)
-        registry.KeepSetting([&] { mCustomize::SetEnableTile(ctx, tile); });
+        registry.KeepChoice([&] { mCustomize::SetEnableTile(ctx, tile); });
     if (texture != before.texture)
-        registry.KeepSetting([&] { mCustomize::SetTextureIndex(ctx, texture); });
+        registry.KeepChoice([&] { mCustomize::SetTextureIndex(ctx, texture); });
     if (color != before.color)
-        registry.KeepSetting([&] { mCustomize::SetColorIndex(ctx, color); });
+        registry.KeepChoice([&] { mCustomize::SetColorIndex(ctx, color); });
     if (fade != before.fade)
-        registry.KeepSetting([&] { mCustomize::SetFadeIndex(ctx, fade); });
+        registry.KeepChoice([&] { mCustomize::SetFadeIndex(ctx, fade); });
     if (picture != before.picture)
-        registry.KeepSetting([&] { mCustomize::SetImageIndex(ctx, picture); });
+        registry.KeepChoice([&] { mCustomize::SetImageIndex(ctx, picture); });
     std::exception_ptr failedWrite;
     if (writeScheme) {
         try {
@@ -47,13 +47,13 @@ void BackgroundChoice::Apply(Context &ctx, const BackgroundChoice &before, bool 
         }
     }
     if (schemePath != before.schemePath)
-        registry.KeepSetting([&] { mCustomize::SetSchemeFile(ctx, schemePath); });
+        registry.KeepChoice([&] { mCustomize::SetSchemeFile(ctx, schemePath); });
     if (custImage != before.custImage)
-        registry.KeepSetting([&] { mCustomize::SetCustImageFile(ctx, custImage); });
+        registry.KeepChoice([&] { mCustomize::SetCustImageFile(ctx, custImage); });
     if (folderImage != before.folderImage)
-        registry.KeepSetting([&] { mCustomize::SetImageFolderFile(ctx, folderImage); });
+        registry.KeepChoice([&] { mCustomize::SetImageFolderFile(ctx, folderImage); });
     if (mode != before.mode)
-        registry.KeepSetting([&] { mCustomize::SetWPTimerValue(ctx, mode); });
+        registry.KeepChoice([&] { mCustomize::SetWPTimerValue(ctx, mode); });
     mCustomize::ApplyBackground(ctx);
     if (failedWrite)
         std::rethrow_exception(failedWrite);

@@ -32,6 +32,6 @@ struct BackgroundChoice {
     // never written, so a fallback read from a damaged setting is not stored over it. A
     // scheme file that cannot be written does not stop the rest: its error is raised once
     // everything else is stored and painted. A setting the store refuses is reported once
-    // and raises nothing.
+    // and raises nothing; the choice still holds for the rest of the run.
     void Apply(Context &ctx, const BackgroundChoice &before, bool writeScheme) const;
 };

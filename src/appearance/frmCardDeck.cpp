@@ -156,8 +156,8 @@ void frmCardDeck::cmdOK_Click()
         const auto rendered = rendered_.constFind(chosen_);
         if (rendered != rendered_.constEnd())
             ctx_.art().KeepDeckPicture(chosen_, *rendered);
-        // A choice that cannot be stored is reported once, and OK still closes.
-        ctx_.registry().KeepSetting([&] { mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_)); });
+        // A choice that cannot be stored is reported once and still shows for the run; OK still closes.
+        ctx_.registry().KeepChoice([&] { mCustomize::SetDeckIndex(ctx_, static_cast<std::int16_t>(chosen_)); });
         ctx_.play().ChangeDecks();
     }
     ctx_.art().EndCustomize();

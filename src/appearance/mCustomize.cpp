@@ -49,17 +49,12 @@ void SetCurPlayer(Context &ctx, const QString &name)
 
 bool MakeCurrentOrSay(Context &ctx, const QString &name)
 {
-    try {
-        SetCurPlayer(ctx, name);
-    } catch (const AppError &e) {
-        if (!cRegistry::IsWriteFailure(e))
-            throw;
-        ctx.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.")
-                                .arg(name, ctx.registry().WriteFailureText(e.description())),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
-    return true;
+    return ctx.registry().KeepSetting(
+        [&] { SetCurPlayer(ctx, name); },
+        [&](const QString &failure) {
+            ctx.messages().show(QStringLiteral("The player \"%1\" cannot be made current: %2.").arg(name, failure),
+                                MsgButtons::Ok, MsgIcon::Exclamation);
+        });
 }
 
 std::int16_t GetCardSpeed(Context &ctx)

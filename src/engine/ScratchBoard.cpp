@@ -1,6 +1,7 @@
 #include "engine/ScratchBoard.h"
 
 #include "app/Context.h"
+#include "app/mGen1.h"
 #include "core/AppError.h"
 #include "engine/cCustom.h"
 #include "engine/cEngine.h"
@@ -32,20 +33,16 @@ std::optional<ScratchBoard::Misfit> ScratchBoard::Try(const GameDefinition &defi
         return Misfit{0, e.description()};
     }
     const cPlay &play = ctx_->play();
+    int redeals = 0;
     QString broken;
     try {
         engine.SetRecords(moves);
         engine.RedoAllChecked([&](const TransRecord &move, const TransRecord &previous) {
-            broken = play.RuleBreak(move, previous);
+            broken = play.RuleBreak(move, previous, redeals);
             if (!broken.isEmpty())
-                raiseError(err::BadSavedGame,
-                           QStringLiteral("Card %1 from area %2, pile %3 to area %4, pile %5 breaks the rules: %6.")
-                               .arg(move.PicID)
-                               .arg(move.SCell)
-                               .arg(move.SPile)
-                               .arg(move.DCell)
-                               .arg(move.DPile)
-                               .arg(broken));
+                raiseError(err::BadSavedGame, QStringLiteral("%1 to %2 breaks the rules: %3.")
+                                                  .arg(mGen1::GetPlaceName(move.SCell, move.SPile, move.SPos),
+                                                       mGen1::GetPlaceName(move.DCell, move.DPile, move.DPos), broken));
         });
     } catch (const AppError &e) {
         // The move that failed is the one after the last one done.

@@ -139,6 +139,9 @@ bool cEngine::undoStep(int &speed)
         checkFits(r, true);
         if (r.Multi == 1)
             speed = 2;
+        // A hurried board finishes the rest of the operation without animation or sound.
+        if (play.Hurried())
+            speed = 0;
         if (speed > 3)
             ctx_.sound().Undo();
         if (r.TMod == KindUncovered)
@@ -175,6 +178,8 @@ bool cEngine::redoStep(int &speed)
             (*check_)(r, list_[current_]);
         if (list_[current_].Multi == 1)
             speed = 2;
+        if (play.Hurried())
+            speed = 0;
         ++current_;
         if (speed > 3)
             ctx_.sound().Redo();

@@ -687,7 +687,7 @@ void cPlay::AnimateCard(int card, int area, int pile, int pos, int speed, bool f
     surface.bringToFront(pic);
     surface.setVisible(pic, true);
     // A hand-edited speed must not hold the board for minutes: the steps are capped.
-    speed = std::min(speed, mCustomize::kMaxSpeed);
+    speed = hurried_ ? 0 : std::min(speed, mCustomize::kMaxSpeed);
     if (speed >= 1) {
         const auto l0 = static_cast<float>(surface.left(pic));
         const auto t0 = static_cast<float>(surface.top(pic));

@@ -96,6 +96,10 @@ public:
     // False when the last press was refused for a face-down card or a run over the limit:
     // the window then leaves its keyboard focus where it is.
     bool PressGivesFocus() const { return lastPressFocus_; }
+    // While hurried (the program is closing), every card goes to its place in one step
+    // and no move waits for the display, so an operation under way ends at once.
+    bool Hurried() const { return hurried_; }
+    void setHurried(bool hurried) { hurried_ = hurried; }
     // Puts the riders of a lifted card back on the board and forgets the drag.
     void CancelDrag();
     // The hit test of a dragged card against a slot: mode 0 tests the card's centre,
@@ -127,8 +131,9 @@ public:
     // they allow it: a move a player could make (the lift rule, then the drop rule of its
     // destination; automatic moves are such moves), a card the stock deals, a redeal of the
     // waste, or a card of a completed run leaving the tableau (`previous` is the move done
-    // before it, which a run's later cards continue).
-    QString RuleBreak(const TransRecord &move, const TransRecord &previous) const;
+    // before it, which a run's later cards continue). `redeals` counts the redeals met so
+    // far in the record; one beyond the game's limit breaks the rules.
+    QString RuleBreak(const TransRecord &move, const TransRecord &previous, int &redeals) const;
 
     // --- Moving cards ---
     // Every change of a card's place: turns up the card it uncovers, records the move
@@ -256,4 +261,5 @@ private:
     int lifted_ = -1;
     bool lastPressFocus_ = true;
     bool scratch_ = false;
+    bool hurried_ = false;
 };

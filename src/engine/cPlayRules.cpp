@@ -181,7 +181,7 @@ bool cPlay::takesRunHome(const TransRecord &move, const TransRecord &previous) c
     return goal == move.DPile;
 }
 
-QString cPlay::RuleBreak(const TransRecord &move, const TransRecord &previous) const
+QString cPlay::RuleBreak(const TransRecord &move, const TransRecord &previous, int &redeals) const
 {
     const cGames &g = ctx_.games();
     const int card = move.PicID;
@@ -197,7 +197,15 @@ QString cPlay::RuleBreak(const TransRecord &move, const TransRecord &previous) c
         // A redeal: the waste goes back onto the stock, while the game has redeals.
         const bool redeal = move.SCell == cGames::WasteArea && move.SPile == 0 && move.DCell == cGames::StockArea &&
                             move.DPile == 0 && g.StockNum() == 2 && g.Redeals() != 0;
-        return redeal ? QString() : QStringLiteral("only a redeal of the waste turns cards face down");
+        if (!redeal)
+            return QStringLiteral("only a redeal of the waste turns cards face down");
+        // One redeal is one group of such moves: its first move counts it.
+        if (previous.TMod != cEngine::KindTurnedDown || previous.Multi != 1)
+            ++redeals;
+        if (g.Redeals() > 0 && redeals > g.Redeals())
+            return g.Redeals() == 1 ? QStringLiteral("the game allows one redeal")
+                                    : QStringLiteral("the game allows %1 redeals").arg(g.Redeals());
+        return {};
     }
     // A move turns up the card it uncovers, and only a face-down one.
     const bool uncovers = move.SCell == cGames::Tableau && move.SPos > 0 &&

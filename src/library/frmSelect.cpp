@@ -375,11 +375,8 @@ void frmSelect::lbPlay_Click()
     ctx_.art().EndSelection();
     choice_ = SelectChoice{ctx_.gSelectCategory, ctx_.gSelectNodeKey, ctx_.gSelectGameName};
     // The choice stands even when the category cannot be remembered.
-    try {
-        mSelect::SaveLastCategory(ctx_, ctx_.gSelectCategory);
-    } catch (const AppError &e) {
-        ctx_.registry().ReportWriteFailure(e.description());
-    }
+    runGuarded(ctx_.messages(),
+               [&] { ctx_.registry().KeepSetting([&] { mSelect::SaveLastCategory(ctx_, ctx_.gSelectCategory); }); });
     accept();
 }
 

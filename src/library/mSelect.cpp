@@ -330,12 +330,10 @@ std::optional<NodeView> NodeClick(Context &ctx, const SelectNode &node)
         return std::nullopt;
     }
     ctx.gSelectNodeKey = node.key;
-    // A node that cannot be remembered is still chosen.
-    try {
-        SaveLastItem(ctx, ctx.gSelectCategory, node.key);
-    } catch (const AppError &e) {
-        ctx.registry().ReportWriteFailure(e.description());
-    }
+    // A node that cannot be remembered is still chosen: a refused write gets the settings
+    // report, any other error is shown as itself.
+    runGuarded(ctx.messages(),
+               [&] { ctx.registry().KeepSetting([&] { SaveLastItem(ctx, ctx.gSelectCategory, node.key); }); });
     NodeView view;
     // An entry whose file went or broke since the fill offers nothing to play.
     if (!ignoreErrors([&] { view.details = details(ctx, ctx.gSelectCategory, node); })) {

@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #include "core/DurableWrite.h"
 
@@ -121,10 +122,17 @@ std::int64_t nanoseconds(const timespec &t)
     return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// The usual reason a small file cannot be made, which the lock does not tell: ": No space
-// left on device" when the folder's file system is full, else "".
-QString spaceLeft(const QString &folder)
+// The system's reason a lock file cannot be made, which the lock does not tell: the folder
+// or a lock file left there may not be written (a read-only file system, an immutable or
+// foreign folder), or the file system is full. ": <reason>", or "" when none is seen.
+QString whyNoLockFile(const QString &folder, const QString &lockFile)
 {
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral(": ") + qt_error_string(errno);
+    const QByteArray lock = QFile::encodeName(lockFile);
+    struct stat st {};
+    if (::lstat(lock.constData(), &st) == 0 && ::access(lock.constData(), R_OK | W_OK) != 0)
+        return QStringLiteral(": ") + qt_error_string(errno);
     struct statvfs fs {};
     if (::statvfs(QFile::encodeName(folder).constData(), &fs) == 0 && fs.f_bavail == 0)
         return QStringLiteral(": ") + qt_error_string(ENOSPC);
@@ -604,7 +612,8 @@ SettingsFile::Status SettingsFile::modify(const std::function<bool(Keys &)> &cha
         return fail(Status::KeyNotCreated,
                     lock.error() == QLockFile::LockFailedError
                         ? QStringLiteral("another copy of the program holds the lock file \"%1\"").arg(lockFile)
-                        : QStringLiteral("the lock file \"%1\" cannot be created%2").arg(lockFile, spaceLeft(folder)));
+                        : QStringLiteral("the lock file \"%1\" cannot be created%2")
+                              .arg(lockFile, whyNoLockFile(folder, lockPathOf(path_))));
     }
 
     // Another copy may have written since we last looked: start from the file as it is now.

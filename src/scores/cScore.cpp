@@ -152,11 +152,15 @@ void cScore::OpenAllScore()
             leftOut << e.description();
         }
     }
-    if (!leftOut.isEmpty())
-        ctx_.messages().show(QStringLiteral("The statistics show every score log but these, which could not be "
-                                            "read:\n\n") +
-                                 leftOut.join(QLatin1Char('\n')),
-                             MsgButtons::Ok, MsgIcon::Exclamation);
+    // The same logs left out for the same reasons are told once per run, not at every opening.
+    const QString told = leftOut.join(QLatin1Char('\n'));
+    if (leftOut.isEmpty() || toldLeftOut_.contains(told))
+        return;
+    toldLeftOut_.insert(told);
+    ctx_.messages().show(QStringLiteral("The statistics show every score log but these, which could not be "
+                                        "read:\n\n") +
+                             told,
+                         MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void cScore::ClearStat()

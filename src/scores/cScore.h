@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <climits>
@@ -132,6 +133,7 @@ private:
     Context &ctx_;
     std::vector<ScoreRecord> records_;
     QHash<QString, KeptLog> keptLogs_; // by log path, for the run
+    QSet<QString> toldLeftOut_;        // every list of logs left out that the user was told of
     std::array<ScoreRecord, kTopSlots + 1> top_;
     int topFilled_ = 0; // slots 1..topFilled_ hold records
     std::vector<ScoreRecord> session_;

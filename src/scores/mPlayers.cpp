@@ -143,15 +143,13 @@ bool AcceptName(Context &ctx, const QString &oldName, const QString &name)
         return false;
     }
     // A store that refuses the name is said so in words; the box stays for another try.
-    try {
-        return oldName.isEmpty() ? AddPlayer(ctx, name) : RenamePlayer(ctx, oldName, name);
-    } catch (const AppError &e) {
-        if (!cRegistry::IsWriteFailure(e))
-            throw;
-        Refuse(ctx, QStringLiteral("The player \"%1\" cannot be stored: %2.")
-                        .arg(name, ctx.registry().WriteFailureText(e.description())));
-        return false;
-    }
+    bool accepted = false;
+    ctx.registry().KeepSetting(
+        [&] { accepted = oldName.isEmpty() ? AddPlayer(ctx, name) : RenamePlayer(ctx, oldName, name); },
+        [&](const QString &failure) {
+            Refuse(ctx, QStringLiteral("The player \"%1\" cannot be stored: %2.").arg(name, failure));
+        });
+    return accepted;
 }
 
 bool ShowInputDialog(Context &ctx, const QString &prompt, const QString &defaultText)

@@ -117,7 +117,7 @@ void BoardView::areaChanged(const QRectF &twips)
 
 void BoardView::processEvents()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(inputDuringAnimation_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void BoardView::animationStep(double frames)

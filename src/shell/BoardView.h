@@ -76,6 +76,10 @@ public:
     // Time each animation step is shown; zero does not wait at all.
     void setFramePacing(std::chrono::milliseconds pacing) { pacing_ = pacing; }
     std::chrono::milliseconds framePacing() const { return pacing_; }
+    // While set, the events handled between the moves of an animation include the user's
+    // input, above all a window manager's close, which the window then deals with at
+    // once; otherwise input waits until the animation is over.
+    void setInputDuringAnimation(bool on) { inputDuringAnimation_ = on; }
 
     // Drops the cached pixmaps, e.g. after the face deck or a back design changed.
     void clearPictureCache();
@@ -127,6 +131,7 @@ private:
     std::vector<DisplayList::Item> items_;
     QRegion pending_;
     std::chrono::milliseconds pacing_{16};
+    bool inputDuringAnimation_ = false;
 
     std::optional<PicRef> captured_;
     std::optional<PicRef> lastPressed_; // for telling a double-click on the same picture

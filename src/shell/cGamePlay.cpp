@@ -114,6 +114,11 @@ void cGamePlay::StartGame(const QString &name, const GameNumber &number, std::in
     }
 }
 
+void cGamePlay::endStep(bool &failing, const std::function<void()> &step)
+{
+    failing = failing ? !ignoreErrors(step) : !runGuarded(ctx_.messages(), step);
+}
+
 void cGamePlay::keepSetting(const std::function<void()> &write)
 {
     ctx_.registry().KeepSetting(write);
@@ -330,12 +335,12 @@ void cGamePlay::EndGame(std::int16_t won, bool terminating)
     } else {
         // A log that cannot be written is reported, and the game still ends: it joins
         // this run's games, is auto-saved and leaves the table.
-        runGuarded(ctx_.messages(), [&] { ctx_.score().AddScore(0); });
+        endStep(logFailing_, [&] { ctx_.score().AddScore(0); });
         if (!terminating)
             ctx_.score().AddSesGame(won);
         // A game whose auto-save fails still ends, or it could never be left; the failure
         // is reported.
-        runGuarded(ctx_.messages(), [&] { mAutoSave::AutoSaveGame(ctx_, false); });
+        endStep(autoSaveFailing_, [&] { mAutoSave::AutoSaveGame(ctx_, false); });
     }
     if (!terminating)
         ClearArea();

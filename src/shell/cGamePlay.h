@@ -118,6 +118,9 @@ private:
     void keepForNextStart();
     // Runs a settings write; a failure is reported once per run and play goes on.
     void keepSetting(const std::function<void()> &write);
+    // Runs a step of ending a game; its failure is shown once, and again only after the
+    // step has worked in between (a disk that stays full is told once per run).
+    void endStep(bool &failing, const std::function<void()> &step);
 
     Context &ctx_;
     bool running_ = false;
@@ -141,4 +144,6 @@ private:
     // A game reached the table in this run.
     bool gameStarted_ = false;
     bool unfinishedHeld_ = false;
+    bool logFailing_ = false;
+    bool autoSaveFailing_ = false;
 };

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "appearance/cSound.h"
 #include "appearance/mCustomize.h"
@@ -221,7 +222,7 @@ bool frmMain::Busy() const
 void frmMain::PicCD_MouseDown(int index, double x, double y)
 {
     cGamePlay &session = ctx_.gamePlay();
-    if (!session.Game_Running() || session.Won())
+    if (!session.Game_Running() || session.Won() || Busy())
         return;
     boardOperation([&] {
         if (session.PauseStatus())
@@ -272,7 +273,7 @@ void frmMain::PicCD_MouseUp(int index)
 
 void frmMain::PicCD_DblClick(int index)
 {
-    if (winPending_)
+    if (winPending_ || Busy())
         return;
     boardOperation([&] { ctx_.play().DoubleClick(index); });
     afterPlayerAction();
@@ -280,7 +281,7 @@ void frmMain::PicCD_DblClick(int index)
 
 void frmMain::PicStock_Click()
 {
-    if (winPending_)
+    if (winPending_ || Busy())
         return;
     boardOperation([&] {
         const cGames &games = ctx_.games();
@@ -546,14 +547,11 @@ void frmMain::saveProgress()
     }
     QString why;
     try {
-        ctx_.gamePlay().SaveProgress();
-    } catch (const AppError &e) {
         // The game file was kept and only its resume flag was not: that is the settings
         // store's failure, told once by its own report.
-        if (cRegistry::IsWriteFailure(e)) {
-            ctx_.registry().ReportWriteFailure(e.description());
+        if (!ctx_.registry().KeepSetting([&] { ctx_.gamePlay().SaveProgress(); }))
             return;
-        }
+    } catch (const AppError &e) {
         why = e.description();
     } catch (const std::exception &e) {
         why = QString::fromLocal8Bit(e.what());
@@ -648,11 +646,26 @@ void frmMain::closeRequestTick()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // The saved-game file holds the moves done only: a close in the middle of a walk
+    // through the moves or of a replay keeps the game with all of its moves done.
+    if (walkingRecord_ || tmrForward.enabled() || tmrBackward.enabled())
+        closeAtRecordEnd_ = true;
     if (busy_ > 0) {
-        // Closing in the middle of a move would save a half-moved board.
+        // Closing in the middle of a move would save a half-moved board: the move, and
+        // the rest of the operation, end at once without animation, then the close follows.
+        ctx_.play().setHurried(true);
         closePending_ = true;
         event->ignore();
         return;
+    }
+    if (std::exchange(closeAtRecordEnd_, false) && !shutDown_) {
+        ctx_.play().setHurried(true);
+        runGuarded(ctx_.messages(), [&] {
+            if (ctx_.gamePlay().Game_Status() == cGamePlay::Playing) {
+                int speed = 0;
+                ctx_.engine().RedoAll(speed);
+            }
+        });
     }
     ShutDown();
     event->accept();

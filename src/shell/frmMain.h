@@ -97,6 +97,8 @@ public:
     bool PauseMark() const { return pauseMark_; }
     // True while a board operation started here has not returned.
     bool Busy() const;
+    // True once the closing steps (the game kept, the win recorded) have run.
+    bool isShutDown() const { return shutDown_; }
     BoardView &boardView() { return *view_; }
 
     QtMenuControl *Menu1 = nullptr;
@@ -146,6 +148,21 @@ private:
     // Separators of the favourites and pending menus: shown only when items follow them.
     int busy_ = 0;
     bool closePending_ = false;
+    // True while Undo All, Redo All or Replay All walks the move record; the user's input
+    // is let in meanwhile, so a close is seen at once, and every handler ignores it.
+    bool walkingRecord_ = false;
+    class RecordWalk {
+    public:
+        explicit RecordWalk(frmMain &window);
+        ~RecordWalk();
+        RecordWalk(const RecordWalk &) = delete;
+        RecordWalk &operator=(const RecordWalk &) = delete;
+
+    private:
+        frmMain &window_;
+    };
+    // A close that met such a walk, or a replay, keeps the game at the end of its record.
+    bool closeAtRecordEnd_ = false;
     bool winPending_ = false;
     QString lastTickError_;
     bool followingSession_ = false;

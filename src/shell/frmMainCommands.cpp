@@ -163,8 +163,24 @@ void frmMain::ApplyToolbar()
     }
 }
 
+frmMain::RecordWalk::RecordWalk(frmMain &window) : window_(window)
+{
+    window_.walkingRecord_ = true;
+    window_.view_->setInputDuringAnimation(true);
+}
+
+frmMain::RecordWalk::~RecordWalk()
+{
+    window_.walkingRecord_ = false;
+    window_.view_->setInputDuringAnimation(false);
+}
+
 void frmMain::DoCommand(const QString &key)
 {
+    // A command that reaches a busy window (input let in during a walk through the moves)
+    // does nothing.
+    if (Busy())
+        return;
     // A command that arrives between the winning move and its announcement announces the
     // win instead: the won game must be recorded before anything else happens to it.
     if (announcePendingWin())
@@ -226,9 +242,11 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("AutoPlay")) {
             m_Main::ToggleAutoPlay(ctx_);
         } else if (key == QLatin1String("UndoAll")) {
+            const RecordWalk walking(*this);
             int speed = mCustomize::GetUndoallSpeed(ctx_);
             engine.UndoAll(speed);
         } else if (key == QLatin1String("RedoAll")) {
+            const RecordWalk walking(*this);
             int speed = mCustomize::GetUndoallSpeed(ctx_);
             engine.RedoAll(speed);
         } else if (key == QLatin1String("Pause")) {
@@ -240,6 +258,7 @@ void frmMain::DoCommand(const QString &key)
         } else if (key == QLatin1String("Back")) {
             tmrBackward.setEnabled(true);
         } else if (key == QLatin1String("ReplayAll")) {
+            const RecordWalk walking(*this);
             int speed = 1;
             engine.UndoAll(speed);
             tmrForward.setEnabled(true);
@@ -334,6 +353,8 @@ void frmMain::DoCommand(const QString &key)
 
 void frmMain::Menu1_ItemClick(std::int32_t id)
 {
+    if (Busy())
+        return;
     if (announcePendingWin())
         return;
     // Like every command, a dynamic item ends a replay and a drag first.

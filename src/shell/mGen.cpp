@@ -31,7 +31,7 @@ std::int16_t GetUnFinFlag(Context &ctx, bool *damaged)
     if (damaged)
         *damaged = false;
     try {
-        const std::int16_t flag = mRegistry::GetRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), 0);
+        const std::int16_t flag = mRegistry::ReadRegInteger(ctx, QStringLiteral("General"), QStringLiteral("UnFin"), 0);
         // Only 0 and 1 are ever written: any other value is as damaged as text.
         if (flag == 0 || flag == 1)
             return flag;

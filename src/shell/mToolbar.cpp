@@ -146,15 +146,9 @@ std::int16_t GetButtonVisible(Context &ctx, int n)
     const ButtonDef def = GetButtonDef(n);
     if (def.Key.isEmpty())
         return 0;
-    try {
-        return mRegistry::GetRegInteger(ctx, kSection, def.Key, def.Default);
-    } catch (const AppError &e) {
-        // Text or a number beyond 16 bits: the row shows as by default until a choice
-        // is stored over it.
-        if (e.number() == err::TypeMismatch || e.number() == err::Overflow)
-            return def.Default;
-        throw;
-    }
+    // Text or a number beyond 16 bits: the row shows as by default until a choice is
+    // stored over it.
+    return mRegistry::GetRegInteger(ctx, kSection, def.Key, def.Default);
 }
 
 void SetButtonVisible(Context &ctx, const QString &key, std::int16_t value)

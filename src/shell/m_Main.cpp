@@ -92,11 +92,22 @@ bool UnFinFlagLost(Context &ctx)
 void KeepUnfinishedAside(Context &ctx, const QString &why)
 {
     const QString file = ctx.data().UnFinFile();
-    if (!QFileInfo(file).isFile())
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
         return;
     QString text = QStringLiteral("The unfinished game of the last session could not be resumed: %1").arg(why);
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
+    // A FIFO, a folder or a dangling link holds no game to keep: the user hears that the
+    // game is gone before the next save takes its place.
+    if (!info.isFile()) {
+        text += QStringLiteral("\r\n\"%1\" is not a regular file, so no game could be kept from it.")
+                    .arg(QDir::toNativeSeparators(file));
+        if (!info.isDir())
+            text += QStringLiteral(" The game of this session is saved in its place.");
+        ctx.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     try {
         const QString kept = mAutoSave::KeepAsIncomplete(ctx, file);
         text += QStringLiteral("\r\nIt has been kept as \"%1\".").arg(QDir::toNativeSeparators(kept));

@@ -3,7 +3,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 
 #include "core/AppError.h"
 #include "core/FolderList.h"
@@ -52,6 +55,36 @@ void cData::resizeGames(int n)
     decks_.resize(n + 1);
 }
 
+namespace {
+// Makes the folder and its missing parents; "" when it stands, else the system's reason.
+QString makeFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {};
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath()) {
+        const QString why = makeFolder(parent);
+        if (!why.isEmpty())
+            return why;
+    }
+    // Another running copy may create the folder at the same moment.
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || QFileInfo(path).isDir())
+        return {};
+    return qt_error_string(errno);
+}
+
+// Raises the error for a folder that cannot be made, in words naming it and the reason.
+void raiseNoFolder(const QString &path, const QString &why)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        raiseError(err::PathNotFound, QStringLiteral("The folder %1 is a link to \"%2\", a place that does not exist.")
+                                          .arg(path, info.symLinkTarget()));
+    raiseError(err::PathNotFound, QStringLiteral("The folder %1 could not be created: %2.").arg(path, why));
+}
+} // namespace
+
 QString cData::ensureFolder(const QString &path)
 {
     QFileInfo info(path);
@@ -59,9 +92,8 @@ QString cData::ensureFolder(const QString &path)
         return path;
     if (info.exists())
         raiseError(err::FileAlreadyExists, QStringLiteral("A file stands where the folder %1 belongs.").arg(path));
-    // Another running copy may create the folder at the same moment.
-    if (!QDir().mkdir(path) && !QFileInfo(path).isDir())
-        raiseError(err::PathNotFound, QStringLiteral("The folder %1 could not be created.").arg(path));
+    if (const QString why = makeFolder(path); !why.isEmpty())
+        raiseNoFolder(path, why);
     return path;
 }
 
@@ -72,8 +104,8 @@ QString cData::baseFolder(const QString &folder, const QString &what) const
                    QStringLiteral("The %1 folder of this user cannot be found, so %2 cannot keep its files.")
                        .arg(what, prodName_.isEmpty() ? QStringLiteral("the program") : prodName_));
     // A fresh home may not have the folder yet: create it with every missing parent.
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        raiseError(err::PathNotFound, QStringLiteral("The folder %1 could not be created.").arg(folder));
+    if (const QString why = makeFolder(folder); !why.isEmpty())
+        raiseNoFolder(folder, why);
     return folder;
 }
 

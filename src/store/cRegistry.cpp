@@ -1,6 +1,7 @@
 #include "store/cRegistry.h"
 
 #include <QDir>
+#include <QScopedValueRollback>
 #include <utility>
 
 #include "core/AppError.h"
@@ -67,6 +68,25 @@ bool cRegistry::ValueDamaged()
     return !key.isEmpty() && file_.isDamaged(key, valueKey_);
 }
 
+void cRegistry::ReportWrongValue()
+{
+    const QString key = storeKey(classKey_, sectionKey_);
+    const QString told = (key + QLatin1Char('\\') + valueKey_).toCaseFolded();
+    if (key.isEmpty() || toldWrongValues_.contains(told))
+        return;
+    toldWrongValues_.insert(told);
+    const QString text =
+        QStringLiteral("The settings file \"%1\" holds a setting that is not a whole number from "
+                       "-32768 to 32767 where one belongs: \"%2\". Its default is used until it is "
+                       "set again; every other setting is kept.")
+            .arg(QDir::toNativeSeparators(file_.path()), QDir::toNativeSeparators(settingName(key, valueKey_)));
+    if (holds_ > 0) {
+        heldReport_ += heldReport_.isEmpty() ? text : QStringLiteral("\r\n\r\n") + text;
+        return;
+    }
+    ctx_.messages().show(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 QString cRegistry::WriteFailureText(const QString &errorText) const
 {
     const QString reason = file_.lastError().isEmpty() ? errorText : file_.lastError();
@@ -106,7 +126,7 @@ bool cRegistry::IsWriteFailure(const AppError &error)
     return error.number() == reg::ErrSetValue || error.number() == reg::ErrWriteFailed;
 }
 
-bool cRegistry::KeepSetting(const std::function<void()> &write)
+bool cRegistry::KeepSetting(const std::function<void()> &write, const std::function<void(const QString &)> &tell)
 {
     try {
         write();
@@ -114,9 +134,18 @@ bool cRegistry::KeepSetting(const std::function<void()> &write)
     } catch (const AppError &e) {
         if (!IsWriteFailure(e))
             throw;
-        ReportWriteFailure(e.description());
+        if (tell)
+            tell(WriteFailureText(e.description()));
+        else
+            ReportWriteFailure(e.description());
         return false;
     }
+}
+
+bool cRegistry::KeepChoice(const std::function<void()> &write)
+{
+    const QScopedValueRollback holding(holdRefused_, true);
+    return KeepSetting(write);
 }
 
 QString cRegistry::rootName(std::int32_t classKey)
@@ -183,7 +212,9 @@ QVariant cRegistry::Value()
     const QString key = storeKey(classKey_, sectionKey_);
     if (key.isEmpty())
         return default_;
-    const std::optional<SettingsValue> v = file_.value(key, valueKey_);
+    const auto held = heldChoices_.constFind((key + QLatin1Char('\\') + valueKey_).toCaseFolded());
+    const std::optional<SettingsValue> v =
+        held != heldChoices_.constEnd() ? std::optional<SettingsValue>(*held) : file_.value(key, valueKey_);
     if (!v)
         return default_;
     valueType_ = static_cast<std::int32_t>(v->type);
@@ -238,11 +269,15 @@ void cRegistry::setValue(const QVariant &value)
         raiseSetError(reg::ErrWriteFailed, value);
     }
 
-    switch (file_.setValue(key, valueKey_, stored)) {
-    case SettingsFile::Status::Ok: return;
-    case SettingsFile::Status::KeyNotCreated: raiseSetError(reg::ErrSetValue, value);
-    case SettingsFile::Status::WriteFailed: raiseSetError(reg::ErrWriteFailed, value);
+    const QString held = (key + QLatin1Char('\\') + valueKey_).toCaseFolded();
+    const SettingsFile::Status status = file_.setValue(key, valueKey_, stored);
+    if (status == SettingsFile::Status::Ok) {
+        heldChoices_.remove(held);
+        return;
     }
+    if (holdRefused_)
+        heldChoices_.insert(held, stored);
+    raiseSetError(status == SettingsFile::Status::KeyNotCreated ? reg::ErrSetValue : reg::ErrWriteFailed, value);
 }
 
 void cRegistry::raiseSetError(int number, const QVariant &value) const

@@ -5,6 +5,8 @@
 // nothing, and the type of every value is kept as written.
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -76,6 +78,9 @@ public:
     // True while the value named by ClassKey, SectionKey and ValueKey is stored damaged:
     // it reads as absent until it is written again.
     bool ValueDamaged();
+    // Tells the user, once per run for each value, that the value named by ClassKey,
+    // SectionKey and ValueKey holds no number where one belongs, so its default is used.
+    void ReportWrongValue();
     // Tells the user, once per run, that a setting could not be kept: the settings file and
     // why (the store's reason, else the error's text). Play goes on. While a ReportHold
     // stands the report waits for it.
@@ -87,8 +92,13 @@ public:
     static bool IsWriteFailure(const AppError &error);
     // Runs settings writes; when the store refuses one, the failure is reported as above
     // instead of raised, so the caller's action goes on. False when a write failed; any
-    // other error passes.
-    bool KeepSetting(const std::function<void()> &write);
+    // other error passes. A window that must say why its own action failed gives `tell`:
+    // it then gets WriteFailureText at every failure instead of the one report.
+    bool KeepSetting(const std::function<void()> &write, const std::function<void(const QString &)> &tell = {});
+    // KeepSetting for a choice the user sees at once (a card back, a background): a value
+    // the store refuses is still held for the rest of the run, so every read gives the
+    // user's choice until a write is kept again.
+    bool KeepChoice(const std::function<void()> &write);
 
     // Holds the report of a failed write while a window is in the middle of the user's
     // gesture (a double click whose first click wrote a setting); shown when released.
@@ -137,6 +147,9 @@ private:
     QString regPath_;
     bool settingsLost_ = false;
     bool writeFailureReported_ = false;
+    QSet<QString> toldWrongValues_; // folded key path and name of every wrong value told of
+    bool holdRefused_ = false;
+    QHash<QString, SettingsValue> heldChoices_; // refused choices by folded key path and name
     int holds_ = 0;
     QString heldReport_;
 };

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "core/AppError.h"
 #include "core/Numbers.h"
 #include "app/Context.h"
 #include "store/cData.h"
@@ -71,7 +72,7 @@ void SetRegInteger(Context &ctx, const QString &section, const QString &name, st
     select(ctx, section, name, reg::REG_DWORD).setValue(QVariant::fromValue<short>(value));
 }
 
-std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue)
+std::int16_t ReadRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue)
 {
     const QVariant v = select(ctx, section, name, reg::REG_DWORD).Value();
     if (!v.isValid())
@@ -81,6 +82,19 @@ std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &
     case QMetaType::QString: return textToInt16(v.toString());
     default: raiseError(err::TypeMismatch);
     }
+}
+
+std::int16_t GetRegInteger(Context &ctx, const QString &section, const QString &name, std::int16_t defaultValue)
+{
+    try {
+        return ReadRegInteger(ctx, section, name, defaultValue);
+    } catch (const AppError &e) {
+        if (e.number() != err::TypeMismatch && e.number() != err::Overflow)
+            throw;
+    }
+    // The registry still names the value just read.
+    ctx.registry().ReportWrongValue();
+    return defaultValue;
 }
 
 bool RegValueDamaged(Context &ctx, const QString &section, const QString &name)

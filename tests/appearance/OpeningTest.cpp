@@ -38,9 +38,11 @@ TEST(Opening, AWindowThatFailedToLoadIsNotShownAndStoresNothing)
     EXPECT_EQ(mRegistry::GetRegString(t.ctx, "BackGround", "TextureIndex", "<absent>"), "2");
     EXPECT_EQ(mRegistry::GetRegString(t.ctx, "BackGround", "WPTimerValue", "<absent>"), "<absent>");
 
+    // A text where a speed belongs stops nothing: the value is named, the window shows its
+    // default, and Cancel stores nothing.
     mRegistry::SetRegString(t.ctx, "Animation", "UndoSpeed", "fast");
-    t.box.expect(MsgResult::Ok);
-    EXPECT_EQ(shownBy(t, "Animation"), QString());
+    t.box.expect(MsgResult::Ok, QStringLiteral("\"Animation\\UndoSpeed\""));
+    EXPECT_EQ(shownBy(t, "Animation"), QStringLiteral("Animation"));
     EXPECT_EQ(t.box.pending(), 0);
     EXPECT_EQ(mRegistry::GetRegString(t.ctx, "Animation", "CardSpeed", "<absent>"), "<absent>");
 

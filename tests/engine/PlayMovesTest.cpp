@@ -381,6 +381,46 @@ TEST(PlayMoves, TheLastRedealShowsTheEmptyStock)
     EXPECT_TRUE(t.consistent());
 }
 
+TEST(PlayMoves, TheRulesCheckCountsEachRedealAgainstTheGamesLimit)
+{
+    // Two redeals of two cards each, made where redeals are unlimited.
+    QVector<TransRecord> moves;
+    {
+        BoardContext t;
+        dealWithStock(t, 0, -1);
+        cPlay &p = t.play();
+        for (int round = 0; round < 2; ++round) {
+            p.TurnStockCard(p.GetTopPicID(1, 0));
+            p.TurnStockCard(p.GetTopPicID(1, 0));
+            p.RedealWS();
+        }
+        for (int id = 1; id <= t.ctx.engine().GetTransTop(); ++id)
+            moves.append(record(t, id));
+        ASSERT_EQ(moves.size(), 8);
+    }
+    // The first move each limit refuses (0 for none) and why.
+    auto firstBreak = [&](int limit) {
+        BoardContext t;
+        dealWithStock(t, 0, limit);
+        cEngine &e = t.ctx.engine();
+        e.SetRecords(moves);
+        int redeals = 0;
+        std::pair<int, QString> found{0, QString()};
+        e.RedoAllChecked([&](const TransRecord &move, const TransRecord &previous) {
+            const QString why = t.play().RuleBreak(move, previous, redeals);
+            if (found.first == 0 && !why.isEmpty())
+                found = {e.GetTransID() + 1, why};
+        });
+        return found;
+    };
+    // A redeal of several cards counts once.
+    EXPECT_EQ(firstBreak(2).first, 0);
+    EXPECT_EQ(firstBreak(-1).first, 0);
+    const auto refused = firstBreak(1);
+    EXPECT_EQ(refused.first, 7);
+    EXPECT_EQ(refused.second, QStringLiteral("the game allows one redeal"));
+}
+
 TEST(PlayMoves, DealingTheStockOntoTheTableauIsOneGroup)
 {
     BoardContext t;

@@ -119,3 +119,15 @@ TEST(UserFolders, ASavedGameThatIsALinkToADeviceIsRefusedByName)
     EXPECT_EQ(errorOf([&] { mFile::OpenGameDialog(t.ctx); }, &text), err::PathFileAccess);
     EXPECT_TRUE(text.contains(zero) && text.contains("not a regular file")) << text.toStdString();
 }
+
+TEST(UserFolders, ADanglingLinkWhereAFolderBelongsIsToldAsSuch)
+{
+    Folders t;
+    // A link to a place that is gone, where the favourites folder belongs.
+    const QString favorites = FolderList::join(t.ctx.data().AppDir(), "Favorites");
+    QDir(favorites).removeRecursively();
+    ASSERT_TRUE(QFile::link(t.home.path() + "/gone", favorites));
+    QString text;
+    EXPECT_EQ(errorOf([&] { t.ctx.data().FavFolder(); }, &text), err::PathNotFound);
+    EXPECT_TRUE(text.contains(favorites) && text.contains("a place that does not exist")) << text.toStdString();
+}

@@ -1,6 +1,6 @@
 // Score logs that cannot be read or deleted: a folder in a log's place, a log too large
 // to load. Every statistics window still opens with the other players' games and says
-// once which log it left out; clearing tries every log and names those left.
+// once per run which log it left out; clearing tries every log and names those left.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -39,15 +39,14 @@ TEST(UnreadableLog, EveryStatisticsWindowOpensWithTheOtherLogsAndNamesTheOneLeft
         frmHighScore w(t.ctx);
         EXPECT_EQ(w.lvTop->topLevelItemCount(), 2);
     }
-    t.box.expect(MsgResult::Ok, t.bob());
+    // The same log left out is told once per run, not at every opening.
     {
         frmLogStat w(t.ctx);
         EXPECT_EQ(w.lvLog->model()->rowCount(), 2);
     }
-    t.box.expect(MsgResult::Ok, t.bob());
     frmGameStat w(t.ctx);
     EXPECT_EQ(w.lvGeneral->item(0)->text(), QStringLiteral("Games Played : 2"));
-    ASSERT_EQ(t.box.prompts().size(), 3);
+    ASSERT_EQ(t.box.prompts().size(), 1);
     EXPECT_EQ(t.box.last().icon, MsgIcon::Exclamation);
     EXPECT_TRUE(t.box.last().text.contains(QStringLiteral("not a regular file"))) << t.box.last().text.toStdString();
     EXPECT_FALSE(t.box.last().text.contains(t.logOf(QStringLiteral("Cy"))));

@@ -338,6 +338,58 @@ TEST(MainWindowClose, ClosingKeepsTheGameForTheNextStart)
     EXPECT_FALSE(QFile::exists(w.unfinished()));
 }
 
+TEST(MainWindowClose, ACloseDuringUndoAllEndsItAtOnceAndKeepsEveryMove)
+{
+    Window w;
+    mCustomize::SetUndoallSpeed(w.ctx, 10);
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    w.moveToFreeCell(2);
+    // Sixty more moves: a card between two free cells.
+    const int card = w.play().GetTopPicID(cGames::FreeCell, 0);
+    for (int i = 0; i < 60; ++i) {
+        std::int32_t kind = cEngine::KindPlain;
+        w.play().MoveCard(card, cGames::FreeCell, (i + 1) % 2, 0, kind, 0, 0, true);
+    }
+    ASSERT_EQ(w.engine().GetTransTop(), 61);
+    const int steps = w.board.animationStepCount();
+    // The close arrives while the first card goes back.
+    bool accepted = true;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(w.window.get(), &close);
+        accepted = close.isAccepted();
+    });
+    w.window->DoCommand(QStringLiteral("UndoAll"));
+    EXPECT_FALSE(accepted);
+    // That card was seen going; every other move of the Undo All went at once.
+    EXPECT_EQ(w.board.animationStepCount() - steps, 10);
+    // The close follows, keeping the game with all its moves done.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->isShutDown(); }, 10000));
+    EXPECT_EQ(w.engine().GetTransID(), 61);
+    EXPECT_EQ(mGen::GetUnFinFlag(w.ctx), 1);
+    w.engine().LoadFile(w.unfinished());
+    EXPECT_EQ(w.engine().GetTransTop(), 61);
+}
+
+TEST(MainWindowClose, InputThatReachesTheWindowDuringUndoAllDoesNothing)
+{
+    Window w;
+    w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(9));
+    w.moveToFreeCell(2);
+    w.moveToFreeCell(3);
+    const int top = w.engine().GetTransTop();
+    // Let in between the moves of the walk, so that a close is seen at once.
+    QTimer::singleShot(0, w.window.get(), [&] {
+        w.window->DoCommand(QStringLiteral("Redo"));
+        w.window->PicCD_DblClick(w.play().GetTopPicID(cGames::Tableau, 5));
+        w.window->PicCD_MouseDown(w.play().GetTopPicID(cGames::Tableau, 6), 0, 0);
+    });
+    w.window->DoCommand(QStringLiteral("UndoAll"));
+    EXPECT_EQ(w.engine().GetTransID(), 0);
+    EXPECT_EQ(w.engine().GetTransTop(), top);
+    EXPECT_FALSE(w.play().drag().gDragActive);
+}
+
 TEST(MainWindowClose, ACloseOnRequestCancelsAnOpenDialogAndKeepsTheGame)
 {
     Window w;
@@ -472,12 +524,14 @@ TEST(MainWindowTimers, ATickThatKeepsFailingReportsOnce)
     Window w;
     w.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(17));
     mRegistry::SetRegString(w.ctx, QStringLiteral("Options"), QStringLiteral("ShowTime"), QStringLiteral("abc"));
-    w.box.expect(MsgResult::Ok);
+    // A text where a number belongs is read as unset, named once, never a raw error.
+    w.box.expect(MsgResult::Ok, QStringLiteral("\"Options\\ShowTime\""));
     w.window->tmrTime_Timer();
     w.window->tmrTime_Timer();
     w.window->tmrTime_Timer();
     EXPECT_EQ(w.box.prompts().size(), 1);
-    EXPECT_EQ(w.box.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(w.box.last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(w.window->caption().contains(QStringLiteral("Time:"))) << w.window->caption().toStdString();
 }
 
 TEST(MainWindowTimers, ProgressIsKeptRightAfterEachDropBeforeTheNextDragAndNeverDuringOne)

@@ -20,6 +20,7 @@
 #include "store/mOptions.h"
 #include "store/mRegistry.h"
 #include "support/Errors.h"
+#include "support/Fifo.h"
 #include "support/FileBytes.h"
 #include "support/FullDisk.h"
 #include "support/QtPrint.h"
@@ -129,6 +130,28 @@ TEST(NothingLost, AGameTooBigForANearlyFullDiskIsToldOnceAndKeepsItsLastSaveAndF
     EXPECT_EQ(next.engine().GetTransID(), 1);
 }
 
+TEST(NothingLost, OnADiskThatStaysFullTheGamesLeftAreToldOncePerRun)
+{
+    Session run;
+    FullDisk disk(run.home.path());
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(41));
+    run.moveToFreeCell(2);
+    disk.fill();
+    run.box.allowNotices();
+    run.window->DoCommand(QStringLiteral("Close"));
+    QStringList told;
+    for (const RecordedPrompt &p : run.box.prompts())
+        told << p.text;
+    EXPECT_TRUE(told.join(QLatin1Char('\n')).contains(QStringLiteral("score log"))) << told.join('\n').toStdString();
+    // The next games leave the table without the same words again.
+    run.gp().PlayNumber(QStringLiteral("Freecell"), GameNumber::fromNumber(42));
+    run.moveToFreeCell(2);
+    const qsizetype before = run.box.prompts().size();
+    run.window->DoCommand(QStringLiteral("Close"));
+    EXPECT_EQ(run.box.prompts().size(), before);
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::NoGame);
+}
+
 TEST(NothingLost, AnUnfinishedGameThatCannotBeResumedIsKeptAsideAndNeverOverwritten)
 {
     // Moves that do not fit the dealt board keep the header readable; a cut file does not.
@@ -191,6 +214,22 @@ TEST(NothingLost, AnUnfinishedGameThatCanNeitherBeResumedNorMovedIsNeverWrittenO
     run.box.allowNotices();
     run.window->ShutDown();
     EXPECT_EQ(bytesOf(run.unfin()), damaged);
+}
+
+TEST(NothingLost, AFifoWhereTheUnfinishedGameBelongsIsToldBeforeAGameIsSavedInItsPlace)
+{
+    Session run;
+    mGen::SetUnFinFlag(run.ctx, 1);
+    QFile::remove(run.unfin());
+    makeFifo(run.unfin());
+    run.box.expect(MsgResult::Ok, kNotResumed);
+    EXPECT_TRUE(runsWithoutOpening({run.unfin()}, [&] { run.window->StartFirstGame(QString()); }));
+    EXPECT_TRUE(run.box.last().text.contains(QDir::toNativeSeparators(run.unfin()) +
+                                             QStringLiteral("\" is not a regular file")))
+        << run.box.last().text.toStdString();
+    EXPECT_EQ(run.gp().Game_Status(), cGamePlay::Playing);
+    EXPECT_TRUE(run.gp().SaveProgress());
+    EXPECT_TRUE(QFileInfo(run.unfin()).isFile());
 }
 
 TEST(NothingLost, AnUnfinishedGameWhoseFlagWasLostIsKeptAside)

@@ -80,7 +80,8 @@ const Case kCases[] = {
          frmCardDeck dlg(t.ctx);
          dlg.tvDeck->setCurrentItem(deckNode(dlg, 3));
          dlg.cmdOK->click();
-         return dlg.result() == QDialog::Accepted;
+         // The back chosen stays for the run: every later deal reads it.
+         return dlg.result() == QDialog::Accepted && mCustomize::GetDeckIndex(t.ctx) == 3;
      }},
     {"Hot Games", kReport,
      [](Refusing &t) {

@@ -181,7 +181,9 @@ TEST(Toolbar, ADamagedChoiceShowsTheDefaultAndAChoiceStoredOverItRepairsIt)
     LaterWindow c;
     mRegistry::SetRegString(c.ctx, QStringLiteral("Toolbar"), QStringLiteral("New"), QStringLiteral("yes"));
     mRegistry::SetRegString(c.ctx, QStringLiteral("Toolbar"), QStringLiteral("UndoAll"), QStringLiteral("70000"));
-    // The window is built over the damaged values.
+    // The window is built over the damaged values, each named once.
+    c.box.expect(MsgResult::Ok, QStringLiteral("\"Toolbar\\New\""));
+    c.box.expect(MsgResult::Ok, QStringLiteral("\"Toolbar\\UndoAll\""));
     ASSERT_NO_THROW(c.start());
     EXPECT_EQ(shownButtons(*c.window), kFirstRun);
 

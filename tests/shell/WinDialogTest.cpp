@@ -519,6 +519,9 @@ TEST(WinDialog, DamagedChoicesReadAsNoAndTheWinIsStillRecorded)
     WinTable t;
     mRegistry::SetRegString(t.ctx, QStringLiteral("Finish"), QStringLiteral("SaveFile"), QStringLiteral("abc"));
     mRegistry::SetRegString(t.ctx, QStringLiteral("Finish"), QStringLiteral("AddtoFav"), QStringLiteral("abc"));
+    // Each is named once, then read as unset.
+    t.box.expect(MsgResult::Ok, QStringLiteral("\"Finish\\AddtoFav\""));
+    t.box.expect(MsgResult::Ok, QStringLiteral("\"Finish\\SaveFile\""));
     t.win();
     frmFinish dialog(t.ctx);
     runWith(dialog, [](frmFinish &d) { d.Toolbar1_ButtonClick(QStringLiteral("Close")); });

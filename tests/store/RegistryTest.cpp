@@ -1,5 +1,6 @@
 // The settings semantics every owner of a setting relies on: defaults, types,
 // conversions, names and environment references.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -79,7 +80,7 @@ TEST(Registry, AbsentAndEmptyStringsAreDistinct)
     mRegistry::SetRegString(t.ctx, "General", "SaveInitDir", "");
     EXPECT_EQ(mRegistry::GetRegString(t.ctx, "General", "SaveInitDir", "default"), "");
     // An empty text is not a number.
-    EXPECT_EQ(raisedBy([&] { mRegistry::GetRegInteger(t.ctx, "General", "SaveInitDir", 3); }).number,
+    EXPECT_EQ(raisedBy([&] { mRegistry::ReadRegInteger(t.ctx, "General", "SaveInitDir", 3); }).number,
               err::TypeMismatch);
 }
 
@@ -100,6 +101,7 @@ TEST(Registry, IntegersAreStoredAsSignExtendedDwords)
 TEST(Registry, TypedReadsConvertAsTheSettingsAlwaysHave)
 {
     TestContext t;
+    t.box.allowNotices();
     struct Case {
         SettingsValue stored;
         int number; // 0 = no error expected
@@ -127,13 +129,20 @@ TEST(Registry, TypedReadsConvertAsTheSettingsAlwaysHave)
         storeDirectly(t, kOptionsKey, "Value", c.stored);
         SCOPED_TRACE(c.text.toStdString());
         std::int16_t got = 0;
-        const Raised r = raisedBy([&] { got = mRegistry::GetRegInteger(t.ctx, "Options", "Value", 99); });
+        const Raised r = raisedBy([&] { got = mRegistry::ReadRegInteger(t.ctx, "Options", "Value", 99); });
         EXPECT_EQ(r.number, c.number);
         if (c.number == 0) {
             EXPECT_EQ(got, c.integer);
         }
+        // The getter every owner uses takes a value that is no 16-bit number as unset.
+        EXPECT_EQ(mRegistry::GetRegInteger(t.ctx, "Options", "Value", 99), c.number == 0 ? c.integer : 99);
         EXPECT_EQ(mRegistry::GetRegString(t.ctx, "Options", "Value", "default"), c.text);
     }
+    // Told once per run for the value, naming the file and the value.
+    ASSERT_EQ(t.box.prompts().size(), 1);
+    EXPECT_TRUE(t.box.last().text.contains(QDir::toNativeSeparators(t.ctx.registry().settingsFile().path())));
+    EXPECT_TRUE(t.box.last().text.contains(QStringLiteral("\"Options\\Value\"")));
+    EXPECT_FALSE(t.box.last().text.contains(QStringLiteral("Type mismatch")));
 }
 
 TEST(Registry, AReadReplacesValueTypeWithTheTypeFoundAndDecodesByIt)
