@@ -364,7 +364,7 @@ TEST(MainWindowClose, ACloseDuringUndoAllEndsItAtOnceAndKeepsEveryMove)
     // That card was seen going; every other move of the Undo All went at once.
     EXPECT_EQ(w.board.animationStepCount() - steps, 10);
     // The close follows, keeping the game with all its moves done.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->isShutDown(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->isShutDown(); }, 60000));
     EXPECT_EQ(w.engine().GetTransID(), 61);
     EXPECT_EQ(mGen::GetUnFinFlag(w.ctx), 1);
     w.engine().LoadFile(w.unfinished());
