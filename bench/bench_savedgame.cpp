@@ -1,12 +1,14 @@
 // Speed of the check a saved game passes before it is opened: a Freecell game of 1,000
 // recorded moves (cards going to a free cell and back, pile by pile) read from its file,
 // checked value by value and redone whole on a scratch board; and the redo on the
-// scratch board alone.
+// scratch board alone. And the refusal of a saved game of 16 MiB, as many moves as fit,
+// which stops reading once the file holds more moves than a game can record.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/Context.h"
+#include "core/AppError.h"
 #include "core/TextFile.h"
 #include "engine/ScratchBoard.h"
 #include "engine/mStudio.h"
@@ -72,5 +74,26 @@ void BM_RedoOf1000MovesOnAScratchBoard(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RedoOf1000MovesOnAScratchBoard)->Unit(benchmark::kMillisecond);
+
+void BM_RefuseASavedGameOf16MiB(benchmark::State &state)
+{
+    Files f;
+    const QString path = f.home.path() + "/Huge.qx0";
+    QByteArray bytes = TextFile::joinLines(savedGameLines().mid(0, 18));
+    const QByteArray move = TextFile::joinLines({savedGameLines().at(18)});
+    bytes.reserve(16 * 1024 * 1024);
+    while (bytes.size() + move.size() <= 16 * 1024 * 1024)
+        bytes += move;
+    bytes += QByteArray(16 * 1024 * 1024 - bytes.size(), ' ');
+    TextFile::writeAtomic(path, bytes);
+    for (auto _ : state) {
+        try {
+            mFile::ReadSavedGame(f.ctx, path);
+            state.SkipWithError("the file was not refused");
+        } catch (const AppError &) {
+        }
+    }
+}
+BENCHMARK(BM_RefuseASavedGameOf16MiB)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 
+#include "core/RegularFile.h"
 #include "store/mFile.h"
 
 class SavedHeaders {
@@ -19,8 +20,7 @@ public:
 
 private:
     struct Entry {
-        qint64 bytes = -1;
-        qint64 modifiedNs = 0;
+        RegularFile::Stamp stamp;
         SavedGameInfo info;
     };
     QHash<QString, Entry> entries_;

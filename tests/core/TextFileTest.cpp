@@ -42,6 +42,18 @@ TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
     EXPECT_EQ(TextFile::splitLines("\n"), QStringList({""}));
 }
 
+TEST(TextFile, AReadOfSomeLinesStopsOnlyWhenMoreFollow)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    writeRaw(path, "a\r\nb\rc\nd\r\n");
+    // Four lines, whatever ends them: the final CR LF is one line end, not two.
+    EXPECT_EQ(TextFile::readLines(path, 4), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFile::readLines(path, 3), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFile::readLines(path, 2), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(TextFile::readLines(path, 0), QStringList({"a"}));
+}
+
 TEST(TextFile, InvalidUtf8IsReadAsWindows1252)
 {
     EXPECT_EQ(TextFile::decode("Caf\xc3\xa9"), QString::fromUtf8("Caf\xc3\xa9"));
