@@ -389,8 +389,8 @@ void frmMain::openHandedOver()
     StopReplay();
     CancelDrag();
     const QString path = handedOver_.takeFirst();
-    // Read and checked whole first, as Open does: a damaged file is reported and leaves the game in play.
-    boardOperation([&] { ctx_.gamePlay().PlayFile(path, true); });
+    // As Open does: a damaged or missing file is reported and leaves the game in play.
+    boardOperation([&] { mFile::OpenGameFile(ctx_, path); });
     tmrMain_Timer();
     afterPlayerAction();
     if (!handedOver_.isEmpty())

@@ -349,6 +349,11 @@ void OpenGameDialog(Context &ctx)
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
+    OpenGameFile(ctx, path);
+}
+
+void OpenGameFile(Context &ctx, const QString &path)
+{
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);
     ctx.session().PlayLoadedGame(path, game, true);

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/mGen1.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
@@ -253,6 +254,7 @@ TEST(MainWindowStart, AGameHandedOverByALaterStartOpensOnceTheFirstGameStandsAnd
     // During a game the next one replaces it; a start without a file only raises the window.
     w.window->OpenHandedOver(second);
     EXPECT_EQ(w.gp().GameNo().value(), 55);
+    EXPECT_EQ(mGen1::GetSaveInitDir(w.ctx), w.home.path());
     w.window->OpenHandedOver(QString());
     EXPECT_EQ(w.gp().GameNo().value(), 55);
     EXPECT_TRUE(w.box.prompts().isEmpty());
