@@ -2,11 +2,14 @@
 // recorded moves that keep the rules (the top card of the first pile goes to a free cell,
 // then hops from free cell to free cell) read from its file, checked value by value and
 // redone whole on a scratch board; and the redo on the scratch board alone.
+// And the refusal of a saved game of 16 MiB, as many moves as fit, which stops reading
+// once the file holds more moves than a game can record.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/Context.h"
+#include "core/AppError.h"
 #include "core/TextFile.h"
 #include "engine/ScratchBoard.h"
 #include "engine/mStudio.h"
@@ -72,5 +75,26 @@ void BM_RedoOf1000MovesOnAScratchBoard(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RedoOf1000MovesOnAScratchBoard)->Unit(benchmark::kMillisecond);
+
+void BM_RefuseASavedGameOf16MiB(benchmark::State &state)
+{
+    Files f;
+    const QString path = f.home.path() + "/Huge.qx0";
+    QByteArray bytes = TextFile::joinLines(savedGameLines().mid(0, 18));
+    const QByteArray move = TextFile::joinLines({savedGameLines().at(18)});
+    bytes.reserve(16 * 1024 * 1024);
+    while (bytes.size() + move.size() <= 16 * 1024 * 1024)
+        bytes += move;
+    bytes += QByteArray(16 * 1024 * 1024 - bytes.size(), ' ');
+    TextFile::writeAtomic(path, bytes);
+    for (auto _ : state) {
+        try {
+            mFile::ReadSavedGame(f.ctx, path);
+            state.SkipWithError("the file was not refused");
+        } catch (const AppError &) {
+        }
+    }
+}
+BENCHMARK(BM_RefuseASavedGameOf16MiB)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,17 +1,21 @@
 #include "core/DurableWrite.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace DurableWrite {
-namespace {
 
 QString reasonOf(int error)
 {
@@ -40,6 +44,12 @@ bool writeAll(int fd, const QByteArray &bytes, int &error)
     return true;
 }
 
+namespace {
+
+// A temporary file is named ".tmp-<pid>-<random>" after the process that writes it, so
+// that a later start can tell the leftovers of an ended process from a write under way.
+constexpr char kTempPrefix[] = "/.tmp-";
+
 // Syncs a finished file and closes it; the first failure of the two counts.
 bool syncAndClose(int fd, int &error)
 {
@@ -62,7 +72,8 @@ std::optional<QByteArray> writeTemporary(const QByteArray &folder, const QByteAr
 {
     int error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-        const QByteArray name = folder + "/.tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const QByteArray name = folder + kTempPrefix + QByteArray::number(::getpid()) + '-' +
+                                QByteArray::number(QRandomGenerator::global()->generate64(), 36);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             error = errno;
@@ -99,12 +110,35 @@ void syncFolder(const QByteArray &folder)
     }
 }
 
+// The file a path stands for at the end of its chain of links, so that a write replaces
+// it and every link stays a link. A chain that ends nowhere names the file it would make;
+// one that loops, or runs deeper than the system itself follows, is refused.
+std::optional<QString> resolveLinks(const QString &path, QString &reason)
+{
+    const QFileInfo info(path);
+    // Only a chain that reaches a file has a canonical path (a loop's is not one).
+    const QString canonical = info.exists() ? info.canonicalFilePath() : QString();
+    if (!canonical.isEmpty() && QFileInfo(canonical).isAbsolute())
+        return canonical;
+    QString current = info.absoluteFilePath();
+    for (int depth = 0; depth <= 40; ++depth) {
+        const QFileInfo link(current);
+        if (!link.isSymLink())
+            return current;
+        current = link.symLinkTarget();
+    }
+    reason = reasonOf(ELOOP);
+    return std::nullopt;
+}
+
 } // namespace
 
 bool replaceFile(const QString &path, const QByteArray &bytes, QString &reason)
 {
-    const QFileInfo link(path);
-    const QFileInfo target(link.isSymLink() ? link.symLinkTarget() : link.absoluteFilePath());
+    const std::optional<QString> real = resolveLinks(path, reason);
+    if (!real)
+        return false;
+    const QFileInfo target(*real);
     const QByteArray to = QFile::encodeName(target.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
 
@@ -215,6 +249,62 @@ Created moveFile(const QString &from, const QString &to, QString &reason)
     if (created == Created::Yes)
         ::unlink(source.constData());
     return created;
+}
+
+} // namespace DurableWrite
+
+namespace DurableWrite {
+namespace {
+
+// True when the temporary file may still belong to a write under way. A name with a
+// process number is left while that process lives; a name without one (written before
+// names carried it) is left for a minute, far longer than any write takes.
+bool mayBeInUse(const QString &name, const struct stat &st)
+{
+    static const QRegularExpression withPid(QStringLiteral("^\\.tmp-([0-9]{1,10})-[0-9a-z]{1,13}$"));
+    static const QRegularExpression withoutPid(QStringLiteral("^\\.tmp-[0-9a-z]{1,13}$"));
+    if (const QRegularExpressionMatch m = withPid.match(name); m.hasMatch()) {
+        bool ok = false;
+        const qlonglong pid = m.captured(1).toLongLong(&ok);
+        if (!ok || pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+            return true;
+        // EPERM: the process lives but belongs to another user.
+        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+    }
+    if (withoutPid.match(name).hasMatch())
+        return std::time(nullptr) - st.st_mtime < 60;
+    return true;
+}
+
+int removeIn(const QString &folder, int depth)
+{
+    int removed = 0;
+    QDir dir(folder);
+    const QStringList names =
+        dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            continue;
+        // Sub-folders are entered, links never: a link may lead anywhere, or in a circle.
+        if (S_ISDIR(st.st_mode)) {
+            if (depth > 0)
+                removed += removeIn(dir.filePath(name), depth - 1);
+            continue;
+        }
+        if (S_ISREG(st.st_mode) && name.startsWith(QLatin1String(".tmp-")) && !mayBeInUse(name, st) &&
+            ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace
+
+int removeLeftovers(const QString &folder, int depth)
+{
+    return folder.isEmpty() ? 0 : removeIn(folder, depth);
 }
 
 } // namespace DurableWrite

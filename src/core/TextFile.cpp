@@ -6,15 +6,12 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "core/AppError.h"
 #include "core/DurableWrite.h"
 #include "core/Numbers.h"
+#include "core/RegularFile.h"
 
 namespace TextFile {
 
@@ -31,49 +28,24 @@ namespace {
                                         .arg(path, QString::number(MaxFileBytes / (1024 * 1024))));
 }
 
-// Opens a user file for reading without ever waiting: a FIFO, socket or device is refused
-// before it is opened, and the file is opened non-blocking and checked again, in case
-// something else took its name meanwhile. Returns the descriptor and the file's size.
-int openRegular(const QString &path, qint64 &size)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode))
-        raiseError(err::FileNotFound, QStringLiteral("File not found: %1").arg(path));
-    if (!S_ISREG(st.st_mode))
-        refuseSpecial(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        refuseSpecial(path);
-    }
-    size = st.st_size;
-    return fd;
-}
-
 // The whole file, or its head: at most maxBytes, where a negative maxBytes asks for the
-// whole file, which is refused beyond MaxFileBytes.
-QByteArray readUpTo(const QString &path, qint64 maxBytes)
+// whole file, which is refused beyond MaxFileBytes. With maxLines >= 0 the read stops
+// once that many lines have ended and more follows.
+QByteArray readUpTo(const QString &path, qint64 maxBytes, qsizetype maxLines = -1)
 {
-    qint64 size = 0;
-    const int fd = openRegular(path, size);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    const bool whole = maxBytes < 0;
+    const RegularFile::Content content = RegularFile::read(
+        path, whole ? MaxFileBytes : maxBytes, whole ? RegularFile::Limit::Whole : RegularFile::Limit::Head, maxLines);
+    switch (content.status) {
+    case RegularFile::Status::Ok: break;
+    case RegularFile::Status::Missing:
+    case RegularFile::Status::Folder: raiseError(err::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    case RegularFile::Status::NotRegular: refuseSpecial(path);
+    case RegularFile::Status::TooLarge: refuseSize(path);
+    case RegularFile::Status::Failed:
         raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
     }
-    const bool whole = maxBytes < 0;
-    if (whole && size > MaxFileBytes)
-        refuseSize(path);
-    // The size is only what the file held when it was opened: the read itself is bounded.
-    QByteArray bytes = file.read(whole ? MaxFileBytes + 1 : maxBytes);
-    if (file.error() != QFileDevice::NoError)
-        raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
-    if (whole && bytes.size() > MaxFileBytes)
-        refuseSize(path);
-    return bytes;
+    return content.bytes;
 }
 } // namespace
 
@@ -84,8 +56,7 @@ QByteArray readBytes(const QString &path)
 
 void requireRegularFile(const QString &path)
 {
-    qint64 size = 0;
-    ::close(openRegular(path, size));
+    readUpTo(path, 0);
 }
 
 QByteArray readHead(const QString &path, qint64 maxBytes)
@@ -138,6 +109,11 @@ QStringList splitLines(const QString &text)
 QStringList readLines(const QString &path)
 {
     return splitLines(decode(readBytes(path)));
+}
+
+QStringList readLines(const QString &path, qsizetype maxLines)
+{
+    return splitLines(decode(readUpTo(path, -1, maxLines)));
 }
 
 void writeAtomic(const QString &path, const QByteArray &bytes)

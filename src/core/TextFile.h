@@ -34,6 +34,9 @@ QString decode(const QByteArray &bytes);
 // Splits at CR LF, LF or CR. A final line end does not start another line.
 QStringList splitLines(const QString &text);
 QStringList readLines(const QString &path);
+// At most maxLines lines and a part of the next, when the file has more: enough to tell
+// that it has too many, without reading (or holding) the rest.
+QStringList readLines(const QString &path, qsizetype maxLines);
 
 // --- writing ---------------------------------------------------------------
 

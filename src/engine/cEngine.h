@@ -88,6 +88,9 @@ public:
     // The moves of a saved-game file's lines (those after the 18 header lines), each
     // within its field's width; raises the read error naming the line and the path.
     static QVector<TransRecord> ParseMoves(const QStringList &lines, const QString &path);
+    // The lines of a saved-game file, read only as far as a game can record: a file with
+    // more moves gives one line too many, enough for ParseMoves to refuse it.
+    static QStringList ReadSavedLines(const QString &path);
 
     // True while an undo, redo or jump runs; a second one never starts inside it.
     bool Busy() const { return busy_; }

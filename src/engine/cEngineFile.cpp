@@ -116,8 +116,8 @@ QVector<TransRecord> cEngine::ParseMoves(const QStringList &lines, const QString
 {
     const qsizetype count = lines.size() - kHeaderLines;
     if (count > kMaxRecords)
-        raiseError(err::Overflow,
-                   QStringLiteral("%1 holds %2 moves, more than a game can record").arg(path, QString::number(count)));
+        raiseError(err::Overflow, QStringLiteral("%1 holds more than %2 moves, more than a game can record")
+                                      .arg(path, QString::number(kMaxRecords)));
     QVector<TransRecord> records;
     if (count <= 0)
         return records;
@@ -127,10 +127,15 @@ QVector<TransRecord> cEngine::ParseMoves(const QStringList &lines, const QString
     return records;
 }
 
+QStringList cEngine::ReadSavedLines(const QString &path)
+{
+    return TextFile::readLines(path, kHeaderLines + kMaxRecords);
+}
+
 void cEngine::LoadFile(const QString &path)
 {
     // The whole file is read and checked first, so a damaged file leaves the record as it was.
-    const QStringList lines = TextFile::readLines(path);
+    const QStringList lines = ReadSavedLines(path);
     mFile::ParseGameHeader(lines, path);
     SetRecords(ParseMoves(lines, path));
 }

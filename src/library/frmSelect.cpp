@@ -308,7 +308,7 @@ void frmSelect::headersArrived(const QList<HeaderReader::Result> &batch)
         // Kept with the stamp its file had when read: the model serves it only while the
         // file still has that stamp, else reads the file again.
         if (r.info)
-            ctx_.savedHeaders().keep(r.path, r.bytes, r.modifiedNs, *r.info);
+            ctx_.savedHeaders().keep(r.path, r.stamp, *r.info);
         for (const int index : pendingAt_.values(r.path)) {
             if (!tree_.nodes.at(index).pending)
                 continue;

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "core/DurableWrite.h"
+#include "core/RegularFile.h"
 
 namespace {
 
@@ -351,37 +352,27 @@ SettingsFile::Load SettingsFile::reload(bool underLock)
         corruptHash_.reset();
         return Load::Loaded;
     }
-    // Only a regular file is opened, without waiting (a FIFO in its place would block),
+    // Only a regular file is read, opened without waiting (a FIFO in its place would block),
     // and only up to a size far beyond any settings the program writes.
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat st {};
-    QFile file;
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxSettingsBytes ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        int error = errno;
-        const bool regular = fd < 0 || S_ISREG(st.st_mode);
-        if (fd >= 0 && !file.isOpen())
-            ::close(fd);
+    const RegularFile::Content content = RegularFile::read(path_, kMaxSettingsBytes);
+    if (content.status != RegularFile::Status::Ok) {
         const Signature again = stat();
         becomeEmpty(again);
         if (!again.exists) {
             corruptHash_.reset();
             return Load::Loaded;
         }
-        if (fd >= 0 && S_ISDIR(st.st_mode))
-            error = EISDIR;
-        loadError_ = !regular && error != EISDIR ? QStringLiteral("it is not a regular file")
-                     : st.st_size > kMaxSettingsBytes
-                         ? QStringLiteral("it is larger than %1 bytes").arg(kMaxSettingsBytes)
-                         : QString::fromLocal8Bit(std::strerror(error));
+        switch (content.status) {
+        case RegularFile::Status::Folder: loadError_ = QString::fromLocal8Bit(std::strerror(EISDIR)); break;
+        case RegularFile::Status::NotRegular: loadError_ = QStringLiteral("it is not a regular file"); break;
+        case RegularFile::Status::TooLarge:
+            loadError_ = QStringLiteral("it is larger than %1 bytes").arg(kMaxSettingsBytes);
+            break;
+        default: loadError_ = QString::fromLocal8Bit(std::strerror(content.error)); break;
+        }
         return Load::Unreadable;
     }
-    const QByteArray bytes = file.read(kMaxSettingsBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxSettingsBytes) {
-        becomeEmpty(now);
-        loadError_ = file.errorString();
-        return Load::Unreadable;
-    }
+    const QByteArray &bytes = content.bytes;
     const std::size_t h = hashOf(bytes);
     if (corruptHash_ && *corruptHash_ == h) {
         // The damaged file that could not be moved: the user has been told already.

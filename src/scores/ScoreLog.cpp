@@ -7,9 +7,12 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/AppError.h"
+#include "core/DurableWrite.h"
+#include "core/RegularFile.h"
 #include "core/TextFile.h"
 #include "scores/cScore.h"
 
@@ -201,11 +204,6 @@ bool parseInto(std::string_view line, ScoreRecord &record, NameCache *names)
                                         .arg(kMaxLogBytes / 1'000'000));
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 } // namespace
 
 QByteArray FormatLine(const ScoreRecord &r)
@@ -301,38 +299,42 @@ void AppendLine(const QString &path, const QByteArray &line)
     // Written straight to the descriptor, which is opened for appending, so that a short
     // write is seen with the system's reason; the log is then cut back to its old length.
     const int fd = file.handle();
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<std::size_t>(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int reason = n < 0 ? errno : ENOSPC;
-            if (written > 0 && ::ftruncate(fd, static_cast<off_t>(size)) != 0)
-                raiseError(err::PathFileAccess,
-                           QStringLiteral("Could not write the score log %1: %2; its last line is incomplete")
-                               .arg(path, systemReason(reason)));
+    int error = 0;
+    if (!DurableWrite::writeAll(fd, bytes, error)) {
+        struct stat st {};
+        const bool partial = ::fstat(fd, &st) == 0 && st.st_size > size;
+        if (partial && ::ftruncate(fd, static_cast<off_t>(size)) != 0)
             raiseError(err::PathFileAccess,
-                       QStringLiteral("Could not write the score log %1: %2").arg(path, systemReason(reason)));
-        }
-        written += n;
+                       QStringLiteral("Could not write the score log %1: %2; its last line is incomplete")
+                           .arg(path, DurableWrite::reasonOf(error)));
+        raiseError(err::PathFileAccess,
+                   QStringLiteral("Could not write the score log %1: %2").arg(path, DurableWrite::reasonOf(error)));
     }
     file.close();
 }
 
 void ReadLog(const QString &path, const QString &player, std::vector<ScoreRecord> &records)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return;
-    // Checked before opening: a pipe would block the open, a device never ends.
-    if (!info.isFile())
-        raiseNotAFile(path);
-    if (info.size() > kMaxLogBytes)
-        raiseTooLarge(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting and read only as a regular file: a pipe would block, a device never ends.
+    const RegularFile::Opened opened = RegularFile::open(path);
+    switch (opened.status) {
+    case RegularFile::Status::Ok: break;
+    case RegularFile::Status::Missing: return;
+    case RegularFile::Status::Folder:
+    case RegularFile::Status::NotRegular: raiseNotAFile(path);
+    case RegularFile::Status::TooLarge: raiseTooLarge(path);
+    case RegularFile::Status::Failed:
+        raiseError(
+            err::PathFileAccess,
+            QStringLiteral("Could not read the score log %1: %2").arg(path, DurableWrite::reasonOf(opened.error)));
+    }
+    QFile file;
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
         raiseLogError(QStringLiteral("Could not read"), path, file);
+    }
+    if (opened.size > kMaxLogBytes)
+        raiseTooLarge(path);
     const std::size_t before = records.size();
     NameCache names;
     ScoreRecord record;

@@ -107,19 +107,17 @@ void cScore::OpenScore(const QString &player)
     const QString path = LogPath(ctx_, player);
     // Looked at before reading: a log that changes meanwhile gets a new size or time and
     // is read again next time.
-    const QFileInfo log(path);
-    const qint64 bytes = log.size();
-    const qint64 modifiedMs = log.lastModified().toMSecsSinceEpoch();
+    const RegularFile::Stamp stamp = RegularFile::stampOf(path);
     const auto found = keptLogs_.constFind(path);
-    if (found != keptLogs_.constEnd() && log.isFile() && found->bytes == bytes && found->modifiedMs == modifiedMs) {
+    if (found != keptLogs_.constEnd() && found->stamp.sameFile(stamp)) {
         records_.insert(records_.end(), found->records.begin(), found->records.end());
         return;
     }
     keptLogs_.remove(path);
-    KeptLog read{bytes, modifiedMs, {}};
+    KeptLog read{stamp, {}};
     ScoreLog::ReadLog(path, player, read.records);
     records_.insert(records_.end(), read.records.begin(), read.records.end());
-    if (log.isFile())
+    if (stamp.regular)
         keptLogs_.emplace(path, std::move(read));
 }
 

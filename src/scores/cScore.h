@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/GameNumber.h"
+#include "core/RegularFile.h"
 
 class Context;
 
@@ -125,8 +126,7 @@ private:
 
     // A log's records as last read, with the size and time the log had then.
     struct KeptLog {
-        qint64 bytes = -1;
-        qint64 modifiedMs = 0;
+        RegularFile::Stamp stamp;
         std::vector<ScoreRecord> records;
     };
 

@@ -155,6 +155,8 @@ void frmMain::Form_Load(const QString &commandLine)
     ctx_.menu().setImageList(MenuImages::ImageList(), mMenu::ImageKeys());
     m_Main::InitSession(ctx_);
     StartFirstGame(commandLine);
+    loaded_ = true;
+    openHandedOver();
 }
 
 void frmMain::StartFirstGame(const QString &commandLine)

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 
 #include "appearance/BackgroundDecoder.h"
@@ -53,6 +54,10 @@ public:
     // running replay and an open drag end first; a command that arrives while the board
     // is busy is dropped.
     void DoCommand(const QString &key);
+    // A command line that a later start of the program handed over: the window comes to
+    // the front and opens the saved game it names as Open does, as soon as the first game
+    // stands, the board is idle and no dialog is open.
+    void OpenHandedOver(const QString &commandLine);
     // The command's one action, shared by its menu item and its toolbar button.
     QAction *commandAction(const QString &key) const { return actions_.value(key); }
     QToolBar *toolbar() const { return Toolbar1; }
@@ -129,6 +134,7 @@ private:
     void tickGuarded(const std::function<void()> &body);
     // Announces a win whose announcement is still queued; true when there was one.
     bool announcePendingWin();
+    void openHandedOver();
     // Cancels every open dialog but the win dialog, whose shutdown steps record the win;
     // true when there was one.
     bool cancelOpenDialogs();
@@ -173,4 +179,7 @@ private:
     QTimer saveTimer_;
     QTimer closeRequest_;
     bool closeQueued_ = false;
+    bool loaded_ = false;
+    QStringList handedOver_;
+    bool handOverQueued_ = false;
 };

@@ -380,6 +380,44 @@ void frmMain::Menu1_ItemClick(std::int32_t id)
     afterPlayerAction();
 }
 
+void frmMain::OpenHandedOver(const QString &commandLine)
+{
+    if (shutDown_)
+        return;
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    if (!commandLine.trimmed().isEmpty())
+        handedOver_.append(commandLine.trimmed());
+    openHandedOver();
+}
+
+void frmMain::openHandedOver()
+{
+    if (handedOver_.isEmpty() || shutDown_)
+        return;
+    // A dialog, a move or the start-up is finished first; the file waits meanwhile.
+    if (!loaded_ || Busy() || QApplication::activeModalWidget() || announcePendingWin()) {
+        if (!handOverQueued_) {
+            handOverQueued_ = true;
+            QTimer::singleShot(250, this, [this] {
+                handOverQueued_ = false;
+                openHandedOver();
+            });
+        }
+        return;
+    }
+    StopReplay();
+    CancelDrag();
+    const QString path = handedOver_.takeFirst();
+    // As Open does: a damaged or missing file is reported and leaves the game in play.
+    boardOperation([&] { mFile::OpenGameFile(ctx_, path); });
+    tmrMain_Timer();
+    afterPlayerAction();
+    if (!handedOver_.isEmpty())
+        QTimer::singleShot(0, this, [this] { openHandedOver(); });
+}
+
 std::optional<SelectChoice> frmMain::RunSelectDialog()
 {
     if (selectDialogScript)

@@ -28,6 +28,7 @@ namespace m_Main {
 void InitSession(Context &ctx)
 {
     mRegistry::InitRegPath(ctx);
+    ignoreErrors([&] { ctx.data().RemoveLeftoverWrites(); });
     ignoreErrors([&] { mCustomize::ApplyBackground(ctx); });
     ignoreErrors([&] { ctx.data().setSesStartTime(mFile::FormatDate(QDateTime::currentDateTime())); });
     ignoreErrors([&] {

@@ -3,6 +3,8 @@
 // desktop's log-out cancel open dialogs and close the board window the ordinary way, so
 // the game is kept.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QThreadPool>
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/ShellFolders.h"
+#include "platform/SingleCopy.h"
 #include "platform/TerminationSignals.h"
 #include "scores/QtInputDialog.h"
 #include "shell/BoardView.h"
@@ -46,6 +49,26 @@ int main(int argc, char **argv)
 
     QtMessageBox messages;
     StandardShellFolders shellFolders;
+
+    // One running copy per home: a second start hands its saved game to the running copy,
+    // which opens it, and ends. Its path is made whole here, where it was given.
+    const QString line = commandLine(QCoreApplication::arguments());
+    const QString home = shellFolders.configFolder() + QStringLiteral("/Brackenfold");
+    SingleCopy single(home);
+    switch (single.start(line.isEmpty() ? line : QFileInfo(line).absoluteFilePath())) {
+    case SingleCopy::Start::HandedOver: return 0;
+    case SingleCopy::Start::NoAnswer: {
+        const QString text = QStringLiteral("Another copy of Brackenfold is running with the settings in %1 and does "
+                                            "not answer, so this one does not start. Close that copy, or end it if "
+                                            "it does not respond, and start again.")
+                                 .arg(QDir::toNativeSeparators(home));
+        std::fprintf(stderr, "brackenfold: %s\n", qPrintable(text));
+        messages.show(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Brackenfold"));
+        return 1;
+    }
+    case SingleCopy::Start::First:
+    case SingleCopy::Start::Unguarded: break;
+    }
     CanberraSoundPlayer soundPlayer;
     QtFileDialog fileDialogs;
     SystemDesktopTools desktopTools;
@@ -90,7 +113,7 @@ int main(int argc, char **argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
 
-    const QString line = commandLine(QCoreApplication::arguments());
+    single.setHandler([&window](const QString &handed) { window.OpenHandedOver(handed); });
     auto *splash = new frmSplash(ctx, [&window, line] { window.Form_Load(line); });
     splash->show();
     const int status = QApplication::exec();

@@ -3,8 +3,6 @@
 #include <exception>
 #include <utility>
 
-#include "store/SavedHeaders.h"
-
 HeaderReader::HeaderReader(QObject *parent) : QObject(parent) {}
 
 HeaderReader::~HeaderReader()
@@ -37,13 +35,13 @@ void HeaderReader::work(const QStringList &paths, quint64 run)
     for (const QString &path : paths) {
         if (stopping_)
             return;
-        Result r{path, -1, 0, std::nullopt};
-        const SavedHeaders::Stamp before = SavedHeaders::stampOf(path);
-        if (before.bytes >= 0) {
+        Result r{path, {}, std::nullopt};
+        const RegularFile::Stamp before = RegularFile::stampOf(path);
+        if (before.regular) {
             try {
                 SavedGameInfo info = mFile::ReadGameHeader(path);
-                if (SavedHeaders::stampOf(path) == before)
-                    r = Result{path, before.bytes, before.modifiedNs, std::move(info)};
+                if (RegularFile::stampOf(path).sameFile(before))
+                    r = Result{path, before, std::move(info)};
             } catch (const std::exception &) {
                 // Left without a header: its owner reads it again and leaves it out.
                 r.info.reset();

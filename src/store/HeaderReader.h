@@ -14,6 +14,7 @@
 #include <optional>
 #include <thread>
 
+#include "core/RegularFile.h"
 #include "store/mFile.h"
 
 class HeaderReader : public QObject {
@@ -23,8 +24,7 @@ public:
     // and after it was read; none when it could not be read or changed meanwhile.
     struct Result {
         QString path;
-        qint64 bytes = -1;
-        qint64 modifiedNs = 0;
+        RegularFile::Stamp stamp;
         std::optional<SavedGameInfo> info;
     };
 

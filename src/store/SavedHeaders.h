@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/RegularFile.h"
 #include "store/mFile.h"
 
 class SavedHeaders {
@@ -17,24 +18,15 @@ public:
     // The kept header of the file while it still has the size and time it was read at;
     // none otherwise. Never reads the file.
     std::optional<SavedGameInfo> kept(const QString &path) const;
-    // Keeps a header read elsewhere, with the size and time its file had then.
-    void keep(const QString &path, qint64 bytes, qint64 modifiedNs, const SavedGameInfo &info);
+    // Keeps a header read elsewhere, with the stamp its file had then.
+    void keep(const QString &path, const RegularFile::Stamp &stamp, const SavedGameInfo &info);
     // How many headers are kept.
     qsizetype size() const { return entries_.size(); }
     void clear() { entries_.clear(); }
 
-    // What a kept header is checked against: a regular file's size and modification time.
-    struct Stamp {
-        qint64 bytes = -1; // -1: no regular file
-        qint64 modifiedNs = 0;
-        bool operator==(const Stamp &) const = default;
-    };
-    static Stamp stampOf(const QString &path);
-
 private:
     struct Entry {
-        qint64 bytes = -1;
-        qint64 modifiedNs = 0;
+        RegularFile::Stamp stamp;
         SavedGameInfo info;
     };
     QHash<QString, Entry> entries_;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "core/AppError.h"
+#include "core/DurableWrite.h"
 #include "core/FolderList.h"
 #include "core/Numbers.h"
 #include "core/TextFile.h"
@@ -114,6 +115,18 @@ QString cData::AppDir() const
     const QString base = baseFolder(ctx_.shellFolders().appDataFolder(), QStringLiteral("application data"));
     const QString maker = ensureFolder(FolderList::join(base, kMaker));
     return ensureFolder(FolderList::join(maker, prodName_));
+}
+
+void cData::RemoveLeftoverWrites() const
+{
+    const QString config = ctx_.shellFolders().configFolder();
+    if (!config.isEmpty() && !QDir::isRelativePath(config))
+        DurableWrite::removeLeftovers(config + QStringLiteral("/Brackenfold"));
+    const QString appDir = AppDir();
+    DurableWrite::removeLeftovers(QFileInfo(appDir).path());
+    // Favourites keep folders of their own.
+    DurableWrite::removeLeftovers(appDir, 4);
+    DurableWrite::removeLeftovers(MyGamesFolder(), 1);
 }
 
 QString cData::FavFolder() const

@@ -47,6 +47,9 @@ public:
     void CreateDefaultSchemeFile() const;
     QString DefaultCustImageFile() const;
     QString UnFinFile() const;
+    // Removes what writes killed midway left in the folders the program writes into: the
+    // settings folder, the score logs' folder, the application data and the saved games.
+    void RemoveLeftoverWrites() const;
 
     void SetGame(std::int16_t Gid, const QString &gName, bool IsOriginal, std::int16_t cDeck);
     bool GameExists(const QString &name) const;

@@ -14,6 +14,7 @@
 #include "core/Numbers.h"
 #include "core/TextFile.h"
 #include "engine/ScratchBoard.h"
+#include "engine/cEngine.h"
 #include "engine/cCustom.h"
 #include "engine/cPlay.h"
 #include "library/mRecent.h"
@@ -325,7 +326,7 @@ void CheckSavedGame(const LoadedGame &game, const QString &path)
 
 LoadedGame ReadSavedGame(Context &ctx, const QString &path)
 {
-    const QStringList lines = TextFile::readLines(path);
+    const QStringList lines = cEngine::ReadSavedLines(path);
     LoadedGame game;
     game.header = ParseGameHeader(lines, path);
     game.moves = cEngine::ParseMoves(lines, path);
@@ -348,6 +349,11 @@ void OpenGameDialog(Context &ctx)
     const QFileInfo chosen(path);
     if (path.isEmpty() || !chosen.exists() || chosen.isDir())
         return;
+    OpenGameFile(ctx, path);
+}
+
+void OpenGameFile(Context &ctx, const QString &path)
+{
     // The file is read whole before the game in play is ended, so a damaged file leaves it.
     const LoadedGame game = ReadSavedGame(ctx, path);
     ctx.session().PlayLoadedGame(path, game, true);

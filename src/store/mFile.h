@@ -101,6 +101,9 @@ void CheckSavedGame(const LoadedGame &game, const QString &path);
 // its folder remembered and its path listed as recently opened. A cancelled dialog or a
 // file deleted meanwhile does nothing; a damaged file raises and leaves the game in play.
 void OpenGameDialog(Context &ctx);
+// What Open does with the chosen file: reads and checks it whole, plays it (listed as
+// recently opened) and remembers its folder for the next dialog.
+void OpenGameFile(Context &ctx, const QString &path);
 // The File menu's Save (extension IncExt) and the save of a finished game: proposes
 // "name-number" and the extension; the folder is remembered and the path listed as
 // recently saved only once the file is written. Write errors reach the caller.

@@ -1,13 +1,18 @@
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/Errors.h"
 #include "support/FullDisk.h"
 #include "support/QtPrint.h"
 
 #include "core/AppError.h"
+#include "core/DurableWrite.h"
 #include "core/FolderList.h"
 #include "core/TextFile.h"
 
@@ -37,6 +42,18 @@ TEST(TextFile, LinesSplitAtEveryKindOfLineEnd)
     EXPECT_EQ(TextFile::splitLines("\n"), QStringList({""}));
 }
 
+TEST(TextFile, AReadOfSomeLinesStopsOnlyWhenMoreFollow)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    writeRaw(path, "a\r\nb\rc\nd\r\n");
+    // Four lines, whatever ends them: the final CR LF is one line end, not two.
+    EXPECT_EQ(TextFile::readLines(path, 4), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFile::readLines(path, 3), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFile::readLines(path, 2), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(TextFile::readLines(path, 0), QStringList({"a"}));
+}
+
 TEST(TextFile, InvalidUtf8IsReadAsWindows1252)
 {
     EXPECT_EQ(TextFile::decode("Caf\xc3\xa9"), QString::fromUtf8("Caf\xc3\xa9"));
@@ -62,6 +79,67 @@ TEST(TextFile, FailedAtomicWriteKeepsTheOldFileAndRaises)
     writeRaw(dir.filePath("blocker"), "x");
     EXPECT_EQ(errorOf([&] { TextFile::writeLines(dir.filePath("blocker/f.txt"), {"new"}); }), err::PathFileAccess);
     EXPECT_EQ(fileBytes(path), QByteArray("old\r\n"));
+}
+
+TEST(TextFile, AWriteThroughAChainOfLinksReplacesTheRealFileAndKeepsEveryLink)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("dotfiles"));
+    const QString real = dir.filePath("dotfiles/registry.json");
+    TextFile::writeLines(real, {"old"});
+    // registry.json -> link2 -> dotfiles/registry.json, the second link relative.
+    ASSERT_TRUE(QFile::link("dotfiles/registry.json", dir.filePath("link2")));
+    ASSERT_TRUE(QFile::link(dir.filePath("link2"), dir.filePath("registry.json")));
+    TextFile::writeLines(dir.filePath("registry.json"), {"new"});
+    EXPECT_TRUE(QFileInfo(dir.filePath("registry.json")).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.filePath("link2")).isSymLink());
+    EXPECT_EQ(fileBytes(real), QByteArray("new\r\n"));
+
+    // A chain that ends nowhere makes its last file; one that loops is refused and makes nothing.
+    ASSERT_TRUE(QFile::link(dir.filePath("dotfiles/new.json"), dir.filePath("dangling2")));
+    ASSERT_TRUE(QFile::link(dir.filePath("dangling2"), dir.filePath("dangling")));
+    TextFile::writeLines(dir.filePath("dangling"), {"made"});
+    EXPECT_TRUE(QFileInfo(dir.filePath("dangling2")).isSymLink());
+    EXPECT_EQ(fileBytes(dir.filePath("dotfiles/new.json")), QByteArray("made\r\n"));
+    ASSERT_TRUE(QFile::link(dir.filePath("loopB"), dir.filePath("loopA")));
+    ASSERT_TRUE(QFile::link(dir.filePath("loopA"), dir.filePath("loopB")));
+    EXPECT_EQ(errorOf([&] { TextFile::writeLines(dir.filePath("loopA"), {"x"}); }), err::PathFileAccess);
+    EXPECT_TRUE(QFileInfo(dir.filePath("loopA")).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.filePath("loopB")).isSymLink());
+}
+
+TEST(TextFile, LeftoversOfEndedWritesAreRemovedAndNothingElse)
+{
+    QTemporaryDir dir;
+    // A process that has ended, for its number.
+    const pid_t ended = ::fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const QString gone = QStringLiteral(".tmp-%1-k3j2").arg(ended);
+    const QString live = QStringLiteral(".tmp-%1-k3j2").arg(::getpid());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Favorites/Mine"));
+    for (const QString &name :
+         {gone, live, QStringLiteral(".tmp-old"), QStringLiteral(".tmp-new"), QStringLiteral(".tmp-notes.txt"),
+          QStringLiteral("Game.qx0"), QStringLiteral("Favorites/Mine/") + gone})
+        writeRaw(dir.filePath(name), "x");
+    // Written before names carried the process: an old one is a leftover, a fresh one may be under way.
+    QFile old(dir.filePath(".tmp-old"));
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    old.close();
+    ASSERT_TRUE(QFile::link(dir.filePath("Game.qx0"), dir.filePath(gone + "l")));
+
+    EXPECT_EQ(DurableWrite::removeLeftovers(dir.path()), 2);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList kept{gone + "l", live, ".tmp-new", ".tmp-notes.txt", "Game.qx0"};
+    left.sort();
+    kept.sort();
+    EXPECT_EQ(left, kept);
+    EXPECT_TRUE(QFile::exists(dir.filePath("Favorites/Mine/") + gone));
+    EXPECT_EQ(DurableWrite::removeLeftovers(dir.path(), 2), 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("Favorites/Mine/") + gone));
 }
 
 TEST(TextFile, OnAFullDiskEveryWriteFailsWithItsReasonAndLeavesWhatWasThere)

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/mGen1.h"
 #include "engine/cEngine.h"
 #include "engine/cGames.h"
 #include "engine/cPlay.h"
@@ -230,6 +231,28 @@ TEST(MainWindowStart, AMissingOrDamagedCommandLineFileIsReportedAndFallsBack)
     v.window->StartFirstGame(damaged);
     EXPECT_EQ(v.gp().GameNo().value(), 22);
     EXPECT_EQ(v.gp().Game_Status(), cGamePlay::Playing);
+}
+
+TEST(MainWindowStart, AGameHandedOverByALaterStartOpensOnceTheFirstGameStandsAndThenAsOpenDoes)
+{
+    Window w;
+    const QString first = w.home.path() + QStringLiteral("/Handed.qx0");
+    const QString second = w.home.path() + QStringLiteral("/Later.qx0");
+    w.writeGame(first, 44);
+    w.writeGame(second, 55);
+    // Handed over while the program still starts: it waits for the first game.
+    w.window->OpenHandedOver(first);
+    EXPECT_EQ(w.gp().Game_Status(), cGamePlay::NoGame);
+    w.window->Form_Load(QString());
+    EXPECT_EQ(w.gp().GameNo().value(), 44);
+    EXPECT_EQ(w.gp().Game_Status(), cGamePlay::Playing);
+    // During a game the next one replaces it; a start without a file only raises the window.
+    w.window->OpenHandedOver(second);
+    EXPECT_EQ(w.gp().GameNo().value(), 55);
+    EXPECT_EQ(mGen1::GetSaveInitDir(w.ctx), w.home.path());
+    w.window->OpenHandedOver(QString());
+    EXPECT_EQ(w.gp().GameNo().value(), 55);
+    EXPECT_TRUE(w.box.prompts().isEmpty());
 }
 
 TEST(MainWindowCards, WithoutARunningGamePressesDoNothingButADoubleClickReachesTheBoard)
