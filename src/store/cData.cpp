@@ -65,7 +65,7 @@ QString makeFolder(const QString &path)
         return {};
     const QString parent = info.absolutePath();
     if (parent != info.absoluteFilePath()) {
-        const QString why = makeFolder(parent);
+        QString why = makeFolder(parent);
         if (!why.isEmpty())
             return why;
     }
