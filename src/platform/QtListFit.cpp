@@ -1,11 +1,15 @@
 #include "platform/QtListFit.h"
 
 #include <QAbstractItemModel>
+#include <QHelpEvent>
 #include <QHeaderView>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -30,9 +34,98 @@ QStyleOptionViewItem cellOption(const QAbstractItemView *view, const QString &te
     return option;
 }
 
+// Keeps a tree's only column as wide as its widest name, measured once after each batch of
+// changes to the entries, and shows an entry's whole text as its tooltip.
+class NameFit : public QObject {
+public:
+    explicit NameFit(QTreeView *view) : QObject(view), view_(view)
+    {
+        view->header()->setStretchLastSection(false);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        view->viewport()->installEventFilter(this);
+        QAbstractItemModel *model = view->model();
+        if (model == nullptr)
+            return;
+        const auto later = [this] { schedule(); };
+        connect(model, &QAbstractItemModel::rowsInserted, this, later);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, later);
+        connect(model, &QAbstractItemModel::dataChanged, this, later);
+        connect(model, &QAbstractItemModel::modelReset, this, later);
+        connect(model, &QAbstractItemModel::layoutChanged, this, later);
+        refit();
+    }
+
+    void refit()
+    {
+        pending_ = false;
+        if (view_ == nullptr)
+            return;
+        widest_ = QtListFit::widestName(view_);
+        apply();
+    }
+
+    // The column fills the view, or runs past it to the widest name.
+    void apply() { view_->setColumnWidth(0, std::max(widest_, view_->viewport()->width())); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize && view_ != nullptr)
+            apply();
+        if (event->type() == QEvent::ToolTip && view_ != nullptr) {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const QModelIndex index = view_->indexAt(help->pos());
+            if (index.isValid() && !index.data(Qt::ToolTipRole).isValid()) {
+                QToolTip::showText(help->globalPos(), index.data().toString(), view_->viewport(),
+                                   view_->visualRect(index));
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void schedule()
+    {
+        if (pending_)
+            return;
+        pending_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { refit(); }, Qt::QueuedConnection);
+    }
+
+    QPointer<QTreeView> view_;
+    int widest_ = 0;
+    bool pending_ = false;
+};
+
 } // namespace
 
 namespace QtListFit {
+
+void showNamesWhole(QTreeView *view)
+{
+    new NameFit(view);
+}
+
+int widestName(const QTreeView *view)
+{
+    const QAbstractItemModel *model = view->model();
+    if (model == nullptr)
+        return 0;
+    int widest = 0;
+    const int root = view->rootIsDecorated() ? 1 : 0;
+    const std::function<void(const QModelIndex &, int)> walk = [&](const QModelIndex &parent, int depth) {
+        for (int r = 0; r < model->rowCount(parent); ++r) {
+            const QModelIndex index = model->index(r, 0, parent);
+            widest = std::max(widest, (depth + root) * view->indentation() + view->sizeHintForIndex(index).width());
+            if (model->hasChildren(index))
+                walk(index, depth + 1);
+        }
+    };
+    walk({}, 0);
+    return widest;
+}
 
 int cellWidth(const QAbstractItemView *view, const QString &text, bool withIcon)
 {
@@ -54,6 +147,11 @@ void fitColumns(QTreeView *view)
     const int columns = view->model() != nullptr ? view->model()->columnCount() : 0;
     for (int c = 0; c < columns; ++c)
         view->resizeColumnToContents(c);
+}
+
+int widthFor(const QAbstractItemView *view, int content)
+{
+    return content + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
 }
 
 int heightForRows(const QAbstractItemView *view, int rows, const QIcon &icon)

@@ -3,12 +3,16 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include "platform/QtWindowFit.h"
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Windows open capped to the screen, as in the program.
+    QtWindowFit::capEveryWindow(app);
     const int status = RUN_ALL_TESTS();
     // Idle workers of Qt's image scaling are ended before the exit, as the program does,
     // so the leak check at exit never meets a thread that is going away.
