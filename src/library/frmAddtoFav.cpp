@@ -62,7 +62,7 @@ frmAddtoFav::frmAddtoFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
     // As wide as the folder names need, as far as the screen allows.
     const QMargins margins = layout->contentsMargins();
-    const int names = QtListFit::widthFor(tvFav, QtListFit::widestName(tvFav)) + margins.left() + margins.right();
+    const int names = QtListFit::widthFor(tvFav, QtListFit::namesWidth(tvFav)) + margins.left() + margins.right();
     QtWindowFit::resizeWithin(*this, {std::max(380, names), 360});
 }
 

@@ -131,7 +131,7 @@ frmOrgFav::frmOrgFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     connect(cmdClose, &QPushButton::clicked, this, guarded(&frmOrgFav::cmdClose_Click));
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
     // The tree as wide as its names need beside the buttons, as far as the screen allows.
-    const int names = QtListFit::widthFor(tvFav, QtListFit::widestName(tvFav));
+    const int names = QtListFit::widthFor(tvFav, QtListFit::namesWidth(tvFav));
     const int others = layout->minimumSize().width() - tvFav->minimumWidth();
     QtWindowFit::resizeWithin(*this, {std::max(640, others + names), 420});
 }

@@ -177,7 +177,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
     // As wide as the first category's entries need, as far as the screen allows; the
     // window keeps its size from then on and the list scrolls sideways where it must.
-    const int entries = QtListFit::widthFor(tvRight, QtListFit::widestName(tvRight));
+    const int entries = QtListFit::widthFor(tvRight, QtListFit::namesWidth(tvRight));
     const int others = layout->minimumSize().width() - tvRight->minimumWidth();
     QtWindowFit::resizeWithin(*this, {std::max(840, others + entries), 780});
 }

@@ -1,6 +1,7 @@
 #include "platform/QtListFit.h"
 
 #include <QAbstractItemModel>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QHeaderView>
 #include <QPointer>
@@ -64,6 +65,14 @@ public:
         apply();
     }
 
+    // The measuring a change asked for, done now rather than later.
+    int refitNow()
+    {
+        if (pending_)
+            refit();
+        return widest_;
+    }
+
     // The column fills the view, or runs past it to the widest name.
     void apply() { view_->setColumnWidth(0, std::max(widest_, view_->viewport()->width())); }
 
@@ -91,7 +100,12 @@ private:
             return;
         pending_ = true;
         QMetaObject::invokeMethod(
-            this, [this] { refit(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                if (pending_)
+                    refit();
+            },
+            Qt::QueuedConnection);
     }
 
     QPointer<QTreeView> view_;
@@ -108,17 +122,43 @@ void showNamesWhole(QTreeView *view)
     new NameFit(view);
 }
 
+int namesWidth(QTreeView *view)
+{
+    for (QObject *child : view->children()) {
+        if (auto *fit = dynamic_cast<NameFit *>(child))
+            return fit->refitNow();
+    }
+    return widestName(view);
+}
+
 int widestName(const QTreeView *view)
 {
     const QAbstractItemModel *model = view->model();
-    if (model == nullptr)
+    if (model == nullptr || model->rowCount() == 0)
         return 0;
-    int widest = 0;
+    // The delegate measures one entry; the others are measured by their text alone, as
+    // wide as that entry's icon and margins beside it (thousands of entries stay quick).
+    const QModelIndex first = model->index(0, 0);
+    const auto fontOf = [view](const QModelIndex &index) {
+        const QVariant font = index.data(Qt::FontRole);
+        return font.isValid() ? font.value<QFont>() : view->font();
+    };
+    const int beside =
+        view->sizeHintForIndex(first).width() - QFontMetrics(fontOf(first)).horizontalAdvance(first.data().toString());
+    const int level = view->indentation();
     const int root = view->rootIsDecorated() ? 1 : 0;
+    QFont lastFont = view->font();
+    QFontMetrics metrics(lastFont);
+    int widest = 0;
     const std::function<void(const QModelIndex &, int)> walk = [&](const QModelIndex &parent, int depth) {
         for (int r = 0; r < model->rowCount(parent); ++r) {
             const QModelIndex index = model->index(r, 0, parent);
-            widest = std::max(widest, (depth + root) * view->indentation() + view->sizeHintForIndex(index).width());
+            if (const QFont font = fontOf(index); font != lastFont) {
+                lastFont = font;
+                metrics = QFontMetrics(font);
+            }
+            widest =
+                std::max(widest, (depth + root) * level + beside + metrics.horizontalAdvance(index.data().toString()));
             if (model->hasChildren(index))
                 walk(index, depth + 1);
         }

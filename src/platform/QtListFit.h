@@ -29,6 +29,9 @@ void showNamesWhole(QTreeView *view);
 // Width of the widest entry of the tree's first column, its indentation included.
 int widestName(const QTreeView *view);
 
+// The same for a tree that shows its names whole, measured once for the changes so far.
+int namesWidth(QTreeView *view);
+
 // Width of view that shows content pixels wide beside a vertical scroll bar.
 int widthFor(const QAbstractItemView *view, int content);
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <fstream>
 #include <functional>
@@ -283,6 +285,18 @@ TEST(ScreenFit, TheGameSelectionShowsEveryCategorysNamesWhole)
         EXPECT_EQ(cutItems(w).join(u'\n').toStdString(), "") << mSelect::CategoryKeys().value(i).toStdString();
         EXPECT_TRUE(inside(w, QGuiApplication::primaryScreen()->availableGeometry())) << text(w.geometry());
     }
+    // An entry also tells its whole name in its tooltip.
+    w.lvMain->setCurrentRow(static_cast<int>(mSelect::CategoryKeys().indexOf(QStringLiteral("Fav"))));
+    QCoreApplication::processEvents();
+    QTreeWidgetItem *entry = w.tvRight->topLevelItem(0)->child(0)->child(0);
+    ASSERT_NE(entry, nullptr);
+    entry->parent()->setExpanded(true);
+    QCoreApplication::processEvents();
+    const QPoint at = w.tvRight->visualItemRect(entry).center();
+    QHelpEvent help(QEvent::ToolTip, at, w.tvRight->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(w.tvRight->viewport(), &help);
+    EXPECT_EQ(QToolTip::text().toStdString(), entry->text(0).toStdString());
+    QToolTip::hideText();
 }
 
 TEST(ScreenFit, TheInputBoxShowsItsTitleAndTextWhole)
