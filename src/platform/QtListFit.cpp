@@ -42,6 +42,8 @@ public:
     explicit NameFit(QTreeView *view) : QObject(view), view_(view)
     {
         view->header()->setStretchLastSection(false);
+        if (view->header()->count() > 0)
+            view->header()->setSectionResizeMode(0, QHeaderView::Interactive);
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         view->viewport()->installEventFilter(this);
         QAbstractItemModel *model = view->model();
@@ -73,8 +75,15 @@ public:
         return widest_;
     }
 
-    // The column fills the view, or runs past it to the widest name.
-    void apply() { view_->setColumnWidth(0, std::max(widest_, view_->viewport()->width())); }
+    // The first column fills the view beside the others, or runs past it to the widest name.
+    void apply()
+    {
+        const QHeaderView *header = view_->header();
+        int others = 0;
+        for (int c = 1; c < header->count(); ++c)
+            others += header->isSectionHidden(c) ? 0 : header->sectionSize(c);
+        view_->setColumnWidth(0, std::max(widest_, view_->viewport()->width() - others));
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -137,14 +146,15 @@ int widestName(const QTreeView *view)
     if (model == nullptr || model->rowCount() == 0)
         return 0;
     // The delegate measures one entry; the others are measured by their text alone, as
-    // wide as that entry's icon and margins beside it (thousands of entries stay quick).
+    // wide as that entry's icon and margins beside it and a pixel or two for rounding
+    // (thousands of entries stay quick).
     const QModelIndex first = model->index(0, 0);
     const auto fontOf = [view](const QModelIndex &index) {
         const QVariant font = index.data(Qt::FontRole);
         return font.isValid() ? font.value<QFont>() : view->font();
     };
-    const int beside =
-        view->sizeHintForIndex(first).width() - QFontMetrics(fontOf(first)).horizontalAdvance(first.data().toString());
+    const int beside = view->sizeHintForIndex(first).width() -
+                       QFontMetrics(fontOf(first)).horizontalAdvance(first.data().toString()) + 2;
     const int level = view->indentation();
     const int root = view->rootIsDecorated() ? 1 : 0;
     QFont lastFont = view->font();

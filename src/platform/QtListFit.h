@@ -20,10 +20,11 @@ void fitColumn(QTreeView *view, int column, const QStringList &samples = {}, boo
 // Every column of view to its heading and its cells.
 void fitColumns(QTreeView *view);
 
-// Shows the names of a one-column tree whole (called once, its model set): the column as wide as its
-// widest entry (collapsed branches included) and never narrower than the view, a
-// horizontal scroll bar where the view is narrower, and an entry's whole text in its
-// tooltip. The width follows the entries as they are added, removed or changed.
+// Shows the names in the first column of a tree whole (called once, its model and other
+// columns set): the column as wide as its widest entry (collapsed branches included) and
+// never narrower than the view leaves beside the other columns, a horizontal scroll bar
+// where the view is narrower, and an entry's whole text in its tooltip. The width follows
+// the entries as they are added, removed or changed.
 void showNamesWhole(QTreeView *view);
 
 // Width of the widest entry of the tree's first column, its indentation included.

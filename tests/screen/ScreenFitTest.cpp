@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -108,6 +109,18 @@ void fillHome(WindowContext &d)
                    ctx.data().IncExt());
         if (file.open(QIODevice::WriteOnly))
             file.write(saved);
+    }
+    // Pending games and auto-saved games under long names.
+    for (int i = 0; i < 10; ++i) {
+        const QString name = QStringLiteral("/Freecell %1 %2").arg(i).arg(kLongName);
+        for (const QString &path : {ctx.data().PendingFolder() + name + ctx.data().IncExt(),
+                                    ctx.data().AutoSaveFolder() + name + ctx.data().IncExt(),
+                                    ctx.data().AutoSaveFolder() + name + ctx.data().FinExt()}) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(saved);
+        }
     }
     const QString root = ctx.data().FavFolder();
     for (int f = 0; f < 5; ++f) {
