@@ -35,8 +35,48 @@ QStyleOptionViewItem cellOption(const QAbstractItemView *view, const QString &te
     return option;
 }
 
-// Keeps a tree's only column as wide as its widest name, measured once after each batch of
-// changes to the entries, and shows an entry's whole text as its tooltip.
+// Width of the widest of the rows first..last below parent in a tree's first column (their
+// branches too when withBranches), indentation included. The delegate measures one entry;
+// the others are measured by their text alone, as wide as that entry's icon and margins
+// beside it and a pixel or two for rounding, so thousands of entries stay quick.
+int widestIn(const QTreeView *view, const QModelIndex &parent, int first, int last, bool withBranches)
+{
+    const QAbstractItemModel *model = view->model();
+    if (model == nullptr || first < 0 || last < first)
+        return 0;
+    const auto fontOf = [view](const QModelIndex &index) {
+        const QVariant font = index.data(Qt::FontRole);
+        return font.isValid() ? font.value<QFont>() : view->font();
+    };
+    const QModelIndex sample = model->index(first, 0, parent);
+    const int beside = view->sizeHintForIndex(sample).width() -
+                       QFontMetrics(fontOf(sample)).horizontalAdvance(sample.data().toString()) + 2;
+    const int level = view->indentation();
+    int depth = view->rootIsDecorated() ? 1 : 0;
+    for (QModelIndex up = parent; up.isValid(); up = up.parent())
+        ++depth;
+    QFont lastFont = view->font();
+    QFontMetrics metrics(lastFont);
+    int widest = 0;
+    const std::function<void(const QModelIndex &, int, int, int)> walk = [&](const QModelIndex &under, int from, int to,
+                                                                             int indent) {
+        for (int r = from; r <= to; ++r) {
+            const QModelIndex index = model->index(r, 0, under);
+            if (const QFont font = fontOf(index); font != lastFont) {
+                lastFont = font;
+                metrics = QFontMetrics(font);
+            }
+            widest = std::max(widest, indent * level + beside + metrics.horizontalAdvance(index.data().toString()));
+            if (withBranches && model->hasChildren(index))
+                walk(index, 0, model->rowCount(index) - 1, indent + 1);
+        }
+    };
+    walk(parent, first, last, depth);
+    return widest;
+}
+
+// Keeps a tree's first column as wide as its widest name, and shows an entry's whole text
+// as its tooltip.
 class NameFit : public QObject {
 public:
     explicit NameFit(QTreeView *view) : QObject(view), view_(view)
@@ -49,10 +89,17 @@ public:
         QAbstractItemModel *model = view->model();
         if (model == nullptr)
             return;
+        // New and changed entries are measured as they come; entries going away call for
+        // measuring them all again, once the changes of this turn are done.
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex &parent, int first, int last) { grow(parent, first, last, true); });
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                    if (topLeft.column() == 0)
+                        grow(topLeft.parent(), topLeft.row(), bottomRight.row(), false);
+                });
         const auto later = [this] { schedule(); };
-        connect(model, &QAbstractItemModel::rowsInserted, this, later);
         connect(model, &QAbstractItemModel::rowsRemoved, this, later);
-        connect(model, &QAbstractItemModel::dataChanged, this, later);
         connect(model, &QAbstractItemModel::modelReset, this, later);
         connect(model, &QAbstractItemModel::layoutChanged, this, later);
         refit();
@@ -103,8 +150,17 @@ protected:
     }
 
 private:
+    void grow(const QModelIndex &parent, int first, int last, bool withBranches)
+    {
+        if (pending_ || view_ == nullptr)
+            return;
+        widest_ = std::max(widest_, widestIn(view_, parent, first, last, withBranches));
+        apply();
+    }
+
     void schedule()
     {
+        // Never at once: a tree going away empties its model while it is taken apart.
         if (pending_)
             return;
         pending_ = true;
@@ -143,38 +199,7 @@ int namesWidth(QTreeView *view)
 int widestName(const QTreeView *view)
 {
     const QAbstractItemModel *model = view->model();
-    if (model == nullptr || model->rowCount() == 0)
-        return 0;
-    // The delegate measures one entry; the others are measured by their text alone, as
-    // wide as that entry's icon and margins beside it and a pixel or two for rounding
-    // (thousands of entries stay quick).
-    const QModelIndex first = model->index(0, 0);
-    const auto fontOf = [view](const QModelIndex &index) {
-        const QVariant font = index.data(Qt::FontRole);
-        return font.isValid() ? font.value<QFont>() : view->font();
-    };
-    const int beside = view->sizeHintForIndex(first).width() -
-                       QFontMetrics(fontOf(first)).horizontalAdvance(first.data().toString()) + 2;
-    const int level = view->indentation();
-    const int root = view->rootIsDecorated() ? 1 : 0;
-    QFont lastFont = view->font();
-    QFontMetrics metrics(lastFont);
-    int widest = 0;
-    const std::function<void(const QModelIndex &, int)> walk = [&](const QModelIndex &parent, int depth) {
-        for (int r = 0; r < model->rowCount(parent); ++r) {
-            const QModelIndex index = model->index(r, 0, parent);
-            if (const QFont font = fontOf(index); font != lastFont) {
-                lastFont = font;
-                metrics = QFontMetrics(font);
-            }
-            widest =
-                std::max(widest, (depth + root) * level + beside + metrics.horizontalAdvance(index.data().toString()));
-            if (model->hasChildren(index))
-                walk(index, depth + 1);
-        }
-    };
-    walk({}, 0);
-    return widest;
+    return model == nullptr ? 0 : widestIn(view, {}, 0, model->rowCount() - 1, true);
 }
 
 int cellWidth(const QAbstractItemView *view, const QString &text, bool withIcon)
