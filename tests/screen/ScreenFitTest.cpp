@@ -310,6 +310,10 @@ TEST(ScreenFit, TheGameSelectionShowsEveryCategorysNamesWhole)
     QCoreApplication::sendEvent(w.tvRight->viewport(), &help);
     EXPECT_EQ(QToolTip::text().toStdString(), entry->text(0).toStdString());
     QToolTip::hideText();
+    // An entry whose text comes later, longer, widens the column as well.
+    entry->setText(0, entry->text(0) + QLatin1Char(' ') + kLongName + QLatin1Char(' ') + kLongName);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cutItems(w).join(u'\n').toStdString(), "");
 }
 
 TEST(ScreenFit, TheInputBoxShowsItsTitleAndTextWhole)
