@@ -141,9 +141,12 @@ void frmBackGround::buildTabs()
     auto *schemeSide = new QVBoxLayout;
     schemeSide->addWidget(PicCustCol);
     schemeSide->addStretch(1);
+    // The two colours side by side, so the page fits a low screen.
+    auto *colours = new QHBoxLayout;
+    colours->addWidget(Frame1);
+    colours->addWidget(Frame2);
     auto *schemeFrames = new QVBoxLayout;
-    schemeFrames->addWidget(Frame1);
-    schemeFrames->addWidget(Frame2);
+    schemeFrames->addLayout(colours);
     schemeFrames->addLayout(schemeButtons);
     auto *schemeTop = new QHBoxLayout;
     schemeTop->addWidget(lvScheme, 1);

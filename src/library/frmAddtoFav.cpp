@@ -16,6 +16,8 @@
 #include "library/FavEntries.h"
 #include "library/mFavorites.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
+#include "platform/QtWindowFit.h"
 #include "store/cData.h"
 
 frmAddtoFav::frmAddtoFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
@@ -49,7 +51,7 @@ frmAddtoFav::frmAddtoFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     layout->addWidget(new QLabel(QStringLiteral("Create in :"), this));
     layout->addWidget(tvFav, 1);
     layout->addLayout(buttons);
-    resize(380, 360);
+    QtListFit::showNamesWhole(tvFav);
 
     const auto guarded = [this](void (frmAddtoFav::*handler)()) {
         return [this, handler] { runGuarded(ctx_.messages(), [this, handler] { (this->*handler)(); }); };
@@ -58,6 +60,10 @@ frmAddtoFav::frmAddtoFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(
     connect(cmdCancel, &QPushButton::clicked, this, guarded(&frmAddtoFav::cmdCancel_Click));
     connect(cmdCreate, &QPushButton::clicked, this, guarded(&frmAddtoFav::cmdCreate_Click));
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    // As wide as the folder names need, as far as the screen allows.
+    const QMargins margins = layout->contentsMargins();
+    const int names = QtListFit::widthFor(tvFav, QtListFit::namesWidth(tvFav)) + margins.left() + margins.right();
+    QtWindowFit::resizeWithin(*this, {std::max(380, names), 360});
 }
 
 void frmAddtoFav::Form_Load()

@@ -14,6 +14,7 @@
 #include "library/AutoSaveRows.h"
 #include "library/mAutoSave.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "store/cRegistry.h"
 
 namespace {
@@ -31,6 +32,7 @@ QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &colu
     list->setColumnWidth(1, 150);
     list->setColumnWidth(2, 70);
     list->setColumnWidth(3, 60);
+    QtListFit::showNamesWhole(list);
     return list;
 }
 

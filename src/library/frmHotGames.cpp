@@ -13,6 +13,7 @@
 #include "appearance/cSound.h"
 #include "library/HotGameLists.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "store/cRegistry.h"
 
 namespace {
@@ -25,6 +26,7 @@ QTreeWidget *makeList(QWidget *parent, const char *name, const QString &heading)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHeaderLabels({heading});
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    QtListFit::showNamesWhole(list);
     return list;
 }
 

@@ -18,6 +18,8 @@
 #include "library/FavEntries.h"
 #include "library/mFavorites.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
+#include "platform/QtWindowFit.h"
 #include "store/cData.h"
 #include "store/mFile.h"
 
@@ -114,7 +116,8 @@ frmOrgFav::frmOrgFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(tvFav, 1);
     layout->addLayout(right);
-    resize(640, 420);
+    tvFav->setMinimumWidth(220);
+    QtListFit::showNamesWhole(tvFav);
 
     const auto guarded = [this](void (frmOrgFav::*handler)()) {
         return [this, handler] { runGuarded(ctx_.messages(), [this, handler] { (this->*handler)(); }); };
@@ -127,6 +130,10 @@ frmOrgFav::frmOrgFav(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx)
     connect(cmdPlay, &QPushButton::clicked, this, guarded(&frmOrgFav::cmdPlay_Click));
     connect(cmdClose, &QPushButton::clicked, this, guarded(&frmOrgFav::cmdClose_Click));
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    // The tree as wide as its names need beside the buttons, as far as the screen allows.
+    const int names = QtListFit::widthFor(tvFav, QtListFit::namesWidth(tvFav));
+    const int others = layout->minimumSize().width() - tvFav->minimumWidth();
+    QtWindowFit::resizeWithin(*this, {std::max(640, others + names), 420});
 }
 
 void frmOrgFav::Form_Load()

@@ -11,6 +11,7 @@
 #include "appearance/cSound.h"
 #include "library/mPending.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 
 namespace {
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
@@ -37,6 +38,7 @@ frmPending::frmPending(Context &ctx, QWidget *parent) : QDialog(parent), ctx_(ct
     lvPend->header()->setStretchLastSection(false);
     for (int column = 1; column <= 3; ++column)
         lvPend->setColumnWidth(column, 80);
+    QtListFit::showNamesWhole(lvPend);
 
     cmdPlay = makeButton(this, "cmdPlay", QStringLiteral("Play Now"));
     cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("Delete "));

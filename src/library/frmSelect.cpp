@@ -18,6 +18,7 @@
 #include "core/AppError.h"
 #include "platform/ArtLibrary.h"
 #include "platform/Guard.h"
+#include "platform/QtListFit.h"
 #include "platform/QtWindowFit.h"
 #include "store/SavedHeaders.h"
 #include "store/cData.h"
@@ -97,6 +98,7 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     tvRight->setColumnCount(1);
     tvRight->setUniformRowHeights(true);
     tvRight->setMinimumWidth(260);
+    QtListFit::showNamesWhole(tvRight);
 
     ArtLibrary &art = ctx_.art();
     imgMax = pictureLabel(this, "imgMax", art.MaxPicture());
@@ -158,7 +160,6 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
-    QtWindowFit::resizeWithin(*this, {840, 780});
 
     // The headers of a file category's entries are read on a worker while the list is
     // already shown: the window opens at once on thousands of saved games.
@@ -182,6 +183,11 @@ frmSelect::frmSelect(Context &ctx, QWidget *parent)
     connect(lbCancel, &QPushButton::clicked, this, &frmSelect::reject);
 
     runGuarded(ctx_.messages(), [this] { Form_Load(); });
+    // As wide as the first category's entries need, as far as the screen allows; the
+    // window keeps its size from then on and the list scrolls sideways where it must.
+    const int entries = QtListFit::widthFor(tvRight, QtListFit::namesWidth(tvRight));
+    const int others = layout->minimumSize().width() - tvRight->minimumWidth();
+    QtWindowFit::resizeWithin(*this, {std::max(840, others + entries), 780});
 }
 
 void frmSelect::Form_Load()
@@ -342,6 +348,7 @@ void frmSelect::UpdatePreview()
 {
     const QString &name = ctx_.gSelectGameName;
     const bool chosen = !name.isEmpty();
+    const QSize kept = size();
     if (chosen) {
         lbGame->setText(name);
         PicPreview->setPixmap(QPixmap::fromImage(mSelect::PreviewPicture(ctx_, name)));
@@ -358,6 +365,8 @@ void frmSelect::UpdatePreview()
         w->hide();
     for (QWidget *w : chosen ? forChoice : forNone)
         w->show();
+    // On a low screen the rules and details scroll rather than grow the window.
+    QtWindowFit::fitMinimum(*this, kept);
 }
 
 void frmSelect::lbPlay_Click()

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <algorithm>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <algorithm>
+
+#include "platform/QtWindowFit.h"
 
 MsgResult QtMessageBox::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
@@ -45,9 +49,21 @@ QString QtMessageBox::askText(const QString &prompt, const QString &title, const
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    // Qt sizes the box to its prompt alone, which can leave the title bar too short for the
-    // title: room for the title and the title bar's buttons, and a name of some length.
-    const int titleRoom = dialog.fontMetrics().horizontalAdvance(title) + 160;
-    dialog.setMinimumWidth(std::max({320, titleRoom, dialog.sizeHint().width()}));
+    // Qt sizes the box to its prompt alone when it shows, whatever minimum it was given
+    // before, which can leave the title bar too short for the title: the line widens the
+    // box to room for the title and the title bar's buttons, and for the text whole.
+    if (auto *line = dialog.findChild<QLineEdit *>()) {
+        const QMargins margins = dialog.layout() != nullptr ? dialog.layout()->contentsMargins() : QMargins();
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        const int titleRoom = QFontMetrics(bold).horizontalAdvance(title) + QtWindowFit::TitleButtonsWidth + 40;
+        const int textRoom = line->fontMetrics().horizontalAdvance(defaultText) + 24;
+        const int screen = QtWindowFit::usableArea(dialog).width();
+        int wanted =
+            std::max({320 - margins.left() - margins.right(), titleRoom - margins.left() - margins.right(), textRoom});
+        if (screen > 0)
+            wanted = std::min(wanted, screen - margins.left() - margins.right());
+        line->setMinimumWidth(wanted);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

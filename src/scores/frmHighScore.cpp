@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Context.h"
 #include "app/Seams.h"
@@ -15,6 +17,7 @@
 #include "appearance/mCustomize.h"
 #include "platform/Guard.h"
 #include "platform/QtListFit.h"
+#include "platform/QtWindowFit.h"
 #include "scores/HighScoreLists.h"
 #include "scores/cScore.h"
 #include "scores/mPlayers.h"
@@ -109,6 +112,17 @@ frmHighScore::frmHighScore(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1, 1);
     layout->addLayout(buttons);
+    // Each list shows its twenty places without scrolling, a sideways scroll bar included,
+    // unless the screen is too low for them.
+    const QList<QTreeWidget *> lists = {lvTop, lvGames, lvPlayer, lvFin};
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lvTop);
+    for (QTreeWidget *list : lists)
+        list->setMinimumHeight(QtListFit::heightForRows(list, cScore::kTopSlots, ImageList1.at(1)) + scrollBar);
+    const int over = layout->totalMinimumSize().height() - QtWindowFit::usableArea(*this).height();
+    if (over > 0 && !QtWindowFit::usableArea(*this).isEmpty()) {
+        for (QTreeWidget *list : lists)
+            list->setMinimumHeight(std::max(list->minimumHeight() - over, 0));
+    }
     resize(760, 480);
 
     const auto guarded = [this](const std::function<void()> &body) { runGuarded(ctx_.messages(), body); };
@@ -120,6 +134,12 @@ frmHighScore::frmHighScore(Context &ctx, QWidget *parent) : QDialog(parent), ctx
     connect(imcFin, &QComboBox::activated, this,
             [this, guarded] { guarded([this] { FillFinished(imcFin->currentText()); }); });
     Form_Load();
+    // As wide as the widest list's columns, as far as the screen allows.
+    int columns = 0;
+    for (QTreeWidget *list : lists)
+        columns = std::max(columns, QtListFit::widthFor(list, list->header()->length()));
+    const int margins = 4 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 8;
+    QtWindowFit::resizeWithin(*this, {std::max(760, columns + margins), 480});
 }
 
 frmHighScore::~frmHighScore()

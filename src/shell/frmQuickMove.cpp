@@ -11,12 +11,15 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 #include "app/Context.h"
 #include "app/mGen1.h"
 #include "engine/cEngine.h"
 #include "platform/Guard.h"
 #include "platform/QtListFit.h"
+#include "platform/QtWindowFit.h"
 #include "shell/MenuImages.h"
 #include "shell/mGen.h"
 
@@ -192,9 +195,12 @@ void frmQuickMove::fitColumns()
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     int total = 0;
+    // The widest place texts of the moves, from which the widest caption is made.
+    std::array<QString, kColumns> widestMove;
     for (int col = 0; col < kColumns; ++col) {
         QString widest;
         int most = -1;
+        int mostOfMoves = -1;
         for (int row = 0; row < lvQuick->topLevelItemCount(); ++row) {
             const QString text = lvQuick->topLevelItem(row)->text(col);
             const int width = metrics.horizontalAdvance(text);
@@ -202,14 +208,27 @@ void frmQuickMove::fitColumns()
                 most = width;
                 widest = text;
             }
+            if (row > 0 && width > mostOfMoves) {
+                mostOfMoves = width;
+                widestMove.at(static_cast<std::size_t>(col)) = text;
+            }
         }
         QtListFit::fitColumn(lvQuick, col, {widest}, col == 0);
         total += lvQuick->columnWidth(col);
     }
-    // Wide enough for the four columns of the list, which shows only when expanded.
+    // Wide enough for the four columns of the list, which shows only when expanded, and for
+    // the caption of any move, as far as the screen allows; beyond that the caption is shortened.
     const int chrome = 2 * lvQuick->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                        layout()->contentsMargins().left() + layout()->contentsMargins().right();
-    setMinimumWidth(std::max(500, total + chrome));
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const QString widestCaption = QStringLiteral("Move: %1 - ").arg(lvQuick->topLevelItemCount()) + widestMove.at(1) +
+                                  QStringLiteral(" -> ") + widestMove.at(2);
+    int caption = title.horizontalAdvance(widestCaption) + QtWindowFit::TitleButtonsWidth;
+    if (const int screen = QtWindowFit::usableArea(*this).width(); screen > 0)
+        caption = std::min(caption, screen);
+    setMinimumWidth(std::max({500, total + chrome, caption}));
 }
 
 QString frmQuickMove::PlaceText(int area, int pile, int pos)
@@ -243,18 +262,24 @@ void frmQuickMove::MarkMoveItem(int row, bool mark, bool select)
 void frmQuickMove::ShowMoveInfo(int n)
 {
     const cEngine &engine = ctx_.engine();
+    const QString move = QStringLiteral("Move: %1").arg(n);
+    // The caption in full, or shortened in words where the title bar cannot hold it.
+    QString shorter;
     if (n == 0) {
         const ISessionInfo &session = ctx_.session();
         lbText1->setText(QStringLiteral("Game Name : ") + session.GameName() + QStringLiteral(" - Game No.: ") +
                          session.GameNo().toString());
+        shorter = move + QStringLiteral(" - ") + session.GameName();
     } else {
         const TransRecord &r = engine.Record(n);
         lbText1->setText(PlaceText(r.SCell, r.SPile, r.SPos) + QStringLiteral(" -> ") +
                          PlaceText(r.DCell, r.DPile, r.DPos));
+        shorter = move + QStringLiteral(" - ") + mGen1::GetAreaName(static_cast<std::int16_t>(r.SCell)) +
+                  QStringLiteral(" -> ") + mGen1::GetAreaName(static_cast<std::int16_t>(r.DCell));
     }
     lbText2->setText(QStringLiteral("Move : %1").arg(n));
     lbText3->setText(QStringLiteral("Cards Moved : %1").arg(n == 0 ? 0 : engine.mCards(n) + 1));
-    setWindowTitle(QStringLiteral("Move: %1 - ").arg(n) + lbText1->text());
+    setWindowTitle(QtWindowFit::fittingTitle(*this, {move + QStringLiteral(" - ") + lbText1->text(), shorter, move}));
 }
 
 void frmQuickMove::jump(int move)

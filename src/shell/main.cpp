@@ -19,6 +19,7 @@
 #include "platform/Guard.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtWindowFit.h"
 #include "platform/ShellFolders.h"
 #include "platform/SingleCopy.h"
 #include "platform/TerminationSignals.h"
@@ -46,6 +47,7 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brackenfold.svg")));
     // Ties the windows to the installed launcher, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("brackenfold"));
+    QtWindowFit::capEveryWindow(app);
 
     QtMessageBox messages;
     StandardShellFolders shellFolders;

@@ -62,8 +62,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(actContents, &QAction::triggered, this, &HelpWindow::showContents);
     connect(browser, &QTextBrowser::backwardAvailable, actBack, &QAction::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, actForward, &QAction::setEnabled);
-    connect(browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(browser->documentTitle() + QStringLiteral(" - Brackenfold Help")); });
+    // The page's title, then the window's; a page titled as the window, or untitled, once.
+    connect(browser, &QTextBrowser::sourceChanged, this, [this] {
+        const QString help = QStringLiteral("Brackenfold Help");
+        const QString page = browser->documentTitle().trimmed();
+        setWindowTitle(page.isEmpty() || page == help ? help : page + QStringLiteral(" - ") + help);
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

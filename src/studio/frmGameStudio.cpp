@@ -56,6 +56,7 @@ frmGameStudio::frmGameStudio(Context &ctx, QWidget *parent) : QDialog(parent), c
     showEditor = [this](const QString &name) { frmAddGame(ctx_, name, this).exec(); };
 
     lvGames = makeList(this, "lvGames", QStringLiteral("Created Games List"));
+    QtListFit::showNamesWhole(lvGames);
     lvGames->setMinimumWidth(200);
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

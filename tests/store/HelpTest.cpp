@@ -105,8 +105,11 @@ TEST(Help, ContentsTwiceGivesOneWindowThatFollowsLinksAndShutdownLeavesNone)
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->currentPage(), "index.html");
+    // The contents page bears the window's own title: the caption says it once.
+    EXPECT_EQ(first->windowTitle(), "Brackenfold Help");
     first->browser->setSource(QUrl("game-3.html"));
     EXPECT_EQ(first->currentPage(), "game-3.html");
+    EXPECT_TRUE(first->windowTitle().endsWith(" - Brackenfold Help")) << first->windowTitle().toStdString();
     EXPECT_TRUE(first->browser->toPlainText().contains("Forecell"));
     EXPECT_TRUE(first->actBack->isEnabled());
     first->actBack->trigger();
