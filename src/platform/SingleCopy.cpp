@@ -14,9 +14,10 @@ namespace {
 // The running copy greets each connection with one byte; only then is the message sent,
 // so a copy that does not answer never gets a command line it would open much later. A
 // message is its length (4 bytes, big-endian) and the command line in UTF-8; the running
-// copy answers one byte once it has taken it.
+// copy answers one byte: taken, or refused while it closes.
 constexpr char kReady = 'R';
 constexpr char kTaken = '1';
+constexpr char kRefused = '0';
 constexpr quint32 kMaxMessage = 64 * 1024;
 
 QByteArray frame(const QString &commandLine)
@@ -68,9 +69,24 @@ SingleCopy::Start SingleCopy::start(const QString &commandLine)
         if (handOver(commandLine))
             return Start::HandedOver;
         if (deadline.hasExpired())
-            return Start::NoAnswer;
+            return lastTry();
         QThread::msleep(50);
     }
+}
+
+SingleCopy::Start SingleCopy::lastTry()
+{
+    // A lock that names no process (empty after a power loss, damaged) would never go
+    // stale; one that still reads so after the whole wait is not being written, and goes.
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (!lock_->getLockInfo(&pid, &host, &app))
+        lock_->removeStaleLockFile();
+    // The running copy may also have ended while a hand-over waited out the deadline.
+    if (lock_->tryLock(0))
+        return listen() ? Start::First : Start::Unguarded;
+    return Start::NoAnswer;
 }
 
 bool SingleCopy::listen()
@@ -114,11 +130,10 @@ void SingleCopy::readFrom(QLocalSocket *socket)
         return;
     socket->skip(4);
     const QString line = QString::fromUtf8(socket->read(size));
-    socket->write(&kTaken, 1);
+    const bool taken = !handler_ || handler_(line);
+    socket->write(taken ? &kTaken : &kRefused, 1);
     socket->flush();
     socket->disconnectFromServer();
-    if (handler_)
-        handler_(line);
 }
 
 bool SingleCopy::handOver(const QString &commandLine)

@@ -34,14 +34,16 @@ public:
 
     // Takes the home or hands the command line over. Called once.
     Start start(const QString &commandLine);
-    // Each command line a later start hands over, after the running copy has answered it.
-    void setHandler(std::function<void(const QString &)> handler) { handler_ = std::move(handler); }
+    // Each command line a later start hands over. The handler answers whether the copy takes
+    // it; one that is closing does not, and the later start then waits for the home instead.
+    void setHandler(std::function<bool(const QString &)> handler) { handler_ = std::move(handler); }
 
     const QString &folder() const { return folder_; }
     // The socket's name: one per home and user, so that two homes never meet.
     QString serverName() const;
 
 private:
+    Start lastTry();
     bool listen();
     void accept();
     void readFrom(QLocalSocket *socket);
@@ -51,5 +53,5 @@ private:
     int answerMs_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer *server_ = nullptr;
-    std::function<void(const QString &)> handler_;
+    std::function<bool(const QString &)> handler_;
 };

@@ -57,7 +57,7 @@ public:
     // A command line that a later start of the program handed over: the window comes to
     // the front and opens the saved game it names as Open does, as soon as the first game
     // stands, the board is idle and no dialog is open.
-    void OpenHandedOver(const QString &commandLine);
+    bool OpenHandedOver(const QString &commandLine);
     // The command's one action, shared by its menu item and its toolbar button.
     QAction *commandAction(const QString &key) const { return actions_.value(key); }
     QToolBar *toolbar() const { return Toolbar1; }

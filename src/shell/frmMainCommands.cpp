@@ -380,16 +380,18 @@ void frmMain::Menu1_ItemClick(std::int32_t id)
     afterPlayerAction();
 }
 
-void frmMain::OpenHandedOver(const QString &commandLine)
+bool frmMain::OpenHandedOver(const QString &commandLine)
 {
+    // A closing window takes nothing: the later start then waits and runs on its own.
     if (shutDown_)
-        return;
+        return false;
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
     if (!commandLine.trimmed().isEmpty())
         handedOver_.append(commandLine.trimmed());
     openHandedOver();
+    return true;
 }
 
 void frmMain::openHandedOver()

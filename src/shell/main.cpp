@@ -115,7 +115,7 @@ int main(int argc, char **argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.CloseOnRequest(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.ShutDown(); });
 
-    single.setHandler([&window](const QString &handed) { window.OpenHandedOver(handed); });
+    single.setHandler([&window](const QString &handed) { return window.OpenHandedOver(handed); });
     auto *splash = new frmSplash(ctx, [&window, line] { window.Form_Load(line); });
     splash->show();
     const int status = QApplication::exec();

@@ -23,7 +23,7 @@ SingleCopy::Start startLater(const QString &home, const QString &line, int answe
         result = second.start(line);
         done = true;
     });
-    const bool finished = QTest::qWaitFor([&] { return done.load(); }, 30000);
+    const bool finished = QTest::qWaitFor([&] { return done.load(); }, 60000);
     later.join();
     EXPECT_TRUE(finished);
     return result;
@@ -36,17 +36,26 @@ TEST(SingleCopy, ALaterStartHandsItsCommandLineToTheRunningCopy)
     const QString folder = home.filePath(QStringLiteral("config/Brackenfold"));
     SingleCopy first(folder);
     QStringList handed;
-    first.setHandler([&](const QString &line) { handed.append(line); });
+    bool closing = false;
+    first.setHandler([&](const QString &line) {
+        if (!closing)
+            handed.append(line);
+        return !closing;
+    });
     ASSERT_EQ(first.start(QString()), SingleCopy::Start::First);
 
     const QString game = QStringLiteral("/saved games/Forecell – 441814.qx0");
     EXPECT_EQ(startLater(folder, game), SingleCopy::Start::HandedOver);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !handed.isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !handed.isEmpty(); }, 60000));
     EXPECT_EQ(handed, QStringList{game});
     // A start without a file hands over an empty line: the running copy only comes to the front.
     EXPECT_EQ(startLater(folder, QString()), SingleCopy::Start::HandedOver);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return handed.size() == 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return handed.size() == 2; }, 60000));
     EXPECT_EQ(handed.last(), QString());
+    // A copy that is closing takes nothing, and the later start is not told otherwise.
+    closing = true;
+    EXPECT_EQ(startLater(folder, game, 300), SingleCopy::Start::NoAnswer);
+    EXPECT_EQ(handed.size(), 2);
 
     // Another home is another copy's.
     QTemporaryDir other;
@@ -84,4 +93,11 @@ TEST(SingleCopy, AKilledCopyLeavesNoLockThatBlocksAndASilentOneIsNotPassed)
     ASSERT_TRUE(held.tryLock(0));
     SingleCopy later(home.filePath(QStringLiteral("Silent")), 300);
     EXPECT_EQ(later.start(QStringLiteral("/a.qx0")), SingleCopy::Start::NoAnswer);
+
+    // A lock that names no process (left empty by a power loss) blocks no start for good.
+    const QString empty = home.filePath(QStringLiteral("Empty"));
+    ASSERT_TRUE(QDir().mkpath(empty));
+    ASSERT_TRUE(QFile(empty + QStringLiteral("/running.lock")).open(QIODevice::WriteOnly));
+    SingleCopy afterLoss(empty, 300);
+    EXPECT_EQ(afterLoss.start(QString()), SingleCopy::Start::First);
 }
