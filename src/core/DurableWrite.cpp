@@ -251,9 +251,6 @@ Created moveFile(const QString &from, const QString &to, QString &reason)
     return created;
 }
 
-} // namespace DurableWrite
-
-namespace DurableWrite {
 namespace {
 
 // True when the temporary file may still belong to a write under way. A name with a

@@ -30,6 +30,7 @@
 #include "shell/frmSplash.h"
 #include "store/QtHelpViewer.h"
 #include "store/cData.h"
+#include "store/cRegistry.h"
 #include "studio/QtRulesWindow.h"
 
 namespace {
@@ -55,7 +56,7 @@ int main(int argc, char **argv)
     // One running copy per home: a second start hands its saved game to the running copy,
     // which opens it, and ends. Its path is made whole here, where it was given.
     const QString line = commandLine(QCoreApplication::arguments());
-    const QString home = shellFolders.configFolder() + QStringLiteral("/Brackenfold");
+    const QString home = cRegistry::SettingsFolder(shellFolders);
     SingleCopy single(home);
     switch (single.start(line.isEmpty() ? line : QFileInfo(line).absoluteFilePath())) {
     case SingleCopy::Start::HandedOver: return 0;

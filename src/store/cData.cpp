@@ -13,6 +13,7 @@
 #include "core/FolderList.h"
 #include "core/Numbers.h"
 #include "core/TextFile.h"
+#include "store/cRegistry.h"
 #include "appearance/cSound.h"
 #include "engine/cCustom.h"
 #include "platform/ArtLibrary.h"
@@ -119,9 +120,12 @@ QString cData::AppDir() const
 
 void cData::RemoveLeftoverWrites() const
 {
-    const QString config = ctx_.shellFolders().configFolder();
-    if (!config.isEmpty() && !QDir::isRelativePath(config))
-        DurableWrite::removeLeftovers(config + QStringLiteral("/Brackenfold"));
+    DurableWrite::removeLeftovers(cRegistry::SettingsFolder(ctx_.shellFolders()));
+    // A settings file reached through links is written beside the file it leads to.
+    const QString settings = cRegistry::SettingsPath(ctx_.shellFolders());
+    const QString real = settings.isEmpty() ? QString() : QFileInfo(settings).canonicalFilePath();
+    if (!real.isEmpty())
+        DurableWrite::removeLeftovers(QFileInfo(real).path());
     const QString appDir = AppDir();
     DurableWrite::removeLeftovers(QFileInfo(appDir).path());
     // Favourites keep folders of their own.

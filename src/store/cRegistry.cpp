@@ -8,20 +8,22 @@
 #include "app/Context.h"
 #include "platform/Guard.h"
 
-namespace {
-
-QString settingsPath(const Context &ctx)
+QString cRegistry::SettingsFolder(const IShellFolders &folders)
 {
-    const QString config = ctx.shellFolders().configFolder();
-    // Without a known config folder nothing is kept: every setter then fails.
+    const QString config = folders.configFolder();
     if (config.isEmpty() || QDir::isRelativePath(config))
         return {};
-    return config + QStringLiteral("/Brackenfold/registry.json");
+    return config + QStringLiteral("/Brackenfold");
 }
 
-} // namespace
+QString cRegistry::SettingsPath(const IShellFolders &folders)
+{
+    // Without a known config folder nothing is kept: every setter then fails.
+    const QString folder = SettingsFolder(folders);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/registry.json");
+}
 
-cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(settingsPath(ctx))
+cRegistry::cRegistry(Context &ctx) : ctx_(ctx), file_(SettingsPath(ctx.shellFolders()))
 {
     file_.setCorruptNotice([this](const QString &file, const QString &keptAs) {
         settingsLost_ = true;

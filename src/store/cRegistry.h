@@ -39,10 +39,15 @@ constexpr int ErrSetValue = 26001;
 constexpr int ErrWriteFailed = static_cast<int>(0x800469A9u);
 } // namespace reg
 
+class IShellFolders;
+
 class cRegistry {
 public:
     // The settings file lies in the user's config folder, "Brackenfold/registry.json".
     explicit cRegistry(Context &ctx);
+    // The folder of the settings file and the file itself; "" without a known config folder.
+    static QString SettingsFolder(const IShellFolders &folders);
+    static QString SettingsPath(const IShellFolders &folders);
     cRegistry(const cRegistry &) = delete;
     cRegistry &operator=(const cRegistry &) = delete;
 
